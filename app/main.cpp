@@ -1,0 +1,21 @@
+// Start-up: the ten screens as single instances, the introduction shown first. The
+// program ends when the closing cascade has closed every screen.
+#include "app/screen_factory.h"
+#include "screens/screen_shell.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Rula"));
+    QApplication::setApplicationVersion(QStringLiteral(RULA_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("rula"));
+    // Closing is the cascade's business: hidden screens must not keep the program alive,
+    // and a visible one closing must not end it before the others have closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    rula::ScreenSet screens(&rula::CreateScreen);
+    screens.setOnAllClosed([] { QCoreApplication::quit(); });
+    screens.get(rula::ScreenId::Form1).showScreen();
+    return QApplication::exec();
+}

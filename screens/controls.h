@@ -1,0 +1,60 @@
+// The controls the screens are built from, where Qt's own differ from what users of
+// this program expect: the whole area of an option button or check box takes the
+// click (the drawings above caption-less options are their labels), and a picture
+// box shows a drawing at its pixel size inside a sunken border and reports clicks.
+#pragma once
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QRadioButton>
+#include <QSize>
+#include <QString>
+
+namespace rula {
+
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+class CheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// A drawing compiled into the program, and what it shows in words.
+struct Drawing {
+    const char* resource; // ":/images/…svg"
+    QSize pixels;         // its size at 96 dpi
+    const char* name;     // short, for screen readers: "Upper arm 20° to 45° forward"
+    const char* description;
+};
+
+class PictureBox : public QFrame {
+    Q_OBJECT
+public:
+    PictureBox(const Drawing& drawing, QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const char* resource_;
+    QSize pixels_;
+    bool pressed_ = false;
+};
+
+} // namespace rula

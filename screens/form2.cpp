@@ -1,0 +1,88 @@
+#include "screens/form2.h"
+
+#include "screens/form3.h"
+#include "screens/screen_set.h"
+
+#include <QLabel>
+
+namespace rula {
+namespace {
+
+constexpr QSize kClient{6615, 5790};
+
+constexpr Drawing kNeutral{":/images/upper-arm-neutral.svg",
+                           {58, 104},
+                           "Upper arm 20° back to 20° forward",
+                           "Upper arm hanging down, between 20° behind and 20° in front of the "
+                           "vertical. Base score 1."};
+constexpr Drawing kExtension{":/images/upper-arm-extension.svg",
+                             {78, 104},
+                             "Upper arm in extension beyond 20°",
+                             "Upper arm reaching behind the body, more than 20° of extension. "
+                             "Base score 2."};
+constexpr Drawing kForward20{":/images/upper-arm-20-45.svg",
+                             {65, 104},
+                             "Upper arm 20° to 45° forward",
+                             "Upper arm raised forward between 20° and 45°. Base score 2."};
+constexpr Drawing kForward45{":/images/upper-arm-45-90.svg",
+                             {81, 104},
+                             "Upper arm 45° to 90° forward",
+                             "Upper arm raised forward between 45° and 90°. Base score 3."};
+constexpr Drawing kForward90{":/images/upper-arm-90-plus.svg",
+                             {60, 104},
+                             "Upper arm over 90° forward",
+                             "Upper arm raised forward beyond 90°, above the shoulder. Base "
+                             "score 4."};
+
+} // namespace
+
+Form2::Form2(ScreenSet& screens)
+    : ScreenShell(screens, kId, tr("Posture - Group A (Arms and Wrists)"), kClient,
+                  WindowStyle::FixedMinimizable) {
+    addHeading("Label1", tr("Upper Arm Posture"), {120, 240, 2175, 375});
+    PictureBox* Picture1 = addPicture("Picture1", {120, 720, 975, 1695}, kNeutral);
+    PictureBox* Picture2 = addPicture("Picture2", {1320, 720, 1215, 1695}, kExtension);
+    PictureBox* Picture3 = addPicture("Picture3", {2760, 720, 975, 1695}, kForward20);
+    PictureBox* Picture4 = addPicture("Picture4", {3960, 720, 1335, 1695}, kForward45);
+    PictureBox* Picture5 = addPicture("Picture5", {5520, 720, 975, 1695}, kForward90);
+    Option1 = addOption("Option1", {}, {120, 2520, 975, 375});
+    Option2 = addOption("Option2", {}, {1320, 2520, 1215, 375});
+    Option3 = addOption("Option3", {}, {2760, 2520, 975, 375});
+    Option4 = addOption("Option4", {}, {4080, 2520, 1215, 375});
+    Option5 = addOption("Option5", {}, {5520, 2520, 975, 375});
+    addHeading("Label2", tr("Upper Arm Adjustments"), {120, 3120, 2535, 375});
+    Check1 = addCheck("Check1", tr("Shoulder is raised"), {480, 3600, 1815, 375});
+    Check2 = addCheck("Check2", tr("Upper arm is abducted"), {480, 4080, 2175, 375});
+    Check3 = addCheck("Check3", tr("Leaning or supporting the weight of the arm"),
+                      {480, 4560, 3855, 375});
+    addCommonButtons(ScreenId::Form1, {4800, 3240}, {4800, 3720}, {4800, 4200}, {4800, 4680});
+    addFooter({0, 5040});
+
+    Label6 = addScoreLabel("Label6", {2520, 240, 255, 375});
+    Label3 = addScoreLabel("Label3", {120, 3840, 255, 375});
+    Label4 = addScoreLabel("Label4", {120, 4320, 255, 375});
+    Label5 = addScoreLabel("Label5", {120, 4800, 255, 375});
+
+    writeWhenSelected(Option1, Label6, "1");
+    writeWhenSelected(Option2, Label6, "2");
+    writeWhenSelected(Option3, Label6, "2");
+    writeWhenSelected(Option4, Label6, "3");
+    writeWhenSelected(Option5, Label6, "4");
+    writeWhenTicked(Check1, Label3, "1", "0");
+    writeWhenTicked(Check2, Label4, "1", "0");
+    writeWhenTicked(Check3, Label5, "-1", "0");
+    pairWithDrawing(Picture1, Option1);
+    pairWithDrawing(Picture2, Option2);
+    pairWithDrawing(Picture3, Option3);
+    pairWithDrawing(Picture4, Option4);
+    pairWithDrawing(Picture5, Option5);
+}
+
+void Form2::Command1_Click() {
+    const double adjustments = ReadScore(Label3) + ReadScore(Label4) + ReadScore(Label5);
+    const auto base = ChosenBase(Label6, {Option1, Option2, Option3, Option4, Option5});
+    WriteSegmentScore(screens().get<Form3>().Label6, base, adjustments);
+    goTo(Form3::kId);
+}
+
+} // namespace rula

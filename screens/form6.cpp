@@ -1,0 +1,73 @@
+#include "screens/form6.h"
+
+#include "screens/form7.h"
+#include "screens/screen_set.h"
+
+#include <QLabel>
+
+namespace rula {
+namespace {
+
+constexpr QSize kClient{5055, 5175};
+
+constexpr Drawing kNeck0{":/images/neck-0-10.svg",
+                         {52, 107},
+                         "Neck 0° to 10° forward",
+                         "Head bent forward between 0° and 10°. Base score 1."};
+constexpr Drawing kNeck10{":/images/neck-10-20.svg",
+                          {54, 107},
+                          "Neck 10° to 20° forward",
+                          "Head bent forward between 10° and 20°. Base score 2."};
+constexpr Drawing kNeck20{":/images/neck-20-plus.svg",
+                          {77, 107},
+                          "Neck over 20° forward",
+                          "Head bent forward more than 20°. Base score 3."};
+constexpr Drawing kNeckBack{":/images/neck-extension.svg",
+                            {78, 105},
+                            "Neck in extension",
+                            "Head bent backwards. Base score 4."};
+
+} // namespace
+
+Form6::Form6(ScreenSet& screens)
+    : ScreenShell(screens, kId, tr("Posture - Group B (Neck, Trunk, and Legs)"), kClient,
+                  WindowStyle::FixedMinimizable) {
+    addHeading("Label1", tr("Neck Posture"), {120, 240, 1575, 375});
+    PictureBox* Picture1 = addPicture("Picture1", {120, 720, 855, 1695}, kNeck0);
+    PictureBox* Picture2 = addPicture("Picture2", {1200, 720, 855, 1695}, kNeck10);
+    PictureBox* Picture3 = addPicture("Picture3", {2280, 720, 1215, 1695}, kNeck20);
+    PictureBox* Picture4 = addPicture("Picture4", {3720, 720, 1215, 1695}, kNeckBack);
+    Option1 = addOption("Option1", {}, {120, 2520, 855, 375});
+    Option2 = addOption("Option2", {}, {1200, 2520, 855, 375});
+    Option3 = addOption("Option3", {}, {2280, 2520, 1215, 375});
+    Option4 = addOption("Option4", {}, {3720, 2520, 1215, 375});
+    addHeading("Label2", tr("Neck Adjustments"), {120, 3120, 2055, 375});
+    Check1 = addCheck("Check1", tr("Neck is twisting"), {480, 3600, 1815, 375});
+    Check2 = addCheck("Check2", tr("Neck is side-bending"), {480, 4080, 2175, 375});
+    addCommonButtons(ScreenId::Form5, {3360, 3120}, {3360, 3600}, {3360, 4080}, {3360, 4560});
+    addFooter({0, 4440});
+
+    Label5 = addScoreLabel("Label5", {2280, 240, 255, 375});
+    Label4 = addScoreLabel("Label4", {2880, 3600, 255, 375});
+    Label3 = addScoreLabel("Label3", {2880, 4080, 255, 375});
+    Label6 = addScoreLabel("Label6", {4440, 120, 255, 375});
+
+    writeWhenSelected(Option1, Label5, "1");
+    writeWhenSelected(Option2, Label5, "2");
+    writeWhenSelected(Option3, Label5, "3");
+    writeWhenSelected(Option4, Label5, "4");
+    writeWhenTicked(Check1, Label4, "1", "0");
+    writeWhenTicked(Check2, Label3, "1", "0");
+    pairWithDrawing(Picture1, Option1);
+    pairWithDrawing(Picture2, Option2);
+    pairWithDrawing(Picture3, Option3);
+    pairWithDrawing(Picture4, Option4);
+}
+
+void Form6::Command1_Click() {
+    const auto base = ChosenBase(Label5, {Option1, Option2, Option3, Option4});
+    WriteSegmentScore(screens().get<Form7>().Label6, base, ReadScore(Label3) + ReadScore(Label4));
+    goTo(Form7::kId);
+}
+
+} // namespace rula

@@ -1,0 +1,193 @@
+#include "screens/form9.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace rula {
+namespace {
+
+constexpr QSize kClient{5535, 7710};
+
+// One part score: its caption and the value box beside it, in field order.
+struct ValueRow {
+    const char* captionName;
+    const char* caption;
+    TwipsAt captionAt;
+    const char* boxName;
+    TwipsAt boxAt;
+};
+
+constexpr std::array<ValueRow, AssessmentScores::kFieldCount - 1> kPartScores = {{
+    {"Label1",
+     QT_TRANSLATE_NOOP("rula::Form9", "Final Upper Arm Score ="),
+     {120, 600},
+     "Label2",
+     {2280, 600}},
+    {"Label3",
+     QT_TRANSLATE_NOOP("rula::Form9", "Final Lower Arm Score ="),
+     {120, 1080},
+     "Label4",
+     {2280, 1080}},
+    {"Label5",
+     QT_TRANSLATE_NOOP("rula::Form9", "Final Wrist Score ="),
+     {120, 1560},
+     "Label6",
+     {2280, 1560}},
+    {"Label7",
+     QT_TRANSLATE_NOOP("rula::Form9", "Wrist Twist Score ="),
+     {120, 2040},
+     "Label8",
+     {2280, 2040}},
+    {"Label9",
+     QT_TRANSLATE_NOOP("rula::Form9", "Posture A Score ="),
+     {2760, 600},
+     "Label10",
+     {5160, 600}},
+    {"Label11",
+     QT_TRANSLATE_NOOP("rula::Form9", "Muscle Use Score ="),
+     {2760, 1080},
+     "Label12",
+     {5160, 1080}},
+    {"Label13",
+     QT_TRANSLATE_NOOP("rula::Form9", "Force/load Score ="),
+     {2760, 1560},
+     "Label14",
+     {5160, 1560}},
+    {"Label15",
+     QT_TRANSLATE_NOOP("rula::Form9", "Final Wrist and Arm Score ="),
+     {2760, 2040},
+     "Label16",
+     {5160, 2040}},
+    {"Label18",
+     QT_TRANSLATE_NOOP("rula::Form9", "Final Neck Score ="),
+     {120, 3000},
+     "Label19",
+     {1800, 3000}},
+    {"Label20",
+     QT_TRANSLATE_NOOP("rula::Form9", "Final Trunk Score ="),
+     {120, 3480},
+     "Label21",
+     {1800, 3480}},
+    {"Label22",
+     QT_TRANSLATE_NOOP("rula::Form9", "Final Legs Score ="),
+     {120, 3960},
+     "Label23",
+     {1800, 3960}},
+    {"Label24",
+     QT_TRANSLATE_NOOP("rula::Form9", "Posture B Score ="),
+     {2280, 3000},
+     "Label25",
+     {5160, 3000}},
+    {"Label26",
+     QT_TRANSLATE_NOOP("rula::Form9", "Muscle Use Score ="),
+     {2280, 3480},
+     "Label27",
+     {5160, 3480}},
+    {"Label28",
+     QT_TRANSLATE_NOOP("rula::Form9", "Force/load Score ="),
+     {2280, 3960},
+     "Label29",
+     {5160, 3960}},
+    {"Label30",
+     QT_TRANSLATE_NOOP("rula::Form9", "Final Neck, Trunk and Leg Score ="),
+     {2280, 4440},
+     "Label31",
+     {5160, 4440}},
+}};
+
+constexpr int kRowHeight = 375;
+constexpr QSize kPartBoxTwips{255, 375};
+constexpr int kCaptionGap = 60; // between a caption's right edge and its box
+
+struct LegendLine {
+    const char* text;
+    int top;
+};
+constexpr std::array<LegendLine, 4> kLegend = {{
+    {QT_TRANSLATE_NOOP("rula::Form9", "1 or 2 = Minimum Risk"), 4920},
+    {QT_TRANSLATE_NOOP("rula::Form9", "3 or 4 = Low Risk"), 5160},
+    {QT_TRANSLATE_NOOP("rula::Form9", "5 or 6 = Moderate Risk"), 5400},
+    {QT_TRANSLATE_NOOP("rula::Form9", "7 = High Risk"), 5640},
+}};
+constexpr int kLegendLeft = 2640;
+constexpr int kLegendWidth = 2775;
+constexpr int kLegendHeight = 255;
+
+constexpr QSize kButtonTwips{1455, 375};
+
+} // namespace
+
+Form9::Form9(ScreenSet& screens)
+    : ScreenShell(screens, kId, tr("Rula - Final"), kClient, WindowStyle::SizableMaximizable) {
+    const QFont buttons = TimesFont(12);
+    const auto button = [&](const char* name, const QString& caption, TwipsAt at) {
+        return addButton(name, caption,
+                         {at.left, at.top, kButtonTwips.width(), kButtonTwips.height()}, buttons);
+    };
+    // Created in tab order.
+    Command1 = button("Command1", tr("&Add to chart"), {240, 6120});
+    Command5 = button("Command5", tr("&Goto Chart"), {2040, 6120});
+    Command2 = button("Command2", tr("&Back"), {3840, 6120});
+    Command3 = button("Command3", tr("&Print"), {840, 6600});
+    Command4 = button("Command4", tr("E&xit"), {3240, 6600});
+    Command5->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Form9::addToChartClicked);
+    connect(Command5, &QPushButton::clicked, this, [this] { goTo(ScreenId::Form10); });
+    connect(Command2, &QPushButton::clicked, this, [this] { goTo(ScreenId::Form8); });
+    connect(Command3, &QPushButton::clicked, this, [this] { printScreen(); });
+    connect(Command4, &QPushButton::clicked, this, &QWidget::close);
+
+    addHeading("Label17", tr("Complete: A. Arm and Wrist Analysis"), {120, 120, 5295, 375});
+    addHeading("Label34", tr(" Complete: B. Neck, Trunk and Leg Analysis"), {120, 2520, 5295, 375});
+
+    const QFont text = TimesFont(9.75);
+    for (std::size_t i = 0; i < kPartScores.size(); ++i) {
+        const ValueRow& row = kPartScores[i];
+        const int captionWidth = row.boxAt.left - row.captionAt.left - kCaptionGap;
+        QLabel* caption =
+            addLabel(row.captionName, tr(row.caption),
+                     {row.captionAt.left, row.captionAt.top, captionWidth, kRowHeight}, text);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        caption->setWordWrap(false);
+        QLabel* box = addLabel(
+            row.boxName, QStringLiteral("0"),
+            {row.boxAt.left, row.boxAt.top, kPartBoxTwips.width(), kPartBoxTwips.height()}, text);
+        box->setFrameStyle(QFrame::Box | QFrame::Plain);
+        box->setAlignment(Qt::AlignCenter);
+        box->setWordWrap(false);
+        caption->setBuddy(box);
+        box->setAccessibleName(tr(row.caption));
+        valueBoxes_[i] = box;
+    }
+
+    QLabel* finalCaption =
+        addLabel("Label32", tr("Final Score"), {840, 4920, 1455, 375}, TimesFont(14.25));
+    finalCaption->setAlignment(Qt::AlignCenter);
+    QLabel* finalBox = addLabel("Label33", QString(), {1320, 5280, 495, 495}, TimesFont(15.75));
+    finalBox->setFrameStyle(QFrame::Box | QFrame::Plain);
+    finalBox->setAlignment(Qt::AlignCenter);
+    finalBox->setAccessibleName(tr("Final Score"));
+    valueBoxes_.back() = finalBox;
+
+    for (std::size_t i = 0; i < kLegend.size(); ++i) {
+        const QString name = QStringLiteral("Legend%1").arg(i + 1);
+        addLabel(name.toLatin1().constData(), tr(kLegend[i].text),
+                 {kLegendLeft, kLegend[i].top, kLegendWidth, kLegendHeight}, TimesFont(11.25))
+            ->setWordWrap(false);
+    }
+    addFooter({0, 6960});
+}
+
+void Form9::showScores(const AssessmentScores& scores) {
+    for (std::size_t i = 0; i < valueBoxes_.size(); ++i)
+        valueBoxes_[i]->setText(QString::fromStdString(scores.field(i)));
+}
+
+AssessmentScores Form9::shownScores() const {
+    AssessmentScores scores;
+    for (std::size_t i = 0; i < valueBoxes_.size(); ++i)
+        scores.field(i) = valueBoxes_[i]->text().toStdString();
+    return scores;
+}
+
+} // namespace rula

@@ -1,0 +1,263 @@
+#include "screens/screen_shell.h"
+
+#include "scoring/score_text.h"
+#include "scoring/segment_score.h"
+#include "screens/printing.h"
+#include "screens/screen_set.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace rula {
+namespace {
+
+constexpr Twips kFooterSize{0, 0, 2715, 735};
+constexpr Twips kNoticeLine1At{120, 195, 2460, 225};
+constexpr Twips kNoticeLine2At{240, 420, 1365, 225};
+constexpr QSize kCommonButtonTwips{1455, 375};
+
+Qt::WindowFlags FlagsFor(WindowStyle style) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    switch (style) {
+    case WindowStyle::FixedCloseOnly:
+        break;
+    case WindowStyle::FixedMinimizable:
+    case WindowStyle::SizableMinimizable:
+        flags |= Qt::WindowMinimizeButtonHint;
+        break;
+    case WindowStyle::SizableMaximizable:
+        flags |= Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
+        break;
+    }
+    return flags;
+}
+
+bool IsFixed(WindowStyle style) {
+    return style == WindowStyle::FixedCloseOnly || style == WindowStyle::FixedMinimizable;
+}
+
+} // namespace
+
+QFont TimesFont(double points, bool bold) {
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+double ReadScore(const QLabel* label) {
+    return ReadScoreValue(label->text().toStdString());
+}
+
+ScreenShell::ScreenShell(ScreenSet& screens, ScreenId id, const QString& caption, QSize clientTwips,
+                         WindowStyle style)
+    : QDialog(nullptr, FlagsFor(style))
+    , screens_(screens)
+    , id_(id) {
+    setObjectName(QStringLiteral("Form%1").arg(static_cast<int>(id)));
+    setWindowTitle(caption);
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
+    setFont(TimesFont(9.75));
+    const QSize client = ToPixels(clientTwips.width(), clientTwips.height());
+    if (IsFixed(style))
+        setFixedSize(client);
+    else
+        resize(client);
+    setSizeGripEnabled(false);
+}
+
+void ScreenShell::showScreen() {
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            QRect frame(QPoint(), size());
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    show();
+    activateWindow();
+}
+
+void ScreenShell::goTo(ScreenId target) {
+    screens_.get(target).showScreen();
+    hide();
+}
+
+bool ScreenShell::printScreen() {
+    const QString whyNot = PrintImage(grab(), screens_.printTarget());
+    if (whyNot.isEmpty())
+        return true;
+    QMessageBox::warning(this, windowTitle(), tr("Nothing was printed.\n\n%1").arg(whyNot));
+    return false;
+}
+
+void ScreenShell::Form_Unload() {
+    closing_ = true;
+    for (ScreenId other : kAllScreens) {
+        ScreenShell* screen = screens_.find(other);
+        if (screen && !screen->closing_)
+            screen->close();
+    }
+    screens_.screenUnloaded();
+}
+
+void ScreenShell::closeEvent(QCloseEvent* event) {
+    // Closing is never refused. A screen asked again while it closes does nothing.
+    event->accept();
+    if (!closing_)
+        Form_Unload();
+}
+
+void ScreenShell::keyPressEvent(QKeyEvent* event) {
+    // No screen has a cancel button: Esc does nothing.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+QLabel* ScreenShell::addLabel(const char* name, const QString& text, Twips at, const QFont& font,
+                              QWidget* parent) {
+    auto* label = new QLabel(text, parent ? parent : this);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(at.pixels());
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* ScreenShell::addHeading(const char* name, const QString& text, Twips at) {
+    return addLabel(name, text, at, TimesFont(12, true));
+}
+
+QLabel* ScreenShell::addScoreLabel(const char* name, Twips at, const char* initial,
+                                   QWidget* parent) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    QLabel* label = addLabel(name, QLatin1String(initial), at, font, parent);
+    label->setVisible(false);
+    return label;
+}
+
+OptionButton* ScreenShell::addOption(const char* name, const QString& caption, Twips at,
+                                     QWidget* parent) {
+    auto* option = new OptionButton(caption, parent ? parent : this);
+    option->setObjectName(QLatin1String(name));
+    option->setGeometry(at.pixels());
+    return option;
+}
+
+CheckBox* ScreenShell::addCheck(const char* name, const QString& caption, Twips at) {
+    auto* box = new CheckBox(caption, this);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(at.pixels());
+    return box;
+}
+
+PictureBox* ScreenShell::addPicture(const char* name, Twips at, const Drawing& drawing) {
+    auto* picture = new PictureBox(drawing, this);
+    picture->setObjectName(QLatin1String(name));
+    picture->setGeometry(at.pixels());
+    return picture;
+}
+
+QPushButton* ScreenShell::addButton(const char* name, const QString& caption, Twips at,
+                                    const QFont& font) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(at.pixels());
+    button->setFont(font);
+    return button;
+}
+
+QGroupBox* ScreenShell::addFrame(const char* name, const QString& caption, Twips at) {
+    auto* frame = new QGroupBox(caption, this);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(at.pixels());
+    frame->setFlat(false);
+    return frame;
+}
+
+QGroupBox* ScreenShell::addFooter(TwipsAt at) {
+    QGroupBox* footer =
+        addFrame("Frame11", QString(), {at.left, at.top, kFooterSize.width, kFooterSize.height});
+    footer->setFocusPolicy(Qt::NoFocus);
+    const QFont font = TimesFont(9.75, true);
+    addLabel("Label41", tr(kMakerNoticeLine1), kNoticeLine1At, font, footer)->setWordWrap(false);
+    addLabel("Label40", tr(kMakerNoticeLine2), kNoticeLine2At, font, footer)->setWordWrap(false);
+    return footer;
+}
+
+void ScreenShell::addCommonButtons(ScreenId previous, TwipsAt continueAt, TwipsAt backAt,
+                                   TwipsAt printAt, TwipsAt exitAt) {
+    const QFont font = TimesFont(12);
+    const auto place = [](TwipsAt at) {
+        return Twips{at.left, at.top, kCommonButtonTwips.width(), kCommonButtonTwips.height()};
+    };
+    Command1 = addButton("Command1", tr("&Continue"), place(continueAt), font);
+    Command2 = addButton("Command2", tr("&Back"), place(backAt), font);
+    Command3 = addButton("Command3", tr("&Print"), place(printAt), font);
+    Command4 = addButton("Command4", tr("E&xit"), place(exitAt), font);
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this, previous] { goTo(previous); });
+    connect(Command3, &QPushButton::clicked, this, [this] { printScreen(); });
+    connect(Command4, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void ScreenShell::writeWhenSelected(OptionButton* option, QLabel* label, const char* value) {
+    connect(option, &QAbstractButton::toggled, label, [label, value](bool selected) {
+        if (selected)
+            label->setText(QLatin1String(value));
+    });
+}
+
+void ScreenShell::writeWhenTicked(CheckBox* box, QLabel* label, const char* ticked,
+                                  const char* otherwise) {
+    connect(box, &QAbstractButton::toggled, label, [label, ticked, otherwise](bool isTicked) {
+        label->setText(QLatin1String(isTicked ? ticked : otherwise));
+    });
+}
+
+void ScreenShell::pairWithDrawing(PictureBox* picture, QAbstractButton* button) {
+    if (button->text().isEmpty()) {
+        button->setAccessibleName(picture->accessibleName());
+        button->setAccessibleDescription(picture->accessibleDescription());
+        button->setToolTip(picture->toolTip());
+    }
+    connect(picture, &PictureBox::clicked, button, [button] {
+        button->setFocus(Qt::MouseFocusReason);
+        button->click();
+    });
+}
+
+} // namespace rula
+
+namespace rula {
+
+std::optional<double> ScreenShell::ChosenBase(const QLabel* baseLabel,
+                                              std::initializer_list<const OptionButton*> options) {
+    for (const OptionButton* option : options)
+        if (option->isChecked())
+            return ReadScore(baseLabel);
+    return std::nullopt;
+}
+
+void ScreenShell::WriteSegmentScore(QLabel* target, std::optional<double> base,
+                                    double adjustments) {
+    target->setText(QString::fromStdString(SegmentScoreText(base, adjustments)));
+}
+
+} // namespace rula

@@ -1,0 +1,120 @@
+// What every screen shares: its window style, fonts and footer; building controls
+// from twips geometry; the navigation step (show the target, then hide this screen);
+// printing the screen; and closing, where closing any screen closes them all.
+//
+// A screen derives from ScreenShell, lays out its own controls in its constructor and
+// implements its own button handlers; the shell owns the rest.
+#pragma once
+
+#include "screens/controls.h"
+#include "screens/screen_id.h"
+#include "screens/twips.h"
+
+#include <QDialog>
+#include <QFont>
+
+#include <initializer_list>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace rula {
+
+class ScreenSet;
+
+// The title-bar buttons and border of a screen.
+enum class WindowStyle {
+    FixedCloseOnly,     // fixed border, close box only
+    FixedMinimizable,   // fixed border, minimize and close
+    SizableMaximizable, // sizable, minimize, maximize and close
+    SizableMinimizable, // sizable, minimize and close
+};
+
+// The maker's notice: two footer lines, and the end of the introduction text.
+inline constexpr const char* kMakerNoticeLine1 = "Rula posture assessment";
+inline constexpr const char* kMakerNoticeLine2 = "Free software";
+
+// Times New Roman in the given point size.
+QFont TimesFont(double points, bool bold = false);
+
+class ScreenShell : public QDialog {
+    Q_OBJECT
+public:
+    ScreenShell(ScreenSet& screens, ScreenId id, const QString& caption, QSize clientTwips,
+                WindowStyle style);
+
+    ScreenId id() const { return id_; }
+    bool isClosing() const { return closing_; }
+
+    // Shows the screen: centred the first time, afterwards where the user left it.
+    void showScreen();
+    // The navigation step: show the target (creating it if need be), then hide this one.
+    void goTo(ScreenId target);
+    // Prints an image of the client area; tells the user when nothing was printed.
+    bool printScreen();
+
+    // The closing cascade: closes Form1 to Form10 in order, skipping screens that never
+    // existed or are already closing. Runs whichever way this screen is being closed.
+    void Form_Unload();
+
+    // The command buttons every screen has; each screen gives them their captions.
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+
+protected:
+    ScreenSet& screens() const { return screens_; }
+
+    // Controls, placed by their designed geometry in twips. `parent` is the screen or
+    // a frame on it.
+    QLabel* addLabel(const char* name, const QString& text, Twips at, const QFont& font,
+                     QWidget* parent = nullptr);
+    QLabel* addHeading(const char* name, const QString& text, Twips at);
+    // A hidden label that keeps a working score as text.
+    QLabel* addScoreLabel(const char* name, Twips at, const char* initial = "0",
+                          QWidget* parent = nullptr);
+    OptionButton* addOption(const char* name, const QString& caption, Twips at,
+                            QWidget* parent = nullptr);
+    CheckBox* addCheck(const char* name, const QString& caption, Twips at);
+    PictureBox* addPicture(const char* name, Twips at, const Drawing& drawing);
+    QPushButton* addButton(const char* name, const QString& caption, Twips at, const QFont& font);
+    QGroupBox* addFrame(const char* name, const QString& caption, Twips at);
+    // The footer frame Frame11 with the maker's notice.
+    QGroupBox* addFooter(TwipsAt at);
+
+    // The four buttons of the input screens: Continue (default), Back, Print, Exit.
+    // Continue runs Command1_Click; Back goes to `previous`.
+    void addCommonButtons(ScreenId previous, TwipsAt continueAt, TwipsAt backAt, TwipsAt printAt,
+                          TwipsAt exitAt);
+    virtual void Command1_Click() {}
+
+    // Option and check box handlers that write a score into a hidden label.
+    static void writeWhenSelected(OptionButton* option, QLabel* label, const char* value);
+    static void writeWhenTicked(CheckBox* box, QLabel* label, const char* ticked,
+                                const char* otherwise);
+    // A click on a drawing acts as a click on its option or check box; a caption-less
+    // option takes the drawing's words for screen readers and its tooltip.
+    static void pairWithDrawing(PictureBox* picture, QAbstractButton* button);
+    // The base score of the chosen posture, or nothing while no option is selected.
+    static std::optional<double> ChosenBase(const QLabel* baseLabel,
+                                            std::initializer_list<const OptionButton*> options);
+    // Writes a segment score as the text of a label on the next screen.
+    static void WriteSegmentScore(QLabel* target, std::optional<double> base, double adjustments);
+
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    ScreenSet& screens_;
+    ScreenId id_;
+    bool shownBefore_ = false;
+    bool closing_ = false;
+};
+
+// Reads a label's caption as a number, the way sums read score text.
+double ReadScore(const QLabel* label);
+
+} // namespace rula

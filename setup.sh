@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs the program or its tests on Debian 12.
+#
+#   ./setup.sh run    install what is missing, build into build/, start build/bin/rula
+#   ./setup.sh test   the same set-up, then run every test with ctest
+#
+# Debian packages are installed only when missing (through sudo when not root), so a
+# second run costs nothing.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-run}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2)
+if [ "$mode" = test ]; then
+    # The end-to-end tests drive the real program on an X server and print through a
+    # private print scheduler; they read the screens as a screen reader does.
+    packages+=(xvfb openbox xdotool x11-utils wmctrl imagemagick dbus at-spi2-core
+        python3-pyatspi cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DRULA_WERROR=ON
+cmake --build build --parallel "$(nproc)"
+
+if [ "$mode" = run ]; then
+    exec build/bin/rula
+fi
+cd build
+exec ctest --output-on-failure --parallel "$(nproc)"

@@ -1,0 +1,107 @@
+// Drives the program's screens in-process the way a user does: through the real
+// controls, found by their names, with real mouse clicks and key presses.
+#pragma once
+
+#include "app/screen_factory.h"
+#include "screens/printing.h"
+#include "screens/screen_set.h"
+#include "screens/screen_shell.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace rula::testing {
+
+// A program as main() starts it: the ten screens, the introduction shown.
+struct Program {
+    ScreenSet screens{&CreateScreen};
+    int allClosedCalls = 0;
+
+    Program() {
+        screens.setOnAllClosed([this] { ++allClosedCalls; });
+        screens.get(ScreenId::Form1).showScreen();
+    }
+    ~Program() {
+        for (ScreenId id : kAllScreens)
+            if (ScreenShell* s = screens.find(id))
+                s->hide();
+    }
+
+    ScreenShell& form(int n) { return screens.get(static_cast<ScreenId>(n)); }
+    ScreenShell* existing(int n) const { return screens.find(static_cast<ScreenId>(n)); }
+
+    // The one visible screen's number, or 0 when none or several are visible.
+    int visibleScreen() const {
+        int visible = 0;
+        for (ScreenId id : kAllScreens) {
+            ScreenShell* s = screens.find(id);
+            if (s && s->isVisible()) {
+                if (visible != 0)
+                    return 0;
+                visible = static_cast<int>(id);
+            }
+        }
+        return visible;
+    }
+};
+
+template <class W = QWidget> W* Control(ScreenShell& screen, const char* name) {
+    W* w = screen.findChild<W*>(QLatin1String(name));
+    if (!w)
+        qFatal("%s has no control %s", qPrintable(screen.objectName()), name);
+    return w;
+}
+
+inline QString Text(ScreenShell& screen, const char* labelName) {
+    return Control<QLabel>(screen, labelName)->text();
+}
+
+// A left click in the middle of the control.
+inline void Click(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+inline void Click(ScreenShell& screen, const char* name) {
+    Click(Control(screen, name));
+}
+
+inline bool Checked(ScreenShell& screen, const char* name) {
+    return Control<QAbstractButton>(screen, name)->isChecked();
+}
+
+// Runs `action`, which is expected to open a message box; returns the box's text
+// after closing it, or an empty text when none opened.
+inline QString TextOfMessageBox(const std::function<void()>& action) {
+    QString text;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return text;
+}
+
+// A print target with no printer behind it.
+class NoPrinterTarget final : public PrintTarget {
+public:
+    std::unique_ptr<QPrinter> open(QString& whyNot) override {
+        whyNot = QStringLiteral("No default printer is set up on this computer.");
+        return nullptr;
+    }
+};
+
+} // namespace rula::testing

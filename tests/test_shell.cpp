@@ -1,0 +1,319 @@
+// What every screen shares: windows, lazy creation, navigation, keys, printing and the
+// closing cascade, driven through the real controls.
+#include "screen_driver.h"
+
+#include "screens/form1.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace rula;
+using namespace rula::testing;
+
+namespace {
+
+// Walks the wizard from the introduction to screen n with Continue; from Form9 the
+// chart is reached with "Goto Chart".
+void WalkTo(Program& program, int n) {
+    for (int screen = 1; screen < n && screen < 9; ++screen)
+        Click(program.form(screen), "Command1");
+    if (n == 10)
+        Click(program.form(9), "Command5");
+    QCOMPARE(program.visibleScreen(), n);
+}
+
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    void programStartsWithTheIntroductionOnly();
+    void windows_data();
+    void windows();
+    void continueCreatesOnlyTheNextScreen();
+    void exitRightAfterTheIntroductionCreatesNoLaterScreen();
+    void closingAnyScreenClosesThemAll_data();
+    void closingAnyScreenClosesThemAll();
+    void backThenContinueKeepsEveryChoice();
+    void enterIsTheDefaultButtonUnlessAButtonHasFocus();
+    void escapeDoesNothing();
+    void aScreenReappearsWhereTheUserLeftIt();
+    void printSendsTheScreenAtItsTrueSize();
+    void printWithoutAPrinterSaysNothingWasPrinted();
+    void introductionText();
+    void footerNoticeFitsItsLabels();
+    void resizingMovesNothing();
+};
+
+void ShellTest::programStartsWithTheIntroductionOnly() {
+    Program program;
+    QCOMPARE(program.visibleScreen(), 1);
+    for (int n = 2; n <= 10; ++n)
+        QVERIFY2(!program.existing(n), qPrintable(QString("Form%1 exists").arg(n)));
+    auto* text = Control<QPlainTextEdit>(program.form(1), "Text1");
+    QVERIFY(text->hasFocus() || QApplication::focusWidget() == nullptr ||
+            program.form(1).focusWidget() == text);
+}
+
+void ShellTest::windows_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<bool>("sizable");
+    QTest::addColumn<bool>("minimize");
+    QTest::addColumn<bool>("maximize");
+    const QString groupA = "Posture - Group A (Arms and Wrists)";
+    const QString groupB = "Posture - Group B (Neck, Trunk, and Legs)";
+    QTest::newRow("Form1") << 1 << "Rula" << QSize(489, 147) << false << false << false;
+    QTest::newRow("Form2") << 2 << groupA << QSize(441, 386) << false << true << false;
+    QTest::newRow("Form3") << 3 << groupA << QSize(449, 290) << false << true << false;
+    QTest::newRow("Form4") << 4 << groupA << QSize(389, 330) << false << true << false;
+    QTest::newRow("Form5") << 5 << groupA << QSize(298, 201) << false << true << false;
+    QTest::newRow("Form6") << 6 << groupB << QSize(337, 345) << false << true << false;
+    QTest::newRow("Form7") << 7 << groupB << QSize(417, 409) << false << true << false;
+    QTest::newRow("Form8") << 8 << "Frequency and Force" << QSize(425, 513) << false << true
+                           << false;
+    QTest::newRow("Form9") << 9 << "Rula - Final" << QSize(369, 514) << true << true << true;
+    QTest::newRow("Form10") << 10 << "Rula" << QSize(792, 449) << true << true << false;
+}
+
+void ShellTest::windows() {
+    QFETCH(int, screen);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+    QFETCH(bool, sizable);
+    QFETCH(bool, minimize);
+    QFETCH(bool, maximize);
+    Program program;
+    WalkTo(program, screen);
+    ScreenShell& s = program.form(screen);
+    QCOMPARE(s.windowTitle(), caption);
+    QCOMPARE(s.size(), client);
+    QCOMPARE(s.minimumSize() != s.maximumSize(), sizable);
+    const Qt::WindowFlags flags = s.windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint), minimize);
+    QCOMPARE(flags.testFlag(Qt::WindowMaximizeButtonHint), maximize);
+    QVERIFY(!s.windowIcon().isNull());
+    // Centred on the screen the first time it is shown.
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    // Within the width of a window frame, which is not known before the first show.
+    const QPoint offCentre = s.geometry().center() - available.center();
+    QVERIFY2(qAbs(offCentre.x()) <= 4 && qAbs(offCentre.y()) <= 4,
+             qPrintable(QString("%1,%2 off centre").arg(offCentre.x()).arg(offCentre.y())));
+}
+
+void ShellTest::continueCreatesOnlyTheNextScreen() {
+    Program program;
+    Click(program.form(1), "Command1");
+    QCOMPARE(program.visibleScreen(), 2);
+    QVERIFY(program.existing(1));
+    for (int n = 3; n <= 10; ++n)
+        QVERIFY(!program.existing(n));
+    Click(program.form(2), "Command1");
+    QCOMPARE(program.visibleScreen(), 3);
+    QVERIFY(!program.existing(4));
+}
+
+void ShellTest::exitRightAfterTheIntroductionCreatesNoLaterScreen() {
+    Program program;
+    Click(program.form(1), "Command1");
+    Click(program.form(2), "Command4");
+    QVERIFY(program.screens.allClosed());
+    QCOMPARE(program.allClosedCalls, 1);
+    QCOMPARE(program.visibleScreen(), 0);
+    for (int n = 3; n <= 10; ++n)
+        QVERIFY2(!program.existing(n), qPrintable(QString("Form%1 was created").arg(n)));
+}
+
+void ShellTest::closingAnyScreenClosesThemAll_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<bool>("byExit"); // else by the close box
+    for (int n = 1; n <= 10; ++n) {
+        QTest::addRow("close box on Form%d", n) << n << false;
+        if (n > 1)
+            QTest::addRow("Exit on Form%d", n) << n << true;
+    }
+}
+
+void ShellTest::closingAnyScreenClosesThemAll() {
+    QFETCH(int, screen);
+    QFETCH(bool, byExit);
+    Program program;
+    WalkTo(program, screen);
+    if (byExit)
+        Click(program.form(screen), "Command4");
+    else
+        program.form(screen).close();
+    QVERIFY(program.screens.allClosed());
+    QCOMPARE(program.allClosedCalls, 1);
+    for (int n = 1; n <= 10; ++n) {
+        ScreenShell* s = program.existing(n);
+        QCOMPARE(s != nullptr, n <= screen);
+        if (s) {
+            QVERIFY(s->isClosing());
+            QVERIFY(!s->isVisible());
+        }
+    }
+}
+
+void ShellTest::backThenContinueKeepsEveryChoice() {
+    Program program;
+    Click(program.form(1), "Command1");
+    ScreenShell& form2 = program.form(2);
+    Click(form2, "Option3");
+    Click(form2, "Check1");
+    Click(form2, "Command2"); // Back
+    QCOMPARE(program.visibleScreen(), 1);
+    Click(program.form(1), "Command1");
+    QCOMPARE(program.visibleScreen(), 2);
+    QVERIFY(Checked(form2, "Option3"));
+    QVERIFY(Checked(form2, "Check1"));
+    QVERIFY(!Checked(form2, "Check2"));
+    QCOMPARE(Text(form2, "Label6"), "2");
+    QCOMPARE(Text(form2, "Label3"), "1");
+}
+
+void ShellTest::enterIsTheDefaultButtonUnlessAButtonHasFocus() {
+    Program program;
+    // In the introduction's text, Enter is Continue.
+    QTest::keyClick(Control(program.form(1), "Text1"), Qt::Key_Return);
+    QCOMPARE(program.visibleScreen(), 2);
+    ScreenShell& form2 = program.form(2);
+    auto* option = Control(form2, "Option2");
+    option->setFocus();
+    QTest::keyClick(option, Qt::Key_Return);
+    QCOMPARE(program.visibleScreen(), 3);
+    ScreenShell& form3 = program.form(3);
+    auto* back = Control<QPushButton>(form3, "Command2");
+    back->setFocus();
+    QTest::keyClick(back, Qt::Key_Return);
+    QCOMPARE(program.visibleScreen(), 2);
+    auto* check = Control(form2, "Check1");
+    check->setFocus();
+    QTest::keyClick(check, Qt::Key_Enter);
+    QCOMPARE(program.visibleScreen(), 3);
+}
+
+void ShellTest::escapeDoesNothing() {
+    Program program;
+    for (int n = 1; n <= 10; ++n) {
+        if (n > 1) {
+            if (n == 10)
+                Click(program.form(9), "Command5");
+            else
+                Click(program.form(n - 1), "Command1");
+        }
+        ScreenShell& s = program.form(n);
+        QWidget* focus = s.focusWidget() ? s.focusWidget() : &s;
+        QTest::keyClick(focus, Qt::Key_Escape);
+        QCOMPARE(program.visibleScreen(), n);
+        QVERIFY(!s.isClosing());
+    }
+}
+
+void ShellTest::aScreenReappearsWhereTheUserLeftIt() {
+    Program program;
+    Click(program.form(1), "Command1");
+    ScreenShell& form2 = program.form(2);
+    form2.move(40, 30);
+    const QPoint left = form2.pos();
+    Click(form2, "Command2");
+    Click(program.form(1), "Command1");
+    QCOMPARE(form2.pos(), left);
+}
+
+void ShellTest::printSendsTheScreenAtItsTrueSize() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("form2.pdf");
+    Program program;
+    program.screens.setPrintTarget(std::make_unique<PdfFileTarget>(path));
+    Click(program.form(1), "Command1");
+    ScreenShell& form2 = program.form(2);
+    Click(form2, "Option4");
+    const QString message = TextOfMessageBox([&] { Click(form2, "Command3"); });
+    QVERIFY2(message.isEmpty(), qPrintable(message));
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.startsWith("%PDF"));
+    // The page carries one image of the client area, pixel for pixel.
+    QVERIFY2(bytes.contains("/Width 441") && bytes.contains("/Height 386"), "image size");
+    QCOMPARE(program.visibleScreen(), 2);
+    QVERIFY(Checked(form2, "Option4"));
+}
+
+void ShellTest::printWithoutAPrinterSaysNothingWasPrinted() {
+    Program program;
+    program.screens.setPrintTarget(std::make_unique<NoPrinterTarget>());
+    Click(program.form(1), "Command1");
+    ScreenShell& form2 = program.form(2);
+    Click(form2, "Option1");
+    const QString message = TextOfMessageBox([&] { Click(form2, "Command3"); });
+    QVERIFY2(message.contains("Nothing was printed"), qPrintable(message));
+    QVERIFY(message.contains("No default printer"));
+    QCOMPARE(program.visibleScreen(), 2);
+    QVERIFY(Checked(form2, "Option1"));
+    QCOMPARE(Text(form2, "Label6"), "1");
+}
+
+void ShellTest::introductionText() {
+    Program program;
+    auto* text = Control<QPlainTextEdit>(program.form(1), "Text1");
+    const QStringList lines = text->toPlainText().split('\n');
+    QCOMPARE(lines.size(), 6);
+    QVERIFY(lines[0].startsWith("The attached program is based upon the standards recommended "
+                                "\"Rula: a survey method "));
+    QVERIFY(lines[0].endsWith("survey method "));
+    QVERIFY(lines[1].startsWith("for the investigation of work-related upper limb disorders\", "
+                                "by L. McAtamney"));
+    QVERIFY(lines[2].startsWith("E. N. Corlett in Applied Ergonomics 1993, 24(2), 91-99.\"  "
+                                "Every effort has been made to "));
+    QVERIFY(lines[2].endsWith("has been made to "));
+    QVERIFY(lines[3].endsWith("either expressed or implied "));
+    QVERIFY(lines[4].startsWith("has been offered with this program.  "));
+    QVERIFY(lines[5].isEmpty());
+    QVERIFY(Form1::introductionText().contains("\r\n"));
+    // Each line fits the box without wrapping.
+    const QFontMetrics metrics(text->font());
+    for (const QString& line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line) < text->viewport()->width(), qPrintable(line));
+    // Read-only: typing changes nothing.
+    const QString before = text->toPlainText();
+    QTest::keyClicks(text, "xyz");
+    QCOMPARE(text->toPlainText(), before);
+}
+
+void ShellTest::footerNoticeFitsItsLabels() {
+    Program program;
+    WalkTo(program, 10);
+    for (int n = 2; n <= 10; ++n) {
+        ScreenShell& s = program.form(n);
+        for (const char* name : {"Label41", "Label40"}) {
+            auto* label = Control<QLabel>(s, name);
+            QVERIFY(!label->text().isEmpty());
+            QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(),
+                     qPrintable(label->text()));
+        }
+        auto* footer = Control(s, "Frame11");
+        QCOMPARE(footer->size(), QSize(181, 49));
+        QVERIFY(s.height() - footer->geometry().bottom() - 1 <= 1);
+    }
+}
+
+void ShellTest::resizingMovesNothing() {
+    Program program;
+    WalkTo(program, 10);
+    for (int n : {9, 10}) {
+        ScreenShell& s = program.form(n);
+        const QRect before = Control(s, "Command4")->geometry();
+        s.resize(s.size() + QSize(120, 80));
+        QCOMPARE(Control(s, "Command4")->geometry(), before);
+    }
+}
+
+QTEST_MAIN(ShellTest)
+#include "test_shell.moc"
