@@ -156,7 +156,7 @@ Form9::Form9(ScreenSet& screens)
         box->setAlignment(Qt::AlignCenter);
         box->setWordWrap(false);
         caption->setBuddy(box);
-        box->setAccessibleName(tr(row.caption));
+        box->setAccessibleDescription(tr(row.caption));
         valueBoxes_[i] = box;
     }
 
@@ -166,7 +166,7 @@ Form9::Form9(ScreenSet& screens)
     QLabel* finalBox = addLabel("Label33", QString(), {1320, 5280, 495, 495}, TimesFont(15.75));
     finalBox->setFrameStyle(QFrame::Box | QFrame::Plain);
     finalBox->setAlignment(Qt::AlignCenter);
-    finalBox->setAccessibleName(tr("Final Score"));
+    finalBox->setAccessibleDescription(tr("Final Score"));
     valueBoxes_.back() = finalBox;
 
     for (std::size_t i = 0; i < kLegend.size(); ++i) {
