@@ -1,10 +1,15 @@
 #include "screens/controls.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QSvgRenderer>
+#include <qdrawutil.h>
 
 namespace rula {
 namespace {
@@ -26,7 +31,64 @@ QPixmap RenderedDrawing(const char* resource, QSize pixels, qreal ratio) {
     return pixmap;
 }
 
+// The indicator at the left, vertically centred, and the caption word-wrapped beside it.
+void PaintWrapped(QAbstractButton* button, const QStyleOptionButton& option,
+                  QStyle::PrimitiveElement indicator, QStyle::PixelMetric indicatorWidth,
+                  QStyle::PixelMetric indicatorHeight, QStyle::PixelMetric spacing) {
+    QStylePainter painter(button);
+    const QStyle* style = button->style();
+    const int w = style->pixelMetric(indicatorWidth, &option, button);
+    const int h = style->pixelMetric(indicatorHeight, &option, button);
+    QStyleOptionButton box = option;
+    box.rect = QRect(0, (button->height() - h) / 2, w, h);
+    painter.drawPrimitive(indicator, box);
+
+    const QRect textArea =
+        button->rect().adjusted(w + style->pixelMetric(spacing, &option, button), 0, 0, 0);
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    painter.setPen(option.palette.color(QPalette::WindowText));
+    painter.drawText(textArea, flags, button->text());
+    if (option.state & QStyle::State_HasFocus) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(button);
+        focus.rect = painter.boundingRect(textArea, flags, button->text()).adjusted(-1, 0, 1, 0);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
 } // namespace
+
+void OptionButton::paintEvent(QPaintEvent* event) {
+    if (text().isEmpty())
+        return QRadioButton::paintEvent(event);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    PaintWrapped(this, option, QStyle::PE_IndicatorRadioButton, QStyle::PM_ExclusiveIndicatorWidth,
+                 QStyle::PM_ExclusiveIndicatorHeight, QStyle::PM_RadioButtonLabelSpacing);
+}
+
+void CheckBox::paintEvent(QPaintEvent* event) {
+    if (text().isEmpty())
+        return QCheckBox::paintEvent(event);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    PaintWrapped(this, option, QStyle::PE_IndicatorCheckBox, QStyle::PM_IndicatorWidth,
+                 QStyle::PM_IndicatorHeight, QStyle::PM_CheckBoxLabelSpacing);
+}
+
+void Frame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFontMetrics metrics = fontMetrics();
+    const bool captioned = !title().isEmpty();
+    const int top = captioned ? metrics.height() / 2 : 0;
+    qDrawShadeRect(&painter, rect().adjusted(0, top, 0, 0), palette(), true, 1, 0);
+    if (captioned) {
+        const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 6, metrics.height());
+        painter.fillRect(caption, palette().window());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
+}
 
 PictureBox::PictureBox(const Drawing& drawing, QWidget* parent)
     : QFrame(parent)

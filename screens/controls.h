@@ -1,11 +1,13 @@
 // The controls the screens are built from, where Qt's own differ from what users of
 // this program expect: the whole area of an option button or check box takes the
-// click (the drawings above caption-less options are their labels), and a picture
-// box shows a drawing at its pixel size inside a sunken border and reports clicks.
+// click (the drawings above caption-less options are their labels), captions wrap
+// onto a second line where the control is designed two lines high, and a picture box
+// shows a drawing at its pixel size inside a sunken border and reports clicks.
 #pragma once
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QRadioButton>
 #include <QSize>
 #include <QString>
@@ -19,6 +21,7 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent* event) override;
 };
 
 class CheckBox : public QCheckBox {
@@ -28,6 +31,18 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A frame with its caption set into the top edge of an etched border. Its children are
+// placed by hand, from the frame's top-left corner.
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A drawing compiled into the program, and what it shows in words.

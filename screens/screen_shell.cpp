@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace rula {
 namespace {
 
@@ -139,7 +141,12 @@ QLabel* ScreenShell::addLabel(const char* name, const QString& text, Twips at, c
 }
 
 QLabel* ScreenShell::addHeading(const char* name, const QString& text, Twips at) {
-    return addLabel(name, text, at, TimesFont(12, true));
+    // A heading stays on one line; where the font renders a little wider than designed,
+    // it reaches further right instead of breaking.
+    QLabel* heading = addLabel(name, text, at, TimesFont(12, true));
+    heading->setWordWrap(false);
+    heading->resize(std::max(heading->width(), heading->sizeHint().width()), heading->height());
+    return heading;
 }
 
 QLabel* ScreenShell::addScoreLabel(const char* name, Twips at, const char* initial,
@@ -183,10 +190,9 @@ QPushButton* ScreenShell::addButton(const char* name, const QString& caption, Tw
 }
 
 QGroupBox* ScreenShell::addFrame(const char* name, const QString& caption, Twips at) {
-    auto* frame = new QGroupBox(caption, this);
+    auto* frame = new Frame(caption, this);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(at.pixels());
-    frame->setFlat(false);
     return frame;
 }
 

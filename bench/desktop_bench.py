@@ -1,0 +1,459 @@
+#!/usr/bin/python3
+"""Start-up time and peak memory of the program against the baseline, on a real X server.
+
+Measured from outside, the same way for both programs, by a small X client:
+
+- start-up: wall time from just before the process is started until its first top-level
+  window is mapped AND its whole client area has been painted. The root window is filled
+  with a colour that no screen uses; Qt's windows have no background of their own, so a
+  freshly mapped window shows that colour until the program has drawn into it. The X
+  DAMAGE extension tells this client whenever the window is drawn into, and after each
+  report the window's pixels are read back; the first read-back with no pixel of the root
+  colour left ends the measurement.
+- peak memory: VmHWM of /proc/PID/status, read just before the window is closed (by
+  WM_DELETE_WINDOW, as the close box does). The exit status must be 0.
+- for the program, also VmHWM after a whole assessment and ten chart rows, driven with
+  xdotool (real XTEST input) under a window manager; the chart is read back afterwards to
+  check that all ten rows were filled.
+
+Usage: desktop_bench.py startup --program P --baseline B --runs N --json OUT
+       desktop_bench.py drive --program P --baseline B --runs N --json OUT
+The DISPLAY environment variable names the X server. Needs python3-xlib and xdotool.
+"""
+
+import argparse
+import json
+import os
+import select
+import statistics
+import subprocess
+import sys
+import time
+
+from Xlib import X, Xatom, display, error
+from Xlib.ext import damage
+
+# A colour no screen paints: the root window is filled with it.
+SENTINEL = (1, 254, 3)
+SENTINEL_PIXEL = (SENTINEL[0] << 16) | (SENTINEL[1] << 8) | SENTINEL[2]
+# In a 32-bit ZPixmap on a little-endian server: blue, green, red, pad.
+SENTINEL_BYTES = bytes((SENTINEL[2], SENTINEL[1], SENTINEL[0]))
+
+TIMEOUT_S = 20.0
+
+
+class Failure(Exception):
+    pass
+
+
+class Watcher:
+    """One connection to the X server that follows the top-level windows of one process."""
+
+    def __init__(self):
+        self.d = display.Display()
+        if not self.d.has_extension("DAMAGE"):
+            raise Failure("the X server has no DAMAGE extension")
+        self.d.damage_query_version()
+        self.root = self.d.screen().root
+        self.root.change_attributes(event_mask=X.SubstructureNotifyMask)
+        self.atom_pid = self.d.intern_atom("_NET_WM_PID")
+        self.atom_name = self.d.intern_atom("_NET_WM_NAME")
+        self.atom_utf8 = self.d.intern_atom("UTF8_STRING")
+        self.atom_protocols = self.d.intern_atom("WM_PROTOCOLS")
+        self.atom_delete = self.d.intern_atom("WM_DELETE_WINDOW")
+        self.damage_event = self.d.extension_event.DamageNotify
+        self.reset(None)
+        self.d.sync()
+
+    def paint_root(self):
+        self.root.change_attributes(background_pixel=SENTINEL_PIXEL)
+        self.root.clear_area()
+        self.d.sync()
+
+    def reset(self, pid):
+        self.pid = pid
+        self.known = {}  # window id -> Window, every window created since reset
+        self.damages = {}  # window id -> damage id
+        self.mapped = set()  # window ids of this process's mapped top-level windows
+        self.first_mapped = None
+        self.dirty = set()  # windows drawn into since they were last read back
+
+    # --- events -----------------------------------------------------------------------
+
+    def _track(self, wid):
+        if wid in self.known:
+            return
+        w = self.d.create_resource_object("window", wid)
+        self.known[wid] = w
+        try:
+            w.change_attributes(event_mask=X.StructureNotifyMask)
+            self.damages[wid] = w.damage_create(damage.DamageReportNonEmpty)
+        except error.XError:
+            pass
+
+    def _pid_of(self, wid):
+        try:
+            prop = self.known[wid].get_full_property(self.atom_pid, Xatom.CARDINAL)
+        except error.XError:
+            return None
+        return prop.value[0] if prop and len(prop.value) else None
+
+    def _handle(self, ev):
+        if ev.type == X.CreateNotify and ev.parent == self.root:
+            self._track(ev.window.id)
+        elif ev.type == X.MapNotify:
+            wid = ev.window.id
+            self._track(wid)
+            if self.pid is not None and self._pid_of(wid) == self.pid:
+                attrs = self.known[wid].get_attributes()
+                if not attrs.override_redirect:
+                    self.mapped.add(wid)
+                    self.dirty.add(wid)
+                    if self.first_mapped is None:
+                        self.first_mapped = wid
+        elif ev.type == X.UnmapNotify:
+            self.mapped.discard(ev.window.id)
+        elif ev.type == X.DestroyNotify:
+            self.mapped.discard(ev.window.id)
+        elif ev.type == self.damage_event:
+            wid = ev.drawable.id
+            dmg = self.damages.get(wid)
+            if dmg is not None:
+                self.d.damage_subtract(dmg)
+                self.dirty.add(wid)
+
+    def pump(self, timeout):
+        """Handles the events that arrive within `timeout` seconds (at least one wait)."""
+        if not self.d.pending_events():
+            select.select([self.d.fileno()], [], [], timeout)
+        while self.d.pending_events():
+            self._handle(self.d.next_event())
+
+    def wait(self, predicate, what, timeout=TIMEOUT_S, proc=None):
+        end = time.monotonic() + timeout
+        while True:
+            result = predicate()
+            if result:
+                return result
+            if proc is not None and proc.poll() is not None:
+                raise Failure(f"the process ended (status {proc.returncode}) before {what}")
+            left = end - time.monotonic()
+            if left <= 0:
+                raise Failure(f"timed out waiting for {what}")
+            self.pump(min(left, 0.05))
+
+    # --- windows ----------------------------------------------------------------------
+
+    def image(self, wid):
+        w = self.known[wid]
+        g = w.get_geometry()
+        img = w.get_image(0, 0, g.width, g.height, X.ZPixmap, 0xFFFFFFFF)
+        return g.width, g.height, img.data
+
+    def fully_painted(self, wid):
+        """Whether no pixel of the window still shows the root colour."""
+        try:
+            _, _, data = self.image(wid)
+        except error.XError:
+            return False
+        start = 0
+        while True:
+            i = data.find(SENTINEL_BYTES, start)
+            if i < 0:
+                return True
+            if i % 4 == 0:
+                return False
+            start = i + 1
+
+    def title(self, wid):
+        w = self.known[wid]
+        try:
+            p = w.get_full_property(self.atom_name, self.atom_utf8)
+            if p and p.value:
+                v = p.value
+                return v.decode("utf-8") if isinstance(v, bytes) else str(v)
+            v = w.get_wm_name()
+            return v.decode("latin-1") if isinstance(v, bytes) else (v or "")
+        except error.XError:
+            return ""
+
+    def size(self, wid):
+        g = self.known[wid].get_geometry()
+        return g.width, g.height
+
+    def close(self, wid):
+        """Asks the window to close, as its close box does."""
+        from Xlib.protocol import event as xevent
+
+        w = self.known[wid]
+        msg = xevent.ClientMessage(
+            window=w,
+            client_type=self.atom_protocols,
+            data=(32, [self.atom_delete, X.CurrentTime, 0, 0, 0]),
+        )
+        w.send_event(msg, event_mask=X.NoEventMask)
+        self.d.flush()
+
+    def has_focus(self, wid):
+        focus = self.d.get_input_focus().focus
+        if isinstance(focus, int):
+            return False
+        # The focus may sit on the window or on one of its children.
+        while focus is not None and focus.id not in (0, self.root.id):
+            if focus.id == wid:
+                return True
+            try:
+                focus = focus.query_tree().parent
+            except error.XError:
+                return False
+        return False
+
+
+def vm_hwm_kib(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmHWM:"):
+                return int(line.split()[1])
+    raise Failure("no VmHWM")
+
+
+def end_process(proc, watcher, wid):
+    watcher.close(wid)
+    try:
+        status = proc.wait(timeout=TIMEOUT_S)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+        raise Failure("the program did not end after its window was closed")
+    if status != 0:
+        raise Failure(f"exit status {status}")
+
+
+def start(watcher, program):
+    """Starts the program; returns (process, first window, start-up time in ms)."""
+    env = dict(os.environ)
+    env.pop("QT_QPA_PLATFORM", None)
+    watcher.pump(0)  # nothing stale
+    t0 = time.perf_counter()
+    proc = subprocess.Popen([program], env=env, stdin=subprocess.DEVNULL)
+    watcher.reset(proc.pid)
+    try:
+        wid = watcher.wait(lambda: watcher.first_mapped, "a mapped window", proc=proc)
+
+        def painted():
+            if wid in watcher.dirty:
+                watcher.dirty.discard(wid)
+                return watcher.fully_painted(wid)
+            return False
+
+        watcher.wait(painted, "the window to be painted", proc=proc)
+        ms = (time.perf_counter() - t0) * 1000.0
+    except BaseException:
+        proc.kill()
+        proc.wait()
+        raise
+    return proc, wid, ms
+
+
+def run_idle(watcher, program, settle_s):
+    """One start: time to the first painted window, then VmHWM after `settle_s` idle."""
+    proc, wid, ms = start(watcher, program)
+    time.sleep(settle_s)
+    hwm = vm_hwm_kib(proc.pid)
+    end_process(proc, watcher, wid)
+    return ms, hwm
+
+
+# --- driving the program through ten assessments -----------------------------------------
+
+# (title, client width, client height) of each screen at 96 dpi.
+SCREENS = {
+    1: ("Rula", 489, 147),
+    2: ("Posture - Group A (Arms and Wrists)", 441, 386),
+    3: ("Posture - Group A (Arms and Wrists)", 449, 290),
+    4: ("Posture - Group A (Arms and Wrists)", 389, 330),
+    5: ("Posture - Group A (Arms and Wrists)", 298, 201),
+    6: ("Posture - Group B (Neck, Trunk, and Legs)", 337, 345),
+    7: ("Posture - Group B (Neck, Trunk, and Legs)", 417, 409),
+    8: ("Frequency and Force", 425, 513),
+    9: ("Rula - Final", 369, 514),
+    10: ("Rula", 792, 449),
+}
+
+
+class Driver:
+    def __init__(self, watcher, proc):
+        self.w = watcher
+        self.proc = proc
+        self.env = dict(os.environ)
+
+    def visible_screen(self):
+        """The one mapped screen's number, or 0."""
+        if len(self.w.mapped) != 1:
+            return 0
+        wid = next(iter(self.w.mapped))
+        key = (self.w.title(wid), *self.w.size(wid))
+        for n, spec in SCREENS.items():
+            if spec == key:
+                return n
+        return 0
+
+    def expect(self, n):
+        """Waits until screen n is the one visible screen and has the keyboard focus."""
+
+        def ready():
+            if self.visible_screen() != n:
+                return None
+            wid = next(iter(self.w.mapped))
+            return wid if self.w.has_focus(wid) else None
+
+        return self.w.wait(ready, f"Form{n} shown and focused", proc=self.proc)
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.env, check=True)
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", "20", *keys)
+
+    def click(self, wid, x, y):
+        t = self.w.root.translate_coords(self.w.known[wid], x, y)
+        self.xdotool("mousemove", "--sync", str(t.x), str(t.y), "click", "1")
+
+    def forward(self, row):
+        """From Form2 to the chart: one choice on each screen, Continue, then Add to chart."""
+        for n in range(2, 8):
+            self.expect(n)
+            # Row 1 selects the focused choice; later rows move to the next one.
+            self.key("space" if row == 1 or n != 2 else "Right")
+            self.key("alt+c")
+        self.expect(8)
+        self.key("space", "alt+c")
+        self.expect(9)
+        self.key("alt+a")
+        return self.expect(10)
+
+    def back_to_form2(self):
+        self.key("alt+b")  # the chart's Back
+        for n in range(9, 2, -1):
+            self.expect(n)
+            self.key("alt+b")
+
+
+def rows_filled(watcher, wid):
+    """The chart rows whose first and last cells show text, read from the window's pixels."""
+    width, height, data = watcher.image(wid)
+    filled = []
+    for row in range(1, 11):
+        top = (1080 + 480 * (row - 1)) // 15
+        cells = []
+        for left_twips in (360, 11400):  # the first and the last column
+            left = left_twips // 15
+            dark = 0
+            for y in range(top + 4, top + 21):
+                for x in range(left + 4, left + 21):
+                    o = (y * width + x) * 4
+                    b, g, r = data[o], data[o + 1], data[o + 2]
+                    if r + g + b < 3 * 128:
+                        dark += 1
+            cells.append(dark)
+        if all(c >= 5 for c in cells):
+            filled.append(row)
+    return filled
+
+
+def run_drive(watcher, program):
+    proc, wid, _ = start(watcher, program)
+    try:
+        drv = Driver(watcher, proc)
+        drv.expect(1)
+        drv.click(wid, 244, 116)  # Continue
+        for row in range(1, 11):
+            chart = drv.forward(row)
+            if row < 10:
+                drv.back_to_form2()
+        # Every row must be filled; give the chart a moment to paint.
+        filled = watcher.wait(
+            lambda: (lambda f: f if len(f) == 10 else None)(rows_filled(watcher, chart)),
+            "ten filled chart rows",
+            timeout=5,
+            proc=proc,
+        )
+        hwm = vm_hwm_kib(proc.pid)
+        end_process(proc, watcher, chart)
+    except BaseException:
+        if proc.poll() is None:
+            proc.kill()
+            proc.wait()
+        raise
+    return hwm, filled
+
+
+# --- main --------------------------------------------------------------------------------
+
+
+def summary(values):
+    return {
+        "median": statistics.median(values),
+        "min": min(values),
+        "max": max(values),
+        "runs": values,
+    }
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("mode", choices=["startup", "drive"])
+    ap.add_argument("--program", required=True)
+    ap.add_argument("--baseline", required=True)
+    ap.add_argument("--runs", type=int, default=20)
+    ap.add_argument("--warmup", type=int, default=2)
+    ap.add_argument("--settle", type=float, default=0.5)
+    ap.add_argument("--json", required=True)
+    a = ap.parse_args()
+
+    watcher = Watcher()
+    watcher.paint_root()
+    out = {}
+    if a.mode == "startup":
+        ms = {"program": [], "baseline": []}
+        hwm = {"program": [], "baseline": []}
+        for i in range(a.warmup + a.runs):
+            for name, path in (("baseline", a.baseline), ("program", a.program)):
+                t, m = run_idle(watcher, path, a.settle)
+                if i >= a.warmup:
+                    ms[name].append(round(t, 2))
+                    hwm[name].append(m)
+            if i >= a.warmup:
+                k = i - a.warmup + 1
+                print(
+                    f"  start {k:2d}: baseline {ms['baseline'][-1]:7.1f} ms {hwm['baseline'][-1]:6d} KiB"
+                    f" | program {ms['program'][-1]:7.1f} ms {hwm['program'][-1]:6d} KiB",
+                    flush=True,
+                )
+        out = {
+            "startup_ms": {k: summary(v) for k, v in ms.items()},
+            "idle_hwm_kib": {k: summary(v) for k, v in hwm.items()},
+        }
+    else:
+        base, prog = [], []
+        for i in range(a.runs):
+            _, m = run_idle(watcher, a.baseline, a.settle)
+            base.append(m)
+            m, filled = run_drive(watcher, a.program)
+            prog.append(m)
+            print(
+                f"  drive {i + 1:2d}: baseline {base[-1]:6d} KiB | program after ten rows"
+                f" {prog[-1]:6d} KiB (chart rows filled: {filled[0]}..{filled[-1]})",
+                flush=True,
+            )
+        out = {"baseline_hwm_kib": summary(base), "program_ten_rows_hwm_kib": summary(prog)}
+    with open(a.json, "w") as f:
+        json.dump(out, f, indent=1)
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except Failure as e:
+        print(f"desktop_bench: {e}", file=sys.stderr)
+        sys.exit(1)
