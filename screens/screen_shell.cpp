@@ -87,6 +87,10 @@ void ScreenShell::showScreen() {
         }
     }
     show();
+    // The first stop of the tab order has the focus when a screen opens, whether or not
+    // the window manager has activated the window yet.
+    if (!focusWidget())
+        focusNextPrevChild(true);
     activateWindow();
 }
 

@@ -1,0 +1,331 @@
+// The six posture screens, driven through their real controls: every base score and
+// adjustment, the largest totals, the mended cases (supported arm, no posture chosen,
+// trunk supported while seated), drawings as labels, tab order and keys.
+#include "screen_driver.h"
+
+#include <QPushButton>
+
+#include <map>
+
+using namespace rula;
+using namespace rula::testing;
+
+namespace {
+
+// Walks from the introduction to screen n with Continue, choosing nothing.
+void ContinueTo(Program& program, int n) {
+    for (int screen = 1; screen < n; ++screen)
+        Click(program.form(screen), "Command1");
+    QCOMPARE(program.visibleScreen(), n);
+}
+
+// Every label text and every option or box state of screens 1 to 8, by name.
+std::map<QString, QString> Snapshot(Program& program) {
+    std::map<QString, QString> state;
+    for (int n = 1; n <= 8; ++n) {
+        ScreenShell* s = program.existing(n);
+        if (!s)
+            continue;
+        for (QLabel* label : s->findChildren<QLabel*>())
+            state[s->objectName() + "." + label->objectName()] = label->text();
+        for (QAbstractButton* b : s->findChildren<QAbstractButton*>())
+            if (b->isCheckable())
+                state[s->objectName() + "." + b->objectName()] = b->isChecked() ? "on" : "off";
+    }
+    return state;
+}
+
+// The widgets that Tab visits on a screen, in order, starting from the first.
+QStringList TabChain(ScreenShell& screen) {
+    QStringList chain;
+    QWidget* w = &screen;
+    while ((w = w->nextInFocusChain()) != &screen) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&screen) && w->isEnabled())
+            chain << w->objectName();
+    }
+    return chain;
+}
+
+} // namespace
+
+class PostureScreensTest : public QObject {
+    Q_OBJECT
+private slots:
+    void segmentScores_data();
+    void segmentScores();
+    void backThenContinueKeepsEveryChoice();
+    void tabOrderAndFirstFocus_data();
+    void tabOrderAndFirstFocus();
+    void enterIsContinueExceptOnAnotherButton_data();
+    void enterIsContinueExceptOnAnotherButton();
+    void captionlessOptionsSpeakForTheirDrawings();
+};
+
+void PostureScreensTest::segmentScores_data() {
+    // screen; controls clicked in order; labels of the screen itself ("Label3=1");
+    // labels written on the next screen by Continue ("Form3.Label6=6").
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("own");
+    QTest::addColumn<QStringList>("handedOn");
+
+    const auto row = [](const char* name, int screen, QStringList clicks, QStringList own,
+                        QStringList handedOn) {
+        QTest::newRow(name) << screen << clicks << own << handedOn;
+    };
+    // Upper arm
+    row("upper arm: nothing chosen", 2, {}, {"Label6=0", "Label3=0", "Label4=0", "Label5=0"},
+        {"Form3.Label6=0"});
+    row("upper arm: 20° back to 20° forward", 2, {"Option1"}, {"Label6=1"}, {"Form3.Label6=1"});
+    row("upper arm: extension", 2, {"Option2"}, {"Label6=2"}, {"Form3.Label6=2"});
+    row("upper arm: 20-45° forward", 2, {"Option3"}, {"Label6=2"}, {"Form3.Label6=2"});
+    row("upper arm: 45-90° forward", 2, {"Option4"}, {"Label6=3"}, {"Form3.Label6=3"});
+    row("upper arm: over 90°", 2, {"Option5"}, {"Label6=4"}, {"Form3.Label6=4"});
+    row("upper arm: largest total", 2, {"Option5", "Check1", "Check2"},
+        {"Label6=4", "Label3=1", "Label4=1", "Label5=0"}, {"Form3.Label6=6"});
+    row("upper arm: supported lowers by one", 2, {"Option4", "Check3"}, {"Label5=-1"},
+        {"Form3.Label6=2"});
+    row("upper arm: supported never below 1", 2, {"Option1", "Check3"}, {"Label5=-1"},
+        {"Form3.Label6=1"});
+    row("upper arm: all three boxes", 2, {"Option2", "Check1", "Check2", "Check3"}, {},
+        {"Form3.Label6=3"});
+    row("upper arm: supported, no posture", 2, {"Check3"}, {"Label6=0", "Label5=-1"},
+        {"Form3.Label6=0"});
+    row("upper arm: boxes, no posture", 2, {"Check1", "Check2"}, {"Label3=1", "Label4=1"},
+        {"Form3.Label6=0"});
+    row("upper arm: another option replaces the base", 2, {"Option5", "Option1"}, {"Label6=1"},
+        {"Form3.Label6=1"});
+    row("upper arm: box ticked and cleared", 2, {"Option3", "Check1", "Check1"}, {"Label3=0"},
+        {"Form3.Label6=2"});
+    row("upper arm: drawing selects its option", 2, {"Picture3"}, {"Label6=2"}, {"Form3.Label6=2"});
+    row("upper arm: drawing after option", 2, {"Option1", "Picture5", "Check1"}, {"Label6=4"},
+        {"Form3.Label6=5"});
+    // Lower arm
+    row("lower arm: nothing chosen", 3, {}, {"Label3=0", "Label4=0"}, {"Form4.Label6=0"});
+    row("lower arm: 60-100°", 3, {"Option1"}, {"Label3=1"}, {"Form4.Label6=1"});
+    row("lower arm: outside 60-100°", 3, {"Option2"}, {"Label3=2"}, {"Form4.Label6=2"});
+    row("lower arm: largest total", 3, {"Option2", "Check1"}, {"Label4=1"}, {"Form4.Label6=3"});
+    row("lower arm: box, no posture", 3, {"Check1"}, {"Label4=1"}, {"Form4.Label6=0"});
+    row("lower arm: drawings", 3, {"Picture2", "Picture3"}, {"Label3=2", "Label4=1"},
+        {"Form4.Label6=3"});
+    row("lower arm: adjustment drawing toggles", 3, {"Option1", "Picture3", "Picture3"},
+        {"Label4=0"}, {"Form4.Label6=1"});
+    // Wrist
+    row("wrist: nothing chosen", 4, {}, {"Label4=0", "Label3=0"}, {"Form5.Label6=0"});
+    row("wrist: neutral", 4, {"Option1"}, {"Label4=1"}, {"Form5.Label6=1"});
+    row("wrist: up to 15°", 4, {"Option2"}, {"Label4=2"}, {"Form5.Label6=2"});
+    row("wrist: over 15°", 4, {"Option5"}, {"Label4=3"}, {"Form5.Label6=3"});
+    row("wrist: largest total", 4, {"Option5", "Check1"}, {"Label3=1"}, {"Form5.Label6=4"});
+    row("wrist: box, no posture", 4, {"Check1"}, {"Label3=1"}, {"Form5.Label6=0"});
+    row("wrist: box ticked and cleared", 4, {"Option2", "Check1", "Check1"}, {"Label3=0"},
+        {"Form5.Label6=2"});
+    row("wrist: drawings", 4, {"Picture1", "Picture4"}, {"Label4=1", "Label3=1"},
+        {"Form5.Label6=2"});
+    // Wrist twist
+    row("twist: nothing chosen", 5, {}, {"Label4=0"}, {"Form6.Label6=0"});
+    row("twist: mid-range", 5, {"Option1"}, {"Label4=1"}, {"Form6.Label6=1"});
+    row("twist: end of range", 5, {"Option2"}, {"Label4=2"}, {"Form6.Label6=2"});
+    row("twist: changed back", 5, {"Option2", "Option1"}, {"Label4=1"}, {"Form6.Label6=1"});
+    // Neck; note the crossed labels: Check1 feeds Label4, Check2 feeds Label3.
+    row("neck: nothing chosen", 6, {}, {"Label5=0", "Label4=0", "Label3=0"}, {"Form7.Label6=0"});
+    row("neck: 0-10°", 6, {"Option1"}, {"Label5=1"}, {"Form7.Label6=1"});
+    row("neck: 10-20°", 6, {"Option2"}, {"Label5=2"}, {"Form7.Label6=2"});
+    row("neck: over 20°", 6, {"Option3"}, {"Label5=3"}, {"Form7.Label6=3"});
+    row("neck: extension", 6, {"Option4"}, {"Label5=4"}, {"Form7.Label6=4"});
+    row("neck: twisting", 6, {"Option1", "Check1"}, {"Label4=1", "Label3=0"}, {"Form7.Label6=2"});
+    row("neck: side-bending", 6, {"Option1", "Check2"}, {"Label4=0", "Label3=1"},
+        {"Form7.Label6=2"});
+    row("neck: largest total", 6, {"Option4", "Check1", "Check2"}, {}, {"Form7.Label6=6"});
+    row("neck: boxes, no posture", 6, {"Check1", "Check2"}, {}, {"Form7.Label6=0"});
+    row("neck: drawing", 6, {"Picture4"}, {"Label5=4"}, {"Form7.Label6=4"});
+    // Trunk and legs
+    row("trunk: nothing chosen", 7, {},
+        {"Label7=0", "Label3=0", "Label4=0", "Label5=2", "Label8=2"},
+        {"Form8.Label6=0", "Form8.Label8=2"});
+    row("trunk: upright", 7, {"Option1"}, {"Label7=1"}, {"Form8.Label6=1"});
+    row("trunk: 0-20°", 7, {"Option2"}, {"Label7=2"}, {"Form8.Label6=2"});
+    row("trunk: 20-60°", 7, {"Option3"}, {"Label7=3"}, {"Form8.Label6=3"});
+    row("trunk: over 60°", 7, {"Option4"}, {"Label7=4"}, {"Form8.Label6=4"});
+    row("trunk: largest total", 7, {"Option4", "Check1", "Check2"}, {"Label3=1", "Label4=1"},
+        {"Form8.Label6=6"});
+    row("trunk: boxes, no posture", 7, {"Check1", "Check2"}, {}, {"Form8.Label6=0"});
+    row("trunk: supported while seated", 7, {"Option4", "Check3"}, {"Label5=1"},
+        {"Form8.Label6=1"});
+    row("trunk: supported, adjustments still add", 7, {"Option3", "Check3", "Check1", "Check2"}, {},
+        {"Form8.Label6=3"});
+    row("trunk: supported, no drawing", 7, {"Check3"}, {"Label7=0"}, {"Form8.Label6=1"});
+    row("trunk: support ticked and cleared", 7, {"Option2", "Check3", "Check3"}, {"Label5=2"},
+        {"Form8.Label6=2"});
+    row("legs: supported and balanced", 7, {"Option1", "Check4"}, {"Label8=1"}, {"Form8.Label8=1"});
+    row("legs: ticked and cleared", 7, {"Option1", "Check4", "Check4"}, {"Label8=2"},
+        {"Form8.Label8=2"});
+    row("trunk: drawing", 7, {"Picture3"}, {"Label7=3"}, {"Form8.Label6=3"});
+}
+
+void PostureScreensTest::segmentScores() {
+    QFETCH(int, screen);
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, own);
+    QFETCH(QStringList, handedOn);
+    Program program;
+    ContinueTo(program, screen);
+    ScreenShell& s = program.form(screen);
+    for (const QString& name : clicks)
+        Click(s, qPrintable(name));
+    for (const QString& expectation : own) {
+        const QStringList pair = expectation.split('=');
+        QCOMPARE(Text(s, qPrintable(pair[0])), pair[1]);
+    }
+    Click(s, "Command1");
+    QCOMPARE(program.visibleScreen(), screen + 1);
+    for (const QString& expectation : handedOn) {
+        const QStringList place = expectation.split('=');
+        const QStringList at = place[0].split('.');
+        ScreenShell& next = program.form(at[0].mid(4).toInt());
+        QCOMPARE(Text(next, qPrintable(at[1])), place[1]);
+    }
+}
+
+void PostureScreensTest::backThenContinueKeepsEveryChoice() {
+    Program program;
+    Click(program.form(1), "Command1");
+    const QList<QStringList> choices = {
+        {"Option4", "Check1", "Check3"}, {"Option2", "Check1"},
+        {"Option5", "Check1"},           {"Option2"},
+        {"Option3", "Check2"},           {"Option2", "Check1", "Check4"},
+    };
+    for (int n = 2; n <= 7; ++n) {
+        for (const QString& name : choices[n - 2])
+            Click(program.form(n), qPrintable(name));
+        Click(program.form(n), "Command1");
+    }
+    QCOMPARE(program.visibleScreen(), 8);
+    const auto before = Snapshot(program);
+    QCOMPARE(before.at("Form3.Label6"), "3");
+    QCOMPARE(before.at("Form8.Label6"), "3");
+    QCOMPARE(before.at("Form8.Label8"), "1");
+    // Back k screens and Continue k times, for every k: nothing changes, nothing adds up.
+    for (int k = 1; k <= 7; ++k) {
+        for (int i = 0; i < k; ++i)
+            Click(program.form(8 - i), "Command2");
+        QCOMPARE(program.visibleScreen(), 8 - k);
+        for (int i = k; i > 0; --i)
+            Click(program.form(8 - i), "Command1");
+        QCOMPARE(program.visibleScreen(), 8);
+        QVERIFY2(Snapshot(program) == before, qPrintable(QString("after %1 back").arg(k)));
+    }
+    // A change on an earlier screen rewrites only what that screen's Continue writes.
+    Click(program.form(8), "Command2");
+    Click(program.form(7), "Command2");
+    Click(program.form(6), "Command2");
+    Click(program.form(5), "Command2");
+    Click(program.form(4), "Option1");
+    Click(program.form(4), "Command1");
+    auto expected = before;
+    expected["Form4.Option5"] = "off";
+    expected["Form4.Option1"] = "on";
+    expected["Form4.Label4"] = "1";
+    expected["Form5.Label6"] = "2";
+    QVERIFY(Snapshot(program) == expected);
+}
+
+void PostureScreensTest::tabOrderAndFirstFocus_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QStringList>("chain");
+    const QStringList buttons{"Command1", "Command2", "Command3", "Command4"};
+    QTest::newRow("upper arm") << 2
+                               << QStringList{"Option1", "Option2", "Option3", "Option4",
+                                              "Option5", "Check1",  "Check2",  "Check3"} +
+                                      buttons;
+    QTest::newRow("lower arm") << 3 << QStringList{"Option1", "Option2", "Check1"} + buttons;
+    QTest::newRow("wrist") << 4 << QStringList{"Option1", "Option2", "Option5", "Check1"} + buttons;
+    QTest::newRow("wrist twist") << 5 << QStringList{"Option1", "Option2"} + buttons;
+    QTest::newRow("neck") << 6
+                          << QStringList{"Option1", "Option2", "Option3",
+                                         "Option4", "Check1",  "Check2"} +
+                                 buttons;
+    QTest::newRow("trunk and legs")
+        << 7
+        << QStringList{"Option1", "Option2", "Option4", "Check1", "Check2", "Check3", "Check4"} +
+               buttons + QStringList{"Option3"};
+    QTest::newRow("frequency and force")
+        << 8
+        << QStringList{"Option3",  "Option1",  "Option2",  "Option4", "Option5",
+                       "Option6",  "Option7",  "Option10", "Option9", "Option8",
+                       "Option11", "Option12", "Option13", "Option14"} +
+               buttons;
+}
+
+void PostureScreensTest::tabOrderAndFirstFocus() {
+    QFETCH(int, screen);
+    QFETCH(QStringList, chain);
+    Program program;
+    ContinueTo(program, screen);
+    ScreenShell& s = program.form(screen);
+    QCOMPARE(TabChain(s), chain);
+    QCOMPARE(s.focusWidget() ? s.focusWidget()->objectName() : QString("none"), chain.first());
+    // Tab walks the chain and wraps round to the first stop.
+    QStringList visited;
+    for (int i = 0; i < chain.size(); ++i) {
+        visited << s.focusWidget()->objectName();
+        QTest::keyClick(s.focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, chain);
+    QCOMPARE(s.focusWidget()->objectName(), chain.first());
+}
+
+void PostureScreensTest::enterIsContinueExceptOnAnotherButton_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("shown");
+    for (int n = 2; n <= 8; ++n) {
+        const char* option = n == 8 ? "Option5" : "Option2";
+        QTest::addRow("Form%d option", n) << n << option << n + 1;
+        if (n != 5 && n != 8)
+            QTest::addRow("Form%d check box", n) << n << "Check1" << n + 1;
+        QTest::addRow("Form%d Continue", n) << n << "Command1" << n + 1;
+        QTest::addRow("Form%d Back", n) << n << "Command2" << n - 1;
+    }
+}
+
+void PostureScreensTest::enterIsContinueExceptOnAnotherButton() {
+    QFETCH(int, screen);
+    QFETCH(QString, focus);
+    QFETCH(int, shown);
+    Program program;
+    ContinueTo(program, screen);
+    QWidget* w = Control(program.form(screen), qPrintable(focus));
+    w->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w, Qt::Key_Return);
+    QCOMPARE(program.visibleScreen(), shown);
+}
+
+void PostureScreensTest::captionlessOptionsSpeakForTheirDrawings() {
+    Program program;
+    ContinueTo(program, 7);
+    const std::map<int, QStringList> options = {
+        {2, {"Option1", "Option2", "Option3", "Option4", "Option5"}},
+        {3, {"Option1", "Option2"}},
+        {4, {"Option1", "Option2", "Option5"}},
+        {6, {"Option1", "Option2", "Option3", "Option4"}},
+        {7, {"Option1", "Option2", "Option3", "Option4"}},
+    };
+    for (const auto& [n, names] : options) {
+        QStringList seen;
+        for (const QString& name : names) {
+            auto* option = Control<QAbstractButton>(program.form(n), qPrintable(name));
+            QVERIFY(option->text().isEmpty());
+            QVERIFY2(!option->accessibleName().isEmpty(), qPrintable(name));
+            QVERIFY(!option->accessibleDescription().isEmpty());
+            QCOMPARE(option->toolTip(), option->accessibleDescription());
+            QVERIFY2(!seen.contains(option->accessibleName()), "names tell options apart");
+            seen << option->accessibleName();
+        }
+    }
+    for (int n : {2, 3, 4, 6, 7})
+        for (QWidget* picture : program.form(n).findChildren<PictureBox*>())
+            QVERIFY(!picture->accessibleName().isEmpty() && !picture->toolTip().isEmpty());
+}
+
+QTEST_MAIN(PostureScreensTest)
+#include "test_posture_screens.moc"
