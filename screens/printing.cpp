@@ -33,9 +33,9 @@ std::unique_ptr<QPrinter> PdfFileTarget::open(QString&) {
     return printer;
 }
 
-QString PrintImage(const QPixmap& image, PrintTarget& target) {
+QString PrintTarget::print(const QPixmap& image) {
     QString whyNot;
-    const std::unique_ptr<QPrinter> printer = target.open(whyNot);
+    const std::unique_ptr<QPrinter> printer = open(whyNot);
     if (!printer)
         return whyNot;
     printer->setDocName(QStringLiteral("Rula"));

@@ -15,6 +15,9 @@ namespace rula {
 class PrintTarget {
 public:
     virtual ~PrintTarget() = default;
+    // Prints the image on one page of the printer that open() gives. Returns an empty
+    // text on success, else why nothing was printed.
+    virtual QString print(const QPixmap& image);
     // The printer for the next job, or null with the reason why there is none.
     virtual std::unique_ptr<QPrinter> open(QString& whyNot) = 0;
 };
@@ -35,8 +38,5 @@ public:
 private:
     QString path_;
 };
-
-// Prints the image; returns an empty text on success, else why nothing was printed.
-QString PrintImage(const QPixmap& image, PrintTarget& target);
 
 } // namespace rula

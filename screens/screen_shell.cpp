@@ -100,7 +100,7 @@ void ScreenShell::goTo(ScreenId target) {
 }
 
 bool ScreenShell::printScreen() {
-    const QString whyNot = PrintImage(grab(), screens_.printTarget());
+    const QString whyNot = screens_.printTarget().print(grab());
     if (whyNot.isEmpty())
         return true;
     QMessageBox::warning(this, windowTitle(), tr("Nothing was printed.\n\n%1").arg(whyNot));

@@ -9,14 +9,18 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPrinter>
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace rula::testing {
 
@@ -103,5 +107,45 @@ public:
         return nullptr;
     }
 };
+
+// A printer that keeps each page's image for the test to look at.
+class CapturingTarget final : public PrintTarget {
+public:
+    QString print(const QPixmap& image) override {
+        pages.push_back(image.toImage());
+        return {};
+    }
+    std::unique_ptr<QPrinter> open(QString&) override { return nullptr; }
+    std::vector<QImage> pages;
+};
+
+// The sixteen value boxes of the final score screen, in field order.
+inline QStringList FinalScores(ScreenShell& form9) {
+    QStringList texts;
+    for (const char* name :
+         {"Label2", "Label4", "Label6", "Label8", "Label10", "Label12", "Label14", "Label16",
+          "Label19", "Label21", "Label23", "Label25", "Label27", "Label29", "Label31", "Label33"})
+        texts << Text(form9, name);
+    return texts;
+}
+
+// The answers of one assessment: the controls clicked on each of Form2 to Form8.
+using Answers = std::array<QStringList, 7>;
+
+// Walks from the screen showing now (Form1, or Form9 for a further assessment) through
+// Form2 to Form8, clicking each screen's answers, and Continues to the final score.
+inline void Assess(Program& program, const Answers& answers) {
+    if (program.visibleScreen() == 9)
+        for (int n = 9; n > 1; --n)
+            Click(program.form(n), "Command2");
+    QCOMPARE(program.visibleScreen(), 1);
+    Click(program.form(1), "Command1");
+    for (int n = 2; n <= 8; ++n) {
+        for (const QString& name : answers[n - 2])
+            Click(program.form(n), qPrintable(name));
+        Click(program.form(n), "Command1");
+    }
+    QCOMPARE(program.visibleScreen(), 9);
+}
 
 } // namespace rula::testing

@@ -1,0 +1,228 @@
+// The results chart: rows added from the final score screen fill from the top, the
+// tenth disables "Add to chart", Clear Chart empties every row and enables it again,
+// and printing leaves the buttons off the page but on the screen.
+#include "screen_driver.h"
+
+#include "chart/form10.h"
+#include "screens/form9.h"
+
+#include <QPushButton>
+
+using namespace rula;
+using namespace rula::testing;
+
+namespace {
+
+// Upper arm postures 1 to 5 give five different rows.
+Answers Worker(const char* upperArm) {
+    return Answers{{{upperArm},
+                    {"Option1"},
+                    {"Option2"},
+                    {"Option1"},
+                    {"Option2"},
+                    {"Option2"},
+                    {"Option2", "Option5", "Option9", "Option12"}}};
+}
+
+QStringList Row(Program& program, int row) {
+    auto& chart = program.screens.get<Form10>();
+    QStringList texts;
+    for (int c = 0; c < Form10::kColumns; ++c)
+        texts << chart.cell(row, c)->text();
+    return texts;
+}
+
+// The index of the first empty row, and a check that every row after it is empty.
+int FilledRows(Program& program) {
+    auto& chart = program.screens.get<Form10>();
+    int filled = 0;
+    while (filled < Form10::kRows && chart.rowFilled(filled + 1))
+        ++filled;
+    for (int row = filled + 1; row <= Form10::kRows; ++row)
+        for (int c = 0; c < Form10::kColumns; ++c)
+            if (!chart.cell(row, c)->text().isEmpty())
+                return -1;
+    return filled;
+}
+
+bool AddEnabled(Program& program) {
+    return program.screens.get<Form9>().Command1->isEnabled();
+}
+
+void AddShown(Program& program) {
+    Click(program.form(9), "Command1");
+    QCOMPARE(program.visibleScreen(), 10);
+}
+
+void BackToFinal(Program& program) {
+    Click(program.form(10), "Command1");
+    QCOMPARE(program.visibleScreen(), 9);
+}
+
+} // namespace
+
+class ChartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyChart();
+    void rowsFillFromTheTopAndKeepTheirValues();
+    void tenthRowDisablesAddingUntilCleared();
+    void emptyFinalScoreStillFillsTheRow();
+    void printLeavesTheButtonsOffThePage();
+    void printWithoutAPrinterKeepsTheChart();
+};
+
+void ChartTest::emptyChart() {
+    Program program;
+    Assess(program, Answers{});
+    Click(program.form(9), "Command5"); // Goto Chart
+    QCOMPARE(program.visibleScreen(), 10);
+    ScreenShell& chart = program.form(10);
+    QCOMPARE(FilledRows(program), 0);
+    QCOMPARE(Text(chart, "Label1"), "Upper Arm");
+    QCOMPARE(Text(chart, "Label10"), "Force/ Load A");
+    QCOMPARE(Text(chart, "Label2"), "Final Score");
+    QCOMPARE(Text(chart, "Label23"), "1");
+    QCOMPARE(Text(chart, "Label32"), "10");
+    // Two-word headings wrap onto a second line inside their narrow labels.
+    auto* heading = Control<QLabel>(chart, "Label11");
+    QVERIFY(heading->heightForWidth(heading->width()) > heading->fontMetrics().height() * 3 / 2);
+    QCOMPARE(chart.palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(Control(chart, "Line10_15")->geometry(), QRect(760, 360, 25, 25));
+    QCOMPARE(Control(chart, "Line1_4")->geometry(), QRect(224, 72, 25, 25));
+    // Nothing is default: Enter clicks the button that has the focus.
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
+        auto* button = Control<QPushButton>(chart, name);
+        QVERIFY2(!button->isDefault() || chart.focusWidget() == button, name);
+    }
+}
+
+void ChartTest::rowsFillFromTheTopAndKeepTheirValues() {
+    Program program;
+    Assess(program, Worker("Option1"));
+    const QStringList first = FinalScores(program.form(9));
+    AddShown(program);
+    QCOMPARE(FilledRows(program), 1);
+    QCOMPARE(Row(program, 1), first);
+
+    // Added again without changes: two identical rows.
+    BackToFinal(program);
+    AddShown(program);
+    QCOMPARE(FilledRows(program), 2);
+    QCOMPARE(Row(program, 2), first);
+
+    // A changed assessment goes to row 3; rows 1 and 2 keep their values.
+    BackToFinal(program);
+    Assess(program, Worker("Option5"));
+    const QStringList third = FinalScores(program.form(9));
+    QVERIFY(third != first);
+    AddShown(program);
+    QCOMPARE(FilledRows(program), 3);
+    QCOMPARE(Row(program, 1), first);
+    QCOMPARE(Row(program, 2), first);
+    QCOMPARE(Row(program, 3), third);
+
+    // Back and Goto Chart show the same rows.
+    BackToFinal(program);
+    Click(program.form(9), "Command5");
+    QCOMPARE(Row(program, 3), third);
+    QCOMPARE(FilledRows(program), 3);
+}
+
+void ChartTest::tenthRowDisablesAddingUntilCleared() {
+    Program program;
+    const char* postures[] = {"Option1", "Option2", "Option3", "Option4", "Option5"};
+    for (int added = 1; added <= 10; ++added) {
+        if (added > 1)
+            BackToFinal(program);
+        Assess(program, Worker(postures[added % 5]));
+        QVERIFY(AddEnabled(program));
+        AddShown(program);
+        QCOMPARE(FilledRows(program), added);
+        QCOMPARE(AddEnabled(program), added < 10);
+    }
+    // A new assessment computed while the chart is full reaches the final score screen
+    // with the button still disabled.
+    BackToFinal(program);
+    Assess(program, Worker("Option3"));
+    QVERIFY(!AddEnabled(program));
+    Click(program.form(9), "Command1"); // disabled: nothing happens
+    QCOMPARE(program.visibleScreen(), 9);
+    Click(program.form(9), "Command5");
+    QCOMPARE(FilledRows(program), 10);
+
+    Click(program.form(10), "Command3"); // Clear Chart
+    QCOMPARE(program.visibleScreen(), 10);
+    QCOMPARE(FilledRows(program), 0);
+    QVERIFY(AddEnabled(program));
+    BackToFinal(program);
+    const QStringList shown = FinalScores(program.form(9));
+    AddShown(program);
+    QCOMPARE(FilledRows(program), 1);
+    QCOMPARE(Row(program, 1), shown);
+
+    // Clear Chart on a chart that was not full still enables the button.
+    Click(program.form(10), "Command3");
+    QVERIFY(AddEnabled(program));
+    QCOMPARE(FilledRows(program), 0);
+}
+
+void ChartTest::emptyFinalScoreStillFillsTheRow() {
+    Program program;
+    Assess(program, Answers{});
+    QCOMPARE(Text(program.form(9), "Label33"), "");
+    AddShown(program);
+    QCOMPARE(FilledRows(program), 1);
+    QCOMPARE(Row(program, 1).last(), "");
+    QCOMPARE(Row(program, 1).first(), "0");
+    BackToFinal(program);
+    AddShown(program);
+    QCOMPARE(FilledRows(program), 2);
+}
+
+void ChartTest::printLeavesTheButtonsOffThePage() {
+    Program program;
+    auto capture = std::make_unique<CapturingTarget>();
+    CapturingTarget* printer = capture.get();
+    program.screens.setPrintTarget(std::move(capture));
+    Assess(program, Worker("Option2"));
+    AddShown(program);
+    ScreenShell& chart = program.form(10);
+    Click(chart, "Command2");
+    QCOMPARE(printer->pages.size(), std::size_t(1));
+    const QImage page = printer->pages.front();
+    QCOMPARE(page.size(), QSize(792, 449));
+    // Where the buttons stand, the page is white.
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
+        const QRect area = Control(chart, name)->geometry();
+        for (int y = area.top(); y <= area.bottom(); y += 3)
+            for (int x = area.left(); x <= area.right(); x += 3)
+                QVERIFY2(page.pixelColor(x, y) == QColor(Qt::white),
+                         qPrintable(QString("%1 at %2,%3").arg(name).arg(x).arg(y)));
+        QVERIFY(Control(chart, name)->isVisible());
+    }
+    // The grid is on the page: a blue rule and a filled cell's border.
+    QCOMPARE(page.pixelColor(16, 200), QColor(0, 0, 255));
+    const QRect cell = Control(chart, "Line1_0")->geometry();
+    QVERIFY(page.pixelColor(cell.topLeft()) != QColor(Qt::white));
+    // The buttons are back in their places.
+    QCOMPARE(Control(chart, "Command3")->geometry(), QRect(496, 400, 137, 33));
+}
+
+void ChartTest::printWithoutAPrinterKeepsTheChart() {
+    Program program;
+    program.screens.setPrintTarget(std::make_unique<NoPrinterTarget>());
+    Assess(program, Worker("Option4"));
+    AddShown(program);
+    const QStringList row = Row(program, 1);
+    ScreenShell& chart = program.form(10);
+    const QString message = TextOfMessageBox([&] { Click(chart, "Command2"); });
+    QVERIFY2(message.contains("Nothing was printed"), qPrintable(message));
+    QCOMPARE(program.visibleScreen(), 10);
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4"})
+        QVERIFY(Control(chart, name)->isVisible());
+    QCOMPARE(Row(program, 1), row);
+}
+
+QTEST_MAIN(ChartTest)
+#include "test_chart.moc"
