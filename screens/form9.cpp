@@ -155,7 +155,6 @@ Form9::Form9(ScreenSet& screens)
         box->setFrameStyle(QFrame::Box | QFrame::Plain);
         box->setAlignment(Qt::AlignCenter);
         box->setWordWrap(false);
-        caption->setBuddy(box);
         box->setAccessibleDescription(tr(row.caption));
         valueBoxes_[i] = box;
     }

@@ -1,6 +1,7 @@
 #include "screens/printing.h"
 
 #include <QCoreApplication>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
@@ -40,13 +41,24 @@ QString PrintTarget::print(const QPixmap& image) {
         return whyNot;
     printer->setDocName(QStringLiteral("Rula"));
 
+    // True size: 96 screen pixels to the inch. A screen too wide for the page upright
+    // (the chart on A4) is printed across it; one too large either way is shrunk to fit.
+    const QSizeF inches = image.deviceIndependentSize() / kScreenDotsPerInch;
+    const auto printable = [&] {
+        return printer->pageLayout().paintRect(QPageLayout::Inch).size();
+    };
+    if (inches.width() > printable().width())
+        printer->setPageOrientation(QPageLayout::Landscape);
+    QSizeF target = inches;
+    if (target.width() > printable().width() || target.height() > printable().height())
+        target = target.scaled(printable(), Qt::KeepAspectRatio);
+
     QPainter painter;
     if (!painter.begin(printer.get()))
         return tr("The printer \"%1\" could not be started.").arg(printer->printerName());
-    const QSizeF logical = image.deviceIndependentSize();
-    const double scale = printer->resolution() / kScreenDotsPerInch;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRectF(QPointF(0, 0), logical * scale), image, QRectF(image.rect()));
+    painter.drawPixmap(QRectF(QPointF(0, 0), target * printer->resolution()), image,
+                       QRectF(image.rect()));
     if (!painter.end())
         return tr("The printer \"%1\" did not accept the page.").arg(printer->printerName());
     if (printer->printerState() == QPrinter::Error)

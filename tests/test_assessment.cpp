@@ -5,8 +5,11 @@
 
 #include "screens/form3.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <map>
 
 using namespace rula;
 using namespace rula::testing;
@@ -33,6 +36,7 @@ private slots:
     void laterOptionInAGroupReplacesTheEarlier_data();
     void laterOptionInAGroupReplacesTheEarlier();
     void printOnFrequencyAndFinalScreens();
+    void emptyBoxesReadAsEmpty();
     void finalScreenKeysAndButtons();
 };
 
@@ -247,6 +251,27 @@ void AssessmentTest::printOnFrequencyAndFinalScreens() {
     QFile pdf(dir.filePath("f8.pdf"));
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.readAll().contains("/Width 425"));
+}
+
+void AssessmentTest::emptyBoxesReadAsEmpty() {
+    // A screen reader reads a value box's name as its value and its description as the
+    // caption beside it; an empty box must not borrow its caption as its value.
+    Program program;
+    Assess(program, Answers{});
+    ScreenShell& form9 = program.form(9);
+    for (const auto& [box, caption] :
+         std::map<const char*, const char*>{{"Label10", "Posture A Score ="},
+                                            {"Label16", "Final Wrist and Arm Score ="},
+                                            {"Label25", "Posture B Score ="},
+                                            {"Label31", "Final Neck, Trunk and Leg Score ="},
+                                            {"Label33", "Final Score"}}) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(Control(form9, box));
+        QVERIFY(a);
+        QCOMPARE(a->text(QAccessible::Name), QString());
+        QCOMPARE(a->text(QAccessible::Description), QString(caption));
+    }
+    QAccessibleInterface* legs = QAccessible::queryAccessibleInterface(Control(form9, "Label23"));
+    QCOMPARE(legs->text(QAccessible::Name), QString("2"));
 }
 
 void AssessmentTest::finalScreenKeysAndButtons() {

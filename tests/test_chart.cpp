@@ -6,7 +6,11 @@
 #include "chart/form10.h"
 #include "screens/form9.h"
 
+#include <QFile>
+#include <QPageSize>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 using namespace rula;
 using namespace rula::testing;
@@ -70,6 +74,7 @@ private slots:
     void emptyFinalScoreStillFillsTheRow();
     void printLeavesTheButtonsOffThePage();
     void printWithoutAPrinterKeepsTheChart();
+    void wideChartIsPrintedAcrossAnA4Page();
 };
 
 void ChartTest::emptyChart() {
@@ -222,6 +227,47 @@ void ChartTest::printWithoutAPrinterKeepsTheChart() {
     for (const char* name : {"Command1", "Command2", "Command3", "Command4"})
         QVERIFY(Control(chart, name)->isVisible());
     QCOMPARE(Row(program, 1), row);
+}
+
+namespace {
+
+// A PDF on A4 paper, where the chart at its true size is wider than the page upright.
+class A4PdfTarget final : public PrintTarget {
+public:
+    explicit A4PdfTarget(QString path)
+        : path_(std::move(path)) {}
+    std::unique_ptr<QPrinter> open(QString&) override {
+        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path_);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        return printer;
+    }
+
+private:
+    QString path_;
+};
+
+} // namespace
+
+void ChartTest::wideChartIsPrintedAcrossAnA4Page() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("chart.pdf");
+    Program program;
+    program.screens.setPrintTarget(std::make_unique<A4PdfTarget>(path));
+    Assess(program, Worker("Option1"));
+    AddShown(program);
+    Click(program.form(10), "Command2");
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.contains("/Width 792"));
+    // Landscape A4 (842 x 595 points), so the 594-point-wide image fits.
+    const QRegularExpression mediaBox(R"(/MediaBox \[0 0 (\d+)(?:\.\d+)? (\d+))");
+    const QRegularExpressionMatch box = mediaBox.match(QString::fromLatin1(bytes));
+    QVERIFY(box.hasMatch());
+    QCOMPARE(box.captured(1).toInt(), 842);
+    QCOMPARE(box.captured(2).toInt(), 595);
 }
 
 QTEST_MAIN(ChartTest)

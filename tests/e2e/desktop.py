@@ -6,9 +6,11 @@ is its own. Each Desktop starts its own Xvfb on a free display number, so test s
 can run in parallel.
 """
 
+import ctypes
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -20,9 +22,21 @@ from gi.repository import Atspi
 
 SKIPPED = 77  # the test's SKIP_RETURN_CODE
 
+_PR_SET_PDEATHSIG = 1
+_libc = ctypes.CDLL(None, use_errno=True)
+
+
+def die_with_parent():
+    """For Popen's preexec_fn: the child is killed if the test's process dies."""
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGKILL)
+
 
 class Failure(AssertionError):
     pass
+
+
+class Skip(Exception):
+    """The test cannot run here; it reports itself skipped."""
 
 
 def check(condition, message):
@@ -33,6 +47,16 @@ def check(condition, message):
 def check_equal(actual, expected, what):
     if actual != expected:
         raise Failure(f"{what}: expected {expected!r}, got {actual!r}")
+
+
+_mismatches = []
+
+
+def expect_equal(actual, expected, what):
+    """Like check_equal, but the test goes on and fails at its end."""
+    if actual != expected:
+        _mismatches.append(what)
+        print(f"MISMATCH {what}: expected {expected!r}, got {actual!r}", file=sys.stderr)
 
 
 def wait_for(what, probe, timeout=5.0):
@@ -49,14 +73,23 @@ def wait_for(what, probe, timeout=5.0):
 
 def run_test(body):
     """Runs body() and turns its outcome into the exit status CTest expects."""
+    # Clean up (stop every process started) also when CTest stops the test.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    _libc.prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)
     started = time.monotonic()
     try:
         body()
+    except Skip as skip:
+        print(f"SKIPPED: {skip}")
+        return SKIPPED
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
         return 1
     except Exception:
         traceback.print_exc()
+        return 1
+    if _mismatches:
+        print(f"FAILED: {len(_mismatches)} mismatches", file=sys.stderr)
         return 1
     print(f"passed in {time.monotonic() - started:.1f} s")
     return 0
@@ -68,7 +101,7 @@ def xdotool(*args):
 
 def key(*keys):
     """Presses keys on the keyboard, e.g. key("Tab"), key("alt+c")."""
-    xdotool("key", "--delay", "30", *keys)
+    xdotool("key", *keys)
 
 
 # What tells the screens apart: caption, client size in pixels, and a text that only
@@ -124,36 +157,60 @@ def extents(accessible):
     return box.x, box.y, box.width, box.height
 
 
+def identity(accessible):
+    """What tells two controls of one window apart."""
+    return accessible.getRole(), accessible.name, extents(accessible)
+
+
 class Desktop:
     """A private X server with openbox and an accessibility bus; a context manager."""
 
     def __enter__(self):
         self.tmp = tempfile.mkdtemp(prefix="rula-e2e-")
         self._processes = []
-        self._start_xvfb()
-        self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
-        self._spawn(["openbox", "--sm-disable"])
-        wait_for("openbox to manage the display",
-                 lambda: subprocess.run(["wmctrl", "-m"], capture_output=True).returncode == 0)
+        try:
+            self._start_xvfb()
+            self.spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+            self.spawn(["openbox", "--sm-disable"])
+            wait_for("openbox to manage the display", lambda: subprocess.run(
+                ["wmctrl", "-m"], capture_output=True).returncode == 0, 10)
+        except BaseException:
+            self.__exit__(*sys.exc_info())
+            raise
         return self
 
-    def __exit__(self, *exc):
+    def __exit__(self, exc_type, *exc):
         for process in reversed(self._processes):
+            if exc_type is not None and process.poll() is not None:
+                print(f"{process.args[0]} had ended with status {process.returncode}",
+                      file=sys.stderr)
             stop(process)
+        if exc_type is not None:
+            self._print_logs()
         shutil.rmtree(self.tmp, ignore_errors=True)
         return False
 
-    def _spawn(self, argv, **kwargs):
+    def _print_logs(self):
+        for name in sorted(os.listdir(self.tmp)):
+            if name.endswith(".log"):
+                with open(os.path.join(self.tmp, name), errors="replace") as log:
+                    tail = log.read()[-3000:]
+                if tail.strip():
+                    print(f"--- {name} ---\n{tail}", file=sys.stderr)
+
+    def spawn(self, argv, **kwargs):
         log = open(os.path.join(self.tmp, os.path.basename(argv[0]) + ".log"), "ab")
-        process = subprocess.Popen(argv, stdout=log, stderr=subprocess.STDOUT, **kwargs)
+        process = subprocess.Popen(argv, stdout=log, stderr=subprocess.STDOUT,
+                                   preexec_fn=die_with_parent, **kwargs)
         self._processes.append(process)
         return process
 
     def _start_xvfb(self):
-        # Xvfb picks a free display number itself and writes it to the pipe.
+        # Xvfb picks a free display number itself and writes it to the pipe. Without
+        # -noreset it resets whenever its last client leaves, refusing new ones meanwhile.
         read_end, write_end = os.pipe()
-        self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1600x1200x24",
-                     "-dpi", "96", "-nolisten", "tcp"], pass_fds=(write_end,))
+        self.spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1600x1200x24",
+                     "-dpi", "96", "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,))
         os.close(write_end)
         number = b""
         while not number.endswith(b"\n"):
@@ -182,9 +239,13 @@ class Program:
 
     def __init__(self, desktop, binary, env):
         home = tempfile.mkdtemp(prefix="home-", dir=desktop.tmp)
+        # A process name of its own, so that a `pkill rula` elsewhere on a shared
+        # machine leaves the program under test alone.
+        alias = os.path.join(home, "rula-under-test")
+        os.symlink(os.path.abspath(binary), alias)
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                           QT_QPA_PLATFORM="xcb", HOME=home, **env)
-        self.process = desktop._spawn([binary], env=environment)
+                           QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb", HOME=home, **env)
+        self.process = desktop.spawn([alias], env=environment)
         self.app = wait_for("the program on the accessibility bus", self._find_app, 15)
         # Read every property afresh: a cached value could hide a change.
         Atspi.Accessible.set_cache_mask(self.app, Atspi.Cache.NONE)
@@ -212,29 +273,20 @@ class Program:
     def showing_windows(self):
         return [window for window in self.app if window is not None and showing(window)]
 
-    def screen(self):
-        """The one screen on view; fails unless exactly one window is visible."""
-        xids = self.visible_windows()
-        windows = self.showing_windows()
-        check(len(xids) == 1 and len(windows) == 1,
-              f"expected exactly one visible window, found {len(xids)} X windows "
-              f"and {len(windows)} showing ({[w.name for w in windows]})")
-        return Screen(xids[0], windows[0])
-
     def wait_screen(self, form, timeout=5.0):
         """Waits until `form` (e.g. "Form3") alone is on view and active; returns it."""
         marker = SCREENS[form][2]
 
         def probe():
             windows = self.showing_windows()
-            if len(windows) != 1 or len(self.visible_windows()) != 1:
+            xids = self.visible_windows()
+            if len(windows) != 1 or len(xids) != 1:
                 return None
-            window = windows[0]
-            if not has_state(window, pyatspi.STATE_ACTIVE):
+            if not has_state(windows[0], pyatspi.STATE_ACTIVE):
                 return None
-            if not any(d.name == marker for d in descendants(window) if showing(d)):
+            screen = Screen(xids[0], windows[0])
+            if marker not in (control.name for control in screen.controls):
                 return None
-            screen = self.screen()
             return screen if screen.framed() else None
 
         return wait_for(f"{form} to be the one screen on view", probe, timeout)
@@ -255,6 +307,7 @@ class Screen:
     def __init__(self, xid, window):
         self.xid = xid
         self.window = window
+        self.controls = list(descendants(window))  # the controls stay; their state changes
 
     def framed(self):
         """True once the window manager has put its frame around the window."""
@@ -282,12 +335,11 @@ class Screen:
         return subprocess.run(["xdotool", "getwindowname", str(self.xid)], capture_output=True,
                               text=True, check=True).stdout.rstrip("\n")
 
-    def all(self, name=None, role=None, description=None):
+    def all(self, name=None, role=None):
         """Showing controls that match, from the top of the window down."""
-        found = [d for d in descendants(self.window)
+        found = [d for d in self.controls
                  if (name is None or d.name == name)
                  and (role is None or d.getRole() == role)
-                 and (description is None or d.description == description)
                  and showing(d)]
         return sorted(found, key=lambda d: extents(d)[1::-1])
 
@@ -309,14 +361,68 @@ class Screen:
         xdotool("mousemove", "--sync", str(left + x - wx + width // 2),
                 str(top + y - wy + height // 2), "click", "1")
 
-    def click_named(self, name, role=None, nth=0):
-        self.click(self.find(name, role, nth))
-
     def focused(self):
-        for d in descendants(self.window):
+        for d in self.controls:
             if has_state(d, pyatspi.STATE_FOCUSED) and d.getRole() != pyatspi.ROLE_FILLER:
                 return d
         return None
+
+    def press_and_wait_focus(self, keys):
+        """Presses keys that move the focus; returns the control that then has it."""
+        before = self.focused()
+        before = before and identity(before)
+        key(keys)
+        return wait_for(f"the focus to move on {keys}",
+                        lambda: (f := self.focused()) and identity(f) != before and f, 2)
+
+    def tab_to(self, accepts, what, limit=40):
+        """Presses Tab until a control that `accepts` has the focus; returns it."""
+        focus = self.focused()
+        for _ in range(limit):
+            if focus is not None and accepts(focus):
+                return focus
+            focus = self.press_and_wait_focus("Tab")
+        raise Failure(f"Tab never reached {what} on {self.window.name!r}")
+
+    def choose_by_keys(self, option):
+        """Selects an option button with the keyboard: Tab into its group, then the arrow
+        keys, then Space."""
+        target, group = identity(option), identity(option.parent)
+        focus = self.tab_to(lambda f: f.getRole() == pyatspi.ROLE_RADIO_BUTTON
+                            and identity(f.parent) == group, f"the group of {option.name!r}")
+        for _ in range(8):
+            if identity(focus) == target:
+                break
+            fx, fy, _, _ = extents(focus)
+            tx, ty, _, _ = extents(option)
+            arrow = ("Down" if ty > fy else "Up") if abs(ty - fy) > 4 else (
+                "Right" if tx > fx else "Left")
+            focus = self.press_and_wait_focus(arrow)
+        check(identity(focus) == target, f"the arrow keys never reached {option.name!r}")
+        key("space")
+        wait_for(f"{option.name!r} to be selected",
+                 lambda: has_state(option, pyatspi.STATE_CHECKED), 2)
+
+    def tick_by_keys(self, box, ticked):
+        """Sets a check box with the keyboard: Tab to it, Space if it must change."""
+        target = identity(box)
+        self.tab_to(lambda f: identity(f) == target, repr(box.name))
+        if has_state(box, pyatspi.STATE_CHECKED) != ticked:
+            key("space")
+            wait_for(f"{box.name!r} to change",
+                     lambda: has_state(box, pyatspi.STATE_CHECKED) == ticked, 2)
+
+    def tick_by_mouse(self, box, ticked):
+        if has_state(box, pyatspi.STATE_CHECKED) != ticked:
+            self.click(box)
+            wait_for(f"{box.name!r} to change",
+                     lambda: has_state(box, pyatspi.STATE_CHECKED) == ticked, 2)
+
+    def choose_by_mouse(self, option, target=None):
+        """Clicks an option button, or `target` (its drawing), and waits for the choice."""
+        self.click(target or option)
+        wait_for(f"{option.name!r} to be selected",
+                 lambda: has_state(option, pyatspi.STATE_CHECKED), 2)
 
     def final_scores(self):
         """The sixteen value boxes of the final score screen, in field order."""

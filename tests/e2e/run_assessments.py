@@ -1,0 +1,194 @@
+"""Three whole assessments on the real program, one after the other in one run: two with
+the mouse, the third with the keyboard alone (Tab, arrow keys, Space, Enter, Alt+letter).
+Each result is read value by value on the final score screen, added to the chart, and
+the chart is read row by row. Then the chart is filled to its tenth row, which disables
+"Add to chart", and cleared, which empties it and enables the button again.
+
+Usage: run_assessments.py path/to/rula   (inside dbus-run-session)
+"""
+
+import sys
+
+import pyatspi
+
+from desktop import Desktop, check_equal, expect_equal, has_state, key, run_test, wait_for
+
+# An assessment: per screen, the option buttons to choose, as (accessible name, which
+# one from the top), and the check boxes with the state they must end in.
+# The expected values are worked by hand from the RULA Tables A, B and C.
+ASSESSMENTS = [
+    {
+        "how": "mouse",
+        "Form2": ([("Upper arm 20° to 45° forward", 0)],
+                  {"Shoulder is raised": True, "Upper arm is abducted": False,
+                   "Leaning or supporting the weight of the arm": False}),
+        "Form3": ([("Lower arm below 60° or beyond 100°", 0)],
+                  {"Working across the mid-line or out to the side of body": True}),
+        "Form4": ([("Wrist bent up to 15°", 0)], {"Wrist is bent away from the mid-line": True}),
+        "Form5": ([("At or near the end of twisting range", 0)], {}),
+        "Form6": ([("Neck 10° to 20° forward", 0)],
+                  {"Neck is twisting": True, "Neck is side-bending": False}),
+        "Form7": ([("Trunk 0° to 20° forward", 0)],
+                  {"Trunk is twisting": False, "Trunk is side-bending": True,
+                   "Trunk is well supported while seated": False,
+                   "Are legs and feet supported and balanced": False}),
+        "Form8": ([("Activity is mainly static (held longer than 1 minute)", 0),
+                   ("Load is 5-25 lbs. ( 2-10 kg ); intermittent", 0),
+                   ("Moderate posture, not static, not lightly repetitive", 1),
+                   ("Load < 5 lbs. ( 2 kg ); intermittent", 1)], {}),
+        # Upper arm 2+1, lower arm 2+1, wrist 2+1, twist 2: Table A row 9, column 6 = 4;
+        # C = 4+1+1. Neck 2+1, trunk 2+1, legs 2: Table B row 3, column 6 = 5; D = 5.
+        # Table C row 6, column 5 = 6.
+        "expected": ["3", "3", "3", "2", "4", "1", "1", "6",
+                     "3", "3", "2", "5", "0", "0", "5", "6"],
+    },
+    {
+        "how": "mouse, on the drawings",
+        "Form2": ([("Upper arm 20° back to 20° forward", 0)],
+                  {"Shoulder is raised": False, "Upper arm is abducted": False,
+                   "Leaning or supporting the weight of the arm": True}),
+        "Form3": ([("Lower arm 60° to 100° of elbow flexion", 0)],
+                  {"Working across the mid-line or out to the side of body": False}),
+        "Form4": ([("Wrist neutral, 0°", 0)], {"Wrist is bent away from the mid-line": False}),
+        "Form5": ([("Mainly in mid-range of twist", 0)], {}),
+        "Form6": ([("Neck 0° to 10° forward", 0)],
+                  {"Neck is twisting": False, "Neck is side-bending": True}),
+        "Form7": ([("Trunk over 60° forward", 0)],
+                  {"Trunk is twisting": True, "Trunk is side-bending": False,
+                   "Trunk is well supported while seated": True,
+                   "Are legs and feet supported and balanced": True}),
+        "Form8": ([("Moderate posture, not static, not lightly repetitive", 0),
+                   ("Load < 5 lbs. ( 2 kg ); intermittent", 0),
+                   ("Activity is repeated more than 4 times/minute", 1),
+                   ("Load is 5-25 lbs. ( 2-10 kg ); static or repeated", 1)], {}),
+        # Upper arm 1-1 counts as 1; lower arm, wrist and twist 1: Table A = 1, C = 1.
+        # Neck 1+1; trunk supported while seated scores 1, +1 twisting; legs 1:
+        # Table B row 2, column 3 = 2; D = 2+1+2 = 5. Table C row 1, column 5 = 4.
+        "expected": ["1", "1", "1", "1", "1", "0", "0", "1",
+                     "2", "2", "1", "2", "1", "2", "5", "4"],
+    },
+    {
+        "how": "keyboard",
+        "Form2": ([("Upper arm over 90° forward", 0)],
+                  {"Shoulder is raised": True, "Upper arm is abducted": True,
+                   "Leaning or supporting the weight of the arm": True}),
+        "Form3": ([("Lower arm 60° to 100° of elbow flexion", 0)],
+                  {"Working across the mid-line or out to the side of body": True}),
+        "Form4": ([("Wrist bent more than 15°", 0)],
+                  {"Wrist is bent away from the mid-line": False}),
+        "Form5": ([("At or near the end of twisting range", 0)], {}),
+        "Form6": ([("Neck in extension", 0)],
+                  {"Neck is twisting": True, "Neck is side-bending": True}),
+        "Form7": ([("Trunk 20° to 60° forward", 0)],
+                  {"Trunk is twisting": True, "Trunk is side-bending": False,
+                   "Trunk is well supported while seated": False,
+                   "Are legs and feet supported and balanced": False}),
+        "Form8": ([("Activity is repeated more than 4 times/minute", 0),
+                   ("Load > 25 lbs. ( 10 kg ); repeated or shocks", 0),
+                   ("Activity is mainly static (held longer than 1 minute)", 1),
+                   ("Load is 5-25 lbs. ( 2-10 kg ); intermittent", 1)], {}),
+        # Upper arm 4+1+1-1, lower arm 1+1, wrist 3, twist 2: Table A row 14, column 6
+        # = 7; C = 7+1+3. Neck 4+1+1, trunk 3+1, legs 2: Table B row 6, column 8 = 9;
+        # D = 9+1+1. Table C: C 8 or more, D 7 or more = 7.
+        "expected": ["5", "2", "3", "2", "7", "1", "3", "11",
+                     "6", "4", "2", "9", "1", "1", "11", "7"],
+    },
+]
+
+POSTURE_SCREENS = ["Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"]
+
+
+def answer_screen(program, form, answers, how):
+    options, boxes = answers
+    screen = program.wait_screen(form)
+    for name, nth in options:
+        option = screen.find(name, pyatspi.ROLE_RADIO_BUTTON, nth)
+        if how == "keyboard":
+            screen.choose_by_keys(option)
+        elif how == "mouse, on the drawings" and form not in ("Form5", "Form8"):
+            screen.choose_by_mouse(option, screen.find(name, pyatspi.ROLE_FRAME))
+        else:
+            screen.choose_by_mouse(option)
+    for name, ticked in boxes.items():
+        box = screen.find(name, pyatspi.ROLE_CHECK_BOX)
+        if how == "keyboard":
+            screen.tick_by_keys(box, ticked)
+        else:
+            screen.tick_by_mouse(box, ticked)
+    # Every choice made on this screen is still in place before moving on.
+    for name, nth in options:
+        check_equal(has_state(screen.find(name, pyatspi.ROLE_RADIO_BUTTON, nth),
+                              pyatspi.STATE_CHECKED), True, f"{form}: {name!r} selected")
+    if how == "keyboard":
+        key("Return")  # the default button, Continue
+    else:
+        screen.click(screen.button("Continue"))
+
+
+def back_to_upper_arm(program, by_keyboard):
+    """From the chart back through every screen to the upper arm screen."""
+    for form in ["Form10", "Form9", "Form8", "Form7", "Form6", "Form5", "Form4", "Form3"]:
+        screen = program.wait_screen(form)
+        if by_keyboard:
+            key("alt+b")
+        else:
+            screen.click(screen.button("Back"))
+    program.wait_screen("Form2")
+
+
+def main():
+    binary = sys.argv[1]
+    with Desktop() as desktop:
+        program = desktop.launch(binary)
+        first = program.wait_screen("Form1")
+        first.click(first.button("Continue"))
+        rows = []
+        for number, assessment in enumerate(ASSESSMENTS, 1):
+            how = assessment["how"]
+            if number > 1:
+                back_to_upper_arm(program, how == "keyboard")
+            for form in POSTURE_SCREENS:
+                answer_screen(program, form, assessment[form], how)
+            final = program.wait_screen("Form9")
+            expect_equal(final.final_scores(), assessment["expected"],
+                         f"assessment {number} ({how}): the final score screen")
+            if how == "keyboard":
+                key("alt+a")
+            else:
+                final.click(final.button("Add to chart"))
+            rows.append(assessment["expected"])
+            chart = program.wait_screen("Form10")
+            shown = chart.chart()
+            for row in range(10):
+                expect_equal(shown[row], rows[row] if row < len(rows) else [""] * 16,
+                             f"after assessment {number}: chart row {row + 1}")
+        # The last assessment again, row after row, until the chart is full.
+        while len(rows) < 10:
+            key("alt+b")
+            program.wait_screen("Form9")
+            key("alt+a")
+            rows.append(rows[-1])
+            chart = program.wait_screen("Form10")
+        expect_equal(chart.chart(), rows, "the full chart")
+        chart.click(chart.button("Back"))
+        final = program.wait_screen("Form9")
+        add = final.button("Add to chart")
+        expect_equal(has_state(add, pyatspi.STATE_SENSITIVE), False, "Add to chart, chart full")
+        final.click(final.button("Goto Chart"))
+        chart = program.wait_screen("Form10")
+        chart.click(chart.button("Clear Chart"))
+        wait_for("the chart to be cleared", lambda: chart.chart()[0][0] == "")
+        expect_equal(chart.chart(), [[""] * 16] * 10, "the chart after Clear Chart")
+        chart.click(chart.button("Back"))
+        final = program.wait_screen("Form9")
+        add = final.button("Add to chart")
+        expect_equal(has_state(add, pyatspi.STATE_SENSITIVE), True, "Add to chart, chart cleared")
+        final.click(add)
+        chart = program.wait_screen("Form10")
+        expect_equal(chart.chart()[:2], [rows[-1], [""] * 16], "rows 1 and 2 after clearing")
+        chart.click(chart.button("Exit"))
+        check_equal(program.wait_exit(2), 0, "exit status")
+
+
+if __name__ == "__main__":
+    sys.exit(run_test(main))
