@@ -97,6 +97,9 @@ void ScreenShell::showScreen() {
 void ScreenShell::goTo(ScreenId target) {
     screens_.get(target).showScreen();
     hide();
+    // A hidden screen keeps its controls and place but not its native window and paint
+    // buffer; showing it again makes new ones. Only one screen is on view at a time.
+    destroy();
 }
 
 bool ScreenShell::printScreen() {
