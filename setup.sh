@@ -3,6 +3,8 @@
 #
 #   ./setup.sh run    install what is missing, build into build/, start build/bin/rula
 #   ./setup.sh test   the same set-up, then run every test with ctest
+#   ./setup.sh bench  the same set-up, then measure start-up, memory and speed
+#                     against the smallest Qt Widgets program (bench/run-bench.sh)
 #
 # Debian packages are installed only when missing (through sudo when not root), so a
 # second run costs nothing.
@@ -11,19 +13,26 @@ cd "$(dirname "$0")"
 
 mode=${1:-run}
 case "$mode" in
-run | test) ;;
+run | test | bench) ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|bench" >&2
     exit 2
     ;;
 esac
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2)
+if [ "$mode" != run ]; then
+    # The end-to-end tests and the benchmark drive the real program on an X server.
+    packages+=(xvfb openbox xdotool x11-utils wmctrl)
+fi
 if [ "$mode" = test ]; then
-    # The end-to-end tests drive the real program on an X server and print through a
-    # private print scheduler; they read the screens as a screen reader does.
-    packages+=(xvfb openbox xdotool x11-utils wmctrl imagemagick dbus at-spi2-core
-        python3-pyatspi cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils)
+    # The end-to-end tests print through a private print scheduler and read the screens
+    # as a screen reader does; the package test builds and checks the .deb.
+    packages+=(imagemagick dbus at-spi2-core python3-pyatspi cups cups-client cups-bsd
+        printer-driver-cups-pdf poppler-utils dpkg-dev file desktop-file-utils)
+fi
+if [ "$mode" = bench ]; then
+    packages+=(python3-xlib)
 fi
 
 missing=()
@@ -41,8 +50,9 @@ fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DRULA_WERROR=ON
 cmake --build build --parallel "$(nproc)"
 
-if [ "$mode" = run ]; then
-    exec build/bin/rula
-fi
+case "$mode" in
+run) exec build/bin/rula ;;
+bench) exec bench/run-bench.sh ;;
+esac
 cd build
 exec ctest --output-on-failure --parallel "$(nproc)"

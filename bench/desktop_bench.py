@@ -10,14 +10,19 @@ Measured from outside, the same way for both programs, by a small X client:
   DAMAGE extension tells this client whenever the window is drawn into, and after each
   report the window's pixels are read back; the first read-back with no pixel of the root
   colour left ends the measurement.
+- on-CPU time: the scheduler's run time of all the process's threads at that moment
+  (less disturbed than wall time when other work shares the machine).
 - peak memory: VmHWM of /proc/PID/status, read just before the window is closed (by
-  WM_DELETE_WINDOW, as the close box does). The exit status must be 0.
+  WM_DELETE_WINDOW, as the close box does), with the resident memory split by kind of
+  mapping from /proc/PID/smaps. The exit status must be 0.
 - for the program, also VmHWM after a whole assessment and ten chart rows, driven with
   xdotool (real XTEST input) under a window manager; the chart is read back afterwards to
-  check that all ten rows were filled.
+  check that all ten rows show text.
 
-Usage: desktop_bench.py startup --program P --baseline B --runs N --json OUT
-       desktop_bench.py drive --program P --baseline B --runs N --json OUT
+Usage: desktop_bench.py startup --program CMD --baseline CMD [--runs N] --json OUT
+       desktop_bench.py drive --program CMD --baseline CMD [--runs N] --json OUT
+--compare LABEL=CMD (repeatable) measures another build in turn with the two, to check
+a change. A CMD may be a wrapper command line (env VAR=1 path, heaptrack path).
 The DISPLAY environment variable names the X server. Needs python3-xlib and xdotool.
 """
 
@@ -25,6 +30,7 @@ import argparse
 import json
 import os
 import select
+import shlex
 import statistics
 import subprocess
 import sys
@@ -46,11 +52,28 @@ class Failure(Exception):
     pass
 
 
+def descends_from(pid, ancestor):
+    """Whether pid is the ancestor or one of its descendants (a wrapper such as a profiler
+    may start the program as its child)."""
+    while pid > 1:
+        if pid == ancestor:
+            return True
+        try:
+            with open(f"/proc/{pid}/stat") as f:
+                pid = int(f.read().rsplit(")", 1)[1].split()[1])
+        except (OSError, ValueError, IndexError):
+            return False
+    return False
+
+
 class Watcher:
     """One connection to the X server that follows the top-level windows of one process."""
 
     def __init__(self):
         self.d = display.Display()
+        # Windows of a program come and go while this client follows them; requests on
+        # one that has just gone fail harmlessly.
+        self.d.set_error_handler(lambda err, req=None: None)
         if not self.d.has_extension("DAMAGE"):
             raise Failure("the X server has no DAMAGE extension")
         self.d.damage_query_version()
@@ -71,7 +94,9 @@ class Watcher:
         self.d.sync()
 
     def reset(self, pid):
-        self.pid = pid
+        self.pid = pid  # the process started
+        self.app_pid = None  # the process that owns its windows: the same, or a child
+        self.cpu_ms = None  # its on-CPU time when its first window was painted
         self.known = {}  # window id -> Window, every window created since reset
         self.damages = {}  # window id -> damage id
         self.mapped = set()  # window ids of this process's mapped top-level windows
@@ -88,6 +113,9 @@ class Watcher:
         try:
             w.change_attributes(event_mask=X.StructureNotifyMask)
             self.damages[wid] = w.damage_create(damage.DamageReportNonEmpty)
+            # A window mapped before this client asked to hear of it counts as well.
+            if w.get_attributes().map_state != X.IsUnmapped:
+                self._mapped(wid)
         except error.XError:
             pass
 
@@ -102,15 +130,8 @@ class Watcher:
         if ev.type == X.CreateNotify and ev.parent == self.root:
             self._track(ev.window.id)
         elif ev.type == X.MapNotify:
-            wid = ev.window.id
-            self._track(wid)
-            if self.pid is not None and self._pid_of(wid) == self.pid:
-                attrs = self.known[wid].get_attributes()
-                if not attrs.override_redirect:
-                    self.mapped.add(wid)
-                    self.dirty.add(wid)
-                    if self.first_mapped is None:
-                        self.first_mapped = wid
+            self._track(ev.window.id)
+            self._mapped(ev.window.id)
         elif ev.type == X.UnmapNotify:
             self.mapped.discard(ev.window.id)
         elif ev.type == X.DestroyNotify:
@@ -122,8 +143,24 @@ class Watcher:
                 self.d.damage_subtract(dmg)
                 self.dirty.add(wid)
 
+    def _mapped(self, wid):
+        owner = self._pid_of(wid) if self.pid is not None else None
+        if owner is None or not descends_from(owner, self.pid):
+            return
+        self.app_pid = owner
+        try:
+            if self.known[wid].get_attributes().override_redirect:
+                return
+        except error.XError:
+            return
+        self.mapped.add(wid)
+        self.dirty.add(wid)
+        if self.first_mapped is None:
+            self.first_mapped = wid
+
     def pump(self, timeout):
         """Handles the events that arrive within `timeout` seconds (at least one wait)."""
+        self.d.flush()
         if not self.d.pending_events():
             select.select([self.d.fileno()], [], [], timeout)
         while self.d.pending_events():
@@ -209,12 +246,54 @@ class Watcher:
         return False
 
 
+def cpu_ms(pid):
+    """On-CPU time of all the process's threads so far, in ms (from the scheduler)."""
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as f:
+                total += int(f.read().split()[0])
+        except OSError:
+            pass
+    return total / 1e6
+
+
 def vm_hwm_kib(pid):
     with open(f"/proc/{pid}/status") as f:
         for line in f:
             if line.startswith("VmHWM:"):
                 return int(line.split()[1])
     raise Failure("no VmHWM")
+
+
+def memory_breakdown(pid):
+    """Resident KiB of the process by kind of mapping, from /proc/PID/smaps."""
+    kinds = {}
+    kind = None
+    with open(f"/proc/{pid}/smaps") as f:
+        for line in f:
+            parts = line.split()
+            if "-" in parts[0] and len(parts) >= 5 and ":" in parts[3]:
+                path = parts[5] if len(parts) > 5 else ""
+                if path == "[heap]":
+                    kind = "heap (malloc)"
+                elif path.startswith("/SYSV") or "(deleted)" in line and "shm" in line:
+                    kind = "shared memory (X image buffers)"
+                elif path.startswith("/memfd:") or path.startswith("/dev/shm"):
+                    kind = "shared memory (X image buffers)"
+                elif path.startswith("/var/cache/fontconfig") or "/fonts/" in path:
+                    kind = "font files and caches"
+                elif path.endswith(".so") or ".so." in path:
+                    kind = "code and data of libraries"
+                elif path.startswith("["):
+                    kind = path
+                elif path == "":
+                    kind = "anonymous (malloc arenas, mmap)"
+                else:
+                    kind = "other files: " + os.path.basename(path)
+            elif parts[0] == "Rss:":
+                kinds[kind] = kinds.get(kind, 0) + int(parts[1])
+    return dict(sorted(kinds.items(), key=lambda kv: -kv[1]))
 
 
 def end_process(proc, watcher, wid):
@@ -235,7 +314,7 @@ def start(watcher, program):
     env.pop("QT_QPA_PLATFORM", None)
     watcher.pump(0)  # nothing stale
     t0 = time.perf_counter()
-    proc = subprocess.Popen([program], env=env, stdin=subprocess.DEVNULL)
+    proc = subprocess.Popen(shlex.split(program), env=env, stdin=subprocess.DEVNULL)
     watcher.reset(proc.pid)
     try:
         wid = watcher.wait(lambda: watcher.first_mapped, "a mapped window", proc=proc)
@@ -248,6 +327,7 @@ def start(watcher, program):
 
         watcher.wait(painted, "the window to be painted", proc=proc)
         ms = (time.perf_counter() - t0) * 1000.0
+        watcher.cpu_ms = cpu_ms(watcher.app_pid)
     except BaseException:
         proc.kill()
         proc.wait()
@@ -258,10 +338,12 @@ def start(watcher, program):
 def run_idle(watcher, program, settle_s):
     """One start: time to the first painted window, then VmHWM after `settle_s` idle."""
     proc, wid, ms = start(watcher, program)
+    cpu = watcher.cpu_ms
     time.sleep(settle_s)
-    hwm = vm_hwm_kib(proc.pid)
+    hwm = vm_hwm_kib(watcher.app_pid)
+    parts = memory_breakdown(watcher.app_pid)
     end_process(proc, watcher, wid)
-    return ms, hwm
+    return ms, cpu, hwm, parts
 
 
 # --- driving the program through ten assessments -----------------------------------------
@@ -292,7 +374,10 @@ class Driver:
         if len(self.w.mapped) != 1:
             return 0
         wid = next(iter(self.w.mapped))
-        key = (self.w.title(wid), *self.w.size(wid))
+        try:
+            key = (self.w.title(wid), *self.w.size(wid))
+        except error.XError:  # gone, and this client has not yet heard
+            return 0
         for n, spec in SCREENS.items():
             if spec == key:
                 return n
@@ -321,13 +406,11 @@ class Driver:
 
     def forward(self, row):
         """From Form2 to the chart: one choice on each screen, Continue, then Add to chart."""
-        for n in range(2, 8):
+        for n in range(2, 9):
             self.expect(n)
-            # Row 1 selects the focused choice; later rows move to the next one.
-            self.key("space" if row == 1 or n != 2 else "Right")
-            self.key("alt+c")
-        self.expect(8)
-        self.key("space", "alt+c")
+            # Space selects or ticks the focused control; on Form2 later rows move on to
+            # the next posture with an arrow key, so the ten rows differ.
+            self.key("Right" if n == 2 and row > 1 else "space", "alt+c")
         self.expect(9)
         self.key("alt+a")
         return self.expect(10)
@@ -361,7 +444,7 @@ def rows_filled(watcher, wid):
     return filled
 
 
-def run_drive(watcher, program):
+def run_drive(watcher, program, screenshot=None):
     proc, wid, _ = start(watcher, program)
     try:
         drv = Driver(watcher, proc)
@@ -378,14 +461,17 @@ def run_drive(watcher, program):
             timeout=5,
             proc=proc,
         )
-        hwm = vm_hwm_kib(proc.pid)
+        hwm = vm_hwm_kib(watcher.app_pid)
+        parts = memory_breakdown(watcher.app_pid)
+        if screenshot:
+            subprocess.run(["import", "-window", "root", screenshot], check=True)
         end_process(proc, watcher, chart)
     except BaseException:
         if proc.poll() is None:
             proc.kill()
             proc.wait()
         raise
-    return hwm, filled
+    return hwm, filled, parts
 
 
 # --- main --------------------------------------------------------------------------------
@@ -400,53 +486,83 @@ def summary(values):
     }
 
 
+def print_breakdown(title, parts):
+    print(f"  {title}:")
+    for kind, kib in parts.items():
+        if kib >= 256:
+            print(f"    {kib:7d} KiB  {kind}")
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("mode", choices=["startup", "drive"])
     ap.add_argument("--program", required=True)
     ap.add_argument("--baseline", required=True)
+    ap.add_argument(
+        "--compare",
+        action="append",
+        default=[],
+        metavar="LABEL=COMMAND",
+        help="another build of the program, measured in turn with the two (to check a change)",
+    )
     ap.add_argument("--runs", type=int, default=20)
     ap.add_argument("--warmup", type=int, default=2)
     ap.add_argument("--settle", type=float, default=0.5)
     ap.add_argument("--json", required=True)
+    ap.add_argument("--screenshot", help="drive: a PNG of the screen with the last chart")
     a = ap.parse_args()
 
+    others = [tuple(c.split("=", 1)) for c in a.compare]
     watcher = Watcher()
     watcher.paint_root()
     out = {}
     if a.mode == "startup":
-        ms = {"program": [], "baseline": []}
-        hwm = {"program": [], "baseline": []}
+        subjects = [("baseline", a.baseline), ("program", a.program), *others]
+        ms = {name: [] for name, _ in subjects}
+        cpu = {name: [] for name, _ in subjects}
+        hwm = {name: [] for name, _ in subjects}
+        parts = {}
         for i in range(a.warmup + a.runs):
-            for name, path in (("baseline", a.baseline), ("program", a.program)):
-                t, m = run_idle(watcher, path, a.settle)
+            for name, command in subjects:
+                t, c, m, parts[name] = run_idle(watcher, command, a.settle)
                 if i >= a.warmup:
                     ms[name].append(round(t, 2))
+                    cpu[name].append(round(c, 2))
                     hwm[name].append(m)
             if i >= a.warmup:
-                k = i - a.warmup + 1
-                print(
-                    f"  start {k:2d}: baseline {ms['baseline'][-1]:7.1f} ms {hwm['baseline'][-1]:6d} KiB"
-                    f" | program {ms['program'][-1]:7.1f} ms {hwm['program'][-1]:6d} KiB",
-                    flush=True,
+                line = " | ".join(
+                    f"{name} {ms[name][-1]:6.1f} ms (cpu {cpu[name][-1]:5.1f})"
+                    f" {hwm[name][-1]:6d} KiB"
+                    for name, _ in subjects
                 )
+                print(f"  start {i - a.warmup + 1:2d}: {line}", flush=True)
+        for name, _ in subjects:
+            print_breakdown(f"resident memory of the last {name} start", parts[name])
         out = {
             "startup_ms": {k: summary(v) for k, v in ms.items()},
+            "startup_cpu_ms": {k: summary(v) for k, v in cpu.items()},
             "idle_hwm_kib": {k: summary(v) for k, v in hwm.items()},
         }
     else:
-        base, prog = [], []
+        subjects = [("program", a.program), *others]
+        base = []
+        hwm = {name: [] for name, _ in subjects}
+        parts = {}
         for i in range(a.runs):
-            _, m = run_idle(watcher, a.baseline, a.settle)
+            _, _, m, base_parts = run_idle(watcher, a.baseline, a.settle)
             base.append(m)
-            m, filled = run_drive(watcher, a.program)
-            prog.append(m)
-            print(
-                f"  drive {i + 1:2d}: baseline {base[-1]:6d} KiB | program after ten rows"
-                f" {prog[-1]:6d} KiB (chart rows filled: {filled[0]}..{filled[-1]})",
-                flush=True,
-            )
-        out = {"baseline_hwm_kib": summary(base), "program_ten_rows_hwm_kib": summary(prog)}
+            line = f"baseline {m:6d} KiB"
+            for name, command in subjects:
+                shot = a.screenshot if i == a.runs - 1 and name == "program" else None
+                m, filled, parts[name] = run_drive(watcher, command, shot)
+                hwm[name].append(m)
+                line += f" | {name} after ten rows {m:6d} KiB ({len(filled)} chart rows shown)"
+            print(f"  drive {i + 1:2d}: {line}", flush=True)
+        print_breakdown("resident memory of the last baseline", base_parts)
+        for name, _ in subjects:
+            print_breakdown(f"resident memory of the {name} after ten rows", parts[name])
+        out = {"baseline_hwm_kib": summary(base)}
+        out.update({f"{k}_ten_rows_hwm_kib": summary(v) for k, v in hwm.items()})
     with open(a.json, "w") as f:
         json.dump(out, f, indent=1)
 

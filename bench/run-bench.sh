@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# Measures the program against the smallest Qt Widgets program (bench/baseline.cpp).
+#
+#   bench/run-bench.sh [--runs N] [--drives N] [--strict]
+#
+# Builds the program, the baseline and the Qt Test benchmarks in Release into build-bench/
+# (or $RULA_BENCH_BUILD_DIR), then measures:
+#   1. scoring one assessment, and Form8's Continue, with QBENCHMARK on the offscreen
+#      platform (the median of 9 repeats);
+#   2. start-up time to the first painted window, and peak memory, of the program and the
+#      baseline, N starts each (default 20), alternating, on a private Xvfb at 96 dpi with
+#      no window manager (bench/desktop_bench.py measures both from outside, alike);
+#   3. the program's peak memory after a whole assessment and ten chart rows, driven with
+#      real input (xdotool) under openbox, against the baseline's under openbox, N drives
+#      (default 5).
+# Prints the medians, the ratios program/baseline and whether each target is met. The exit
+# status is 0 when everything was measured; with --strict it is 3 when a target is missed.
+#
+# Needs the build packages of setup.sh and: xvfb openbox xdotool x11-utils python3-xlib.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${RULA_BENCH_BUILD_DIR:-$root/build-bench}
+runs=20
+drives=5
+strict=""
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --runs)
+        runs=$2
+        shift 2
+        ;;
+    --drives)
+        drives=$2
+        shift 2
+        ;;
+    --strict)
+        strict=--strict
+        shift
+        ;;
+    *)
+        echo "usage: $0 [--runs N] [--drives N] [--strict]" >&2
+        exit 2
+        ;;
+    esac
+done
+
+python=/usr/bin/python3 # Debian's, which python3-xlib belongs to
+missing=()
+for tool in cmake Xvfb openbox xdotool xprop; do
+    command -v "$tool" >/dev/null || missing+=("$tool")
+done
+"$python" -c "import Xlib.ext.damage" 2>/dev/null || missing+=("python3-xlib")
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "missing: ${missing[*]}" >&2
+    echo "install: apt-get install xvfb openbox xdotool x11-utils python3-xlib" >&2
+    exit 2
+fi
+
+work=$(mktemp -d /tmp/rula-bench.XXXXXX)
+xvfb_pid=""
+wm_pid=""
+cleanup() {
+    [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+echo "== Building in Release: $build"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRULA_BENCH=ON -DRULA_TESTS=OFF \
+    >"$work/configure.log" 2>&1 || {
+    cat "$work/configure.log"
+    exit 1
+}
+cmake --build "$build" --parallel "$(nproc)" \
+    --target rula rula_baseline bench_scoring bench_screens >"$work/build.log" 2>&1 || {
+    tail -50 "$work/build.log"
+    exit 1
+}
+
+# The programs run through links with names of their own, so that nothing elsewhere on
+# the machine that ends processes by name (a developer's "pkill rula") ends a measured run.
+ln -s "$build/bin/rula" "$work/bench-program"
+ln -s "$build/bin/rula_baseline" "$work/bench-baseline"
+
+echo
+echo "== Qt Test benchmarks (offscreen platform)"
+qtest() { # name binary arguments...
+    local text=$work/$1.txt csv=$work/$1.csv binary=$2
+    shift 2
+    QT_QPA_PLATFORM=offscreen "$binary" "$@" -o "$csv,csv" -o "$text,txt" || {
+        cat "$text"
+        exit 1
+    }
+    grep -A1 "^RESULT" "$text" | grep -v "^--" | sed 's/^/  /'
+}
+# QBENCHMARK results, each the median of 9 repeats.
+qtest scoring "$build/bin/bench_scoring" -median 9
+qtest screens "$build/bin/bench_screens" -median 9 form8Continue
+# Continue alone: the benchmark reports its own median over 301 timed clicks.
+qtest continue "$build/bin/bench_screens" form8ContinueAlone
+grep "^QINFO" "$work/continue.txt" | tail -1 | sed 's/^/  /'
+
+echo
+echo "== Start-up and peak memory: $runs starts each, alternating (after 2 unmeasured each)"
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp 3>"$work/display" \
+    2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || {
+    cat "$work/xvfb.log"
+    exit 1
+}
+export DISPLAY=":$(cat "$work/display")"
+unset QT_QPA_PLATFORM
+"$python" "$root/bench/desktop_bench.py" startup --runs "$runs" \
+    --program "$work/bench-program" --baseline "$work/bench-baseline" --json "$work/startup.json"
+
+echo
+echo "== Peak memory after a whole assessment and ten chart rows: $drives drives, under openbox"
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done
+"$python" "$root/bench/desktop_bench.py" drive --runs "$drives" \
+    --program "$work/bench-program" --baseline "$work/bench-baseline" --json "$work/drive.json"
+
+echo
+echo "== Summary"
+"$python" "$root/bench/summarize.py" "$work" $strict

@@ -1,0 +1,107 @@
+#!/usr/bin/python3
+"""Prints the benchmark's medians, the ratios program/baseline and each target's verdict.
+
+Usage: summarize.py WORKDIR [--strict]
+WORKDIR holds startup.json and drive.json (desktop_bench.py) and scoring.csv,
+screens.csv and continue.csv (Qt Test's csv output). With --strict the exit status
+is 3 when a target is missed.
+"""
+
+import csv
+import json
+import os
+import sys
+
+
+def qtest_results(path):
+    """{(function, tag): milliseconds per iteration} from Qt Test's csv output."""
+    results = {}
+    with open(path, newline="") as f:
+        for row in csv.reader(f):
+            if len(row) >= 4:
+                results[(row[0], row[1])] = float(row[3])
+    return results
+
+
+def main():
+    work = sys.argv[1]
+    strict = "--strict" in sys.argv[2:]
+    with open(os.path.join(work, "startup.json")) as f:
+        startup = json.load(f)
+    with open(os.path.join(work, "drive.json")) as f:
+        drive = json.load(f)
+    scoring = qtest_results(os.path.join(work, "scoring.csv"))
+    screens = qtest_results(os.path.join(work, "screens.csv"))
+    screens.update(qtest_results(os.path.join(work, "continue.csv")))
+
+    verdicts = []
+
+    def target(name, value, limit, unit, detail, under=False):
+        # "within" a ratio allows the limit itself; "under" a time does not.
+        met = value < limit if under else value <= limit
+        verdicts.append(met)
+        bound = f"{'under' if under else 'within'} {limit:g}{unit}"
+        verdict = "MET " if met else "MISS"
+        print(f"  {verdict}  {name}: {value:.3g}{unit} (target: {bound}) {detail}")
+
+    su = startup["startup_ms"]
+    idle = startup["idle_hwm_kib"]
+    sp, sb = su["program"]["median"], su["baseline"]["median"]
+    ip, ib = idle["program"]["median"], idle["baseline"]["median"]
+    dp = drive["program_ten_rows_hwm_kib"]["median"]
+    db = drive["baseline_hwm_kib"]["median"]
+    n_start = len(su["program"]["runs"])
+    n_drive = len(drive["program_ten_rows_hwm_kib"]["runs"])
+    score_ms = scoring[("scoreAssessment", "")]
+    pair_painted = screens[("form8Continue", "continue+back, painted")]
+    pair_handlers = screens[("form8Continue", "continue+back, handlers")]
+    alone = screens[("form8ContinueAlone", "")]
+
+    print("Medians")
+    print(f"  start-up to the first painted window ({n_start} starts each, alternating,")
+    print("  no window manager)")
+    for who in ("baseline", "program"):
+        s = su[who]
+        print(f"    {who:8s} {s['median']:7.1f} ms   (min {s['min']:.1f}, max {s['max']:.1f})")
+    cpu = startup.get("startup_cpu_ms")
+    if cpu:
+        print("  on-CPU time of the process until its first window was painted (same starts)")
+        for who in ("baseline", "program"):
+            print(f"    {who:8s} {cpu[who]['median']:7.1f} ms")
+    print("  peak resident memory, VmHWM")
+    print(f"    baseline, window shown          {ib / 1024:6.1f} MiB")
+    print(f"    program, introduction shown     {ip / 1024:6.1f} MiB")
+    print(f"    baseline, under openbox         {db / 1024:6.1f} MiB   ({n_drive} runs)")
+    print("    (the ten rows are driven under openbox too)")
+    print(f"    program, after ten chart rows   {dp / 1024:6.1f} MiB   ({n_drive} runs)")
+    print("  Qt Test benchmarks (QBENCHMARK, median of the repeats)")
+    print(f"    scoring one assessment            {score_ms * 1e6:8.0f} ns")
+    print(f"    Form8 Continue + Form9 Back, handlers only        {pair_handlers:7.3f} ms")
+    print(f"    Form8 Continue + Form9 Back, both screens painted {pair_painted:7.3f} ms")
+    print(f"    Form8 Continue alone, Form9 painted (median click) {alone:6.3f} ms")
+    print("Ratios program/baseline")
+    print(f"  start-up                          {sp / sb:5.2f}")
+    if cpu:
+        cp, cb = cpu["program"]["median"], cpu["baseline"]["median"]
+        print(f"  on-CPU time until painted         {cp / cb:5.2f}")
+    print(f"  peak memory, introduction shown   {ip / ib:5.2f}")
+    print(f"  peak memory after ten chart rows  {dp / db:5.2f}")
+    print("Targets")
+    target("start-up ratio", sp / sb, 1.10, "x", f"({sp:.1f} ms / {sb:.1f} ms)")
+    target("peak memory ratio after ten rows", dp / db, 1.30, "x", f"({dp} KiB / {db} KiB)")
+    target(
+        "Form8 Continue",
+        pair_painted,
+        2.0,
+        " ms",
+        "(measured with the Back click and the painting of both screens included)",
+        under=True,
+    )
+    target("scoring one assessment", score_ms * 1000.0, 1.0, " us", "", under=True)
+    met = sum(verdicts)
+    print(f"{met} of {len(verdicts)} targets met")
+    return 3 if strict and met < len(verdicts) else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# The Debian package, end to end:
+#   1. cpack builds the .deb from the build tree;
+#   2. dpkg-deb shows it holds the program, the desktop entry and the icon, and that it
+#      depends on the Qt Widgets library and the Liberation fonts;
+#   3. it is unpacked into a scratch root; the desktop entry is valid, names the installed
+#      program and icon, and the icon is the program's own;
+#   4. the installed program starts on its own X server (with a window manager), shows a
+#      window titled "Rula", and ends with status 0 when that window's close box is used.
+#
+#   test_package.sh BUILD_DIR SOURCE_DIR
+#
+# Needs: dpkg-dev (dpkg-shlibdeps), desktop-file-utils, xvfb, openbox, xdotool, wmctrl.
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+source=$(cd "$2" && pwd)
+
+failures=0
+check() { # description command...
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok: $what"
+    else
+        echo "FAILED: $what"
+        failures=$((failures + 1))
+    fi
+}
+
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate Xvfb openbox xdotool wmctrl; do
+    command -v "$tool" >/dev/null || {
+        echo "FAILED: $tool is not installed"
+        exit 1
+    }
+done
+
+work=$(mktemp -d /tmp/rula-package.XXXXXX)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do
+        kill "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# 1. The package.
+cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 || {
+    cat "$work/cpack.log"
+    echo "FAILED: cpack"
+    exit 1
+}
+debs=("$work"/out/rula_*.deb)
+[ -f "${debs[0]}" ] || {
+    cat "$work/cpack.log"
+    echo "FAILED: cpack made no rula_*.deb"
+    exit 1
+}
+deb=${debs[0]}
+echo "package: $(basename "$deb")"
+
+# 2. What it holds and what it needs.
+dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
+holds() { grep -qx "$1" "$work/contents"; }
+check "holds the program" holds ./usr/bin/rula
+check "holds the desktop entry" holds ./usr/share/applications/rula.desktop
+check "holds the scalable icon" holds ./usr/share/icons/hicolor/scalable/apps/rula.svg
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+needs() { [[ ", $depends," =~ ,\ $1[\ ,] ]]; }
+check "depends on libqt6widgets6" needs libqt6widgets6
+check "depends on fonts-liberation2" needs fonts-liberation2
+for field in Maintainer Description Section; do
+    check "has a $field" test -n "$(dpkg-deb -f "$deb" "$field")"
+done
+
+# 3. Installed into a scratch root.
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+entry=$root/usr/share/applications/rula.desktop
+check "the desktop entry is valid" desktop-file-validate "$entry"
+field() { sed -n "s/^$1=//p" "$entry" | head -1; }
+check "the entry starts the installed program" test -x "$root/usr/bin/$(field Exec)"
+check "the entry's icon is installed" \
+    test -f "$root/usr/share/icons/hicolor/scalable/apps/$(field Icon).svg"
+check "the icon is the program's own" \
+    cmp -s "$root/usr/share/icons/hicolor/scalable/apps/rula.svg" "$source/images/icon.svg"
+check "the program is executable" test -x "$root/usr/bin/rula"
+
+# 4. The installed program on its own X server.
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp 3>"$work/display" \
+    2>"$work/xvfb.log" &
+pids+=($!)
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || {
+    cat "$work/xvfb.log"
+    echo "FAILED: Xvfb did not start"
+    exit 1
+}
+export DISPLAY=":$(cat "$work/display")"
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+    sleep 0.1
+done
+
+"$root/usr/bin/rula" >"$work/rula.log" 2>&1 &
+rula=$!
+pids+=("$rula")
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$rula" --name '^Rula$' |
+    head -1 || true)
+if [ -z "$window" ]; then
+    echo "FAILED: no window titled \"Rula\" appeared"
+    cat "$work/rula.log"
+    exit 1
+fi
+check "the installed program shows a window titled \"Rula\"" \
+    test "$(xdotool getwindowname "$window")" = "Rula"
+wmctrl -i -c "$window" # the close box, through the window manager
+ended() { [ ! -e "/proc/$rula" ] || grep -q ') Z' "/proc/$rula/stat"; }
+for _ in $(seq 100); do
+    ended && break
+    sleep 0.1
+done
+ended || {
+    echo "FAILED: the program did not end after its window was closed"
+    exit 1
+}
+status=0
+wait "$rula" || status=$?
+check "the program ends with status 0 when its window is closed" test "$status" -eq 0
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "all package checks passed"
