@@ -29,6 +29,12 @@ ScreenShell* ScreenSet::find(ScreenId id) const {
     return screens_[IndexOf(id)].get();
 }
 
+const QIcon& ScreenSet::windowIcon() {
+    if (windowIcon_.isNull())
+        windowIcon_ = QIcon(QStringLiteral(":/images/icon.svg"));
+    return windowIcon_;
+}
+
 void ScreenSet::setPrintTarget(std::unique_ptr<PrintTarget> target) {
     printTarget_ = std::move(target);
 }

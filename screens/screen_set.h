@@ -6,6 +6,8 @@
 
 #include "screens/screen_id.h"
 
+#include <QIcon>
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -32,6 +34,9 @@ public:
     template <class Form> Form& get() { return static_cast<Form&>(get(Form::kId)); }
     template <class Form> Form* find() const { return static_cast<Form*>(find(Form::kId)); }
 
+    // One icon for all screens, so that each size of it is rendered only once.
+    const QIcon& windowIcon();
+
     PrintTarget& printTarget() const { return *printTarget_; }
     void setPrintTarget(std::unique_ptr<PrintTarget> target);
 
@@ -48,6 +53,7 @@ private:
     Factory factory_;
     std::array<std::unique_ptr<ScreenShell>, kAllScreens.size()> screens_;
     std::unique_ptr<PrintTarget> printTarget_;
+    QIcon windowIcon_;
     std::function<void()> onAllClosed_;
     bool allClosed_ = false;
 };

@@ -66,7 +66,7 @@ ScreenShell::ScreenShell(ScreenSet& screens, ScreenId id, const QString& caption
     , id_(id) {
     setObjectName(QStringLiteral("Form%1").arg(static_cast<int>(id)));
     setWindowTitle(caption);
-    setWindowIcon(QIcon(QStringLiteral(":/images/icon.svg")));
+    setWindowIcon(screens.windowIcon());
     setFont(TimesFont(9.75));
     const QSize client = ToPixels(clientTwips.width(), clientTwips.height());
     if (IsFixed(style))
