@@ -229,11 +229,21 @@ FinalScreen Assess(const SegmentScores& segments, const FrequencyAndForceAnswers
     if (scoreC && scoreD)
         finalScore = TableC(*scoreC, *scoreD);
 
-    return {Text(segments.upperArm), Text(segments.lowerArm), Text(segments.wrist),
-            Text(segments.wristTwist), Text(postureA),        Text(muscleUseA),
-            Text(forceLoadA),          Text(scoreC),          Text(segments.neck),
-            Text(segments.trunk),      Text(segments.legs),   Text(postureB),
-            Text(muscleUseB),          Text(forceLoadB),      Text(scoreD),
+    return {Text(segments.upperArm),
+            Text(segments.lowerArm),
+            Text(segments.wrist),
+            Text(segments.wristTwist),
+            Text(postureA),
+            Text(muscleUseA),
+            Text(forceLoadA),
+            Text(scoreC),
+            Text(segments.neck),
+            Text(segments.trunk),
+            Text(segments.legs),
+            Text(postureB),
+            Text(muscleUseB),
+            Text(forceLoadB),
+            Text(scoreD),
             Text(finalScore)};
 }
 
