@@ -378,8 +378,8 @@ class Driver:
             key = (self.w.title(wid), *self.w.size(wid))
         except error.XError:  # gone, and this client has not yet heard
             return 0
-        for n, spec in SCREENS.items():
-            if spec == key:
+        for n, look in SCREENS.items():
+            if look == key:
                 return n
         return 0
 
