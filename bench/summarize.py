@@ -89,14 +89,9 @@ def main():
     print("Targets")
     target("start-up ratio", sp / sb, 1.10, "x", f"({sp:.1f} ms / {sb:.1f} ms)")
     target("peak memory ratio after ten rows", dp / db, 1.30, "x", f"({dp} KiB / {db} KiB)")
-    target(
-        "Form8 Continue",
-        pair_painted,
-        2.0,
-        " ms",
-        "(measured with the Back click and the painting of both screens included)",
-        under=True,
-    )
+    # Continue: recompute, show Form9 and paint it; the Back that returns to Form8 for the
+    # next click is not part of it.
+    target("Form8 Continue", alone, 2.0, " ms", "(median click, Form9 painted)", under=True)
     target("scoring one assessment", score_ms * 1000.0, 1.0, " us", "", under=True)
     met = sum(verdicts)
     print(f"{met} of {len(verdicts)} targets met")
