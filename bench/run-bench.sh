@@ -20,6 +20,8 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=../tools/xvfb.sh
+. "$root/tools/xvfb.sh"
 build=${RULA_BENCH_BUILD_DIR:-$root/build-bench}
 runs=20
 drives=5
@@ -107,18 +109,7 @@ grep "^QINFO" "$work/continue.txt" | tail -1 | sed 's/^/  /'
 
 echo
 echo "== Start-up and peak memory: $runs starts each, alternating (after 2 unmeasured each)"
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || {
-    cat "$work/xvfb.log"
-    exit 1
-}
-export DISPLAY=":$(cat "$work/display")"
+start_xvfb "$work" || exit 1
 unset QT_QPA_PLATFORM
 "$python" "$root/bench/desktop_bench.py" startup --runs "$runs" \
     --program "$work/bench-program" --baseline "$work/bench-baseline" --json "$work/startup.json"

@@ -15,6 +15,8 @@ set -euo pipefail
 
 build=$(cd "$1" && pwd)
 source=$(cd "$2" && pwd)
+# shellcheck source=../tools/xvfb.sh
+. "$source/tools/xvfb.sh"
 
 failures=0
 check() { # description command...
@@ -90,19 +92,11 @@ check "the icon is the program's own" \
 check "the program is executable" test -x "$root/usr/bin/rula"
 
 # 4. The installed program on its own X server.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -dpi 96 -nolisten tcp 3>"$work/display" \
-    2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-[ -s "$work/display" ] || {
-    cat "$work/xvfb.log"
+start_xvfb "$work" || {
     echo "FAILED: Xvfb did not start"
     exit 1
 }
-export DISPLAY=":$(cat "$work/display")"
+pids+=("$xvfb_pid")
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
