@@ -80,6 +80,7 @@ Form10::Form10(ScreenSet& screens)
     connect(Command2, &QPushButton::clicked, this, &Form10::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form10::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &QWidget::close);
+    printButton = Command2;
 
     const auto addRule = [this](Twips at) {
         auto* rule = new QWidget(this);
@@ -156,13 +157,18 @@ void Form10::addFrom(Form9& finalScreen) {
 }
 
 void Form10::Command2_Click() {
+    if (isPrinting())
+        return;
+    // The screen is recorded while the buttons are hidden; they come back at once, while
+    // the page is being sent, whether or not it will be printed.
     const std::array<QPushButton*, 4> buttons = {Command1, Command2, Command3, Command4};
     for (QPushButton* b : buttons)
         b->hide();
     printScreen();
-    // Shown again whether or not printing worked: a chart without buttons strands the user.
     for (QPushButton* b : buttons)
         b->show();
+    // Hiding the focused Print passed the focus along to Exit; Enter must not reach it.
+    Command2->setFocus(Qt::OtherFocusReason);
 }
 
 void Form10::Command3_Click() {

@@ -1,6 +1,7 @@
 #include "screens/controls.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -108,7 +109,15 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect inside = contentsRect();
     painter.setClipRect(inside);
-    painter.drawPixmap(inside.topLeft(), RenderedDrawing(resource_, pixels_, devicePixelRatioF()));
+    if (painter.paintEngine()->type() == QPaintEngine::Raster) {
+        painter.drawPixmap(inside.topLeft(),
+                           RenderedDrawing(resource_, pixels_, devicePixelRatioF()));
+        return;
+    }
+    // Recorded for the printer: the drawing stays vectors, sharp at any resolution.
+    const QRectF area(inside.topLeft(), QSizeF(pixels_));
+    painter.fillRect(area, Qt::white);
+    QSvgRenderer(QString::fromLatin1(resource_)).render(&painter, area);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -136,6 +136,7 @@ Form9::Form9(ScreenSet& screens)
     connect(Command2, &QPushButton::clicked, this, [this] { goTo(ScreenId::Form8); });
     connect(Command3, &QPushButton::clicked, this, [this] { printScreen(); });
     connect(Command4, &QPushButton::clicked, this, &QWidget::close);
+    printButton = Command3;
 
     addHeading("Label17", tr("Complete: A. Arm and Wrist Analysis"), {120, 120, 5295, 375});
     addHeading("Label34", tr(" Complete: B. Neck, Trunk and Leg Analysis"), {120, 2520, 5295, 375});

@@ -1,42 +1,85 @@
-// Printing a screen: an image of its client area, at its true size (96 pixels to the
-// inch), on one page of the default printer, without a dialog. The printer sits
-// behind PrintTarget so that tests can print into a PDF file.
+// Printing a screen. When Print is pressed, the screen's client area is recorded as it
+// looks, in the toolkit's standard light colours, as a vector picture: words stay text,
+// rules and frames stay lines, drawings stay vectors. The page is then composed at the
+// printer's resolution: the picture at its true size (96 screen pixels to the inch),
+// across the page when too wide for it upright, shrunk when too large either way, and
+// under it one line with the window caption and the time of printing.
+//
+// Where the page goes sits behind PrintTarget. The default printer is reached through
+// the print system's own API on a worker thread, so that a slow or silent print system
+// never blocks the screens; the outcome comes back on the user-interface thread. Tests
+// print into a PDF file instead.
 #pragma once
 
+#include <QDateTime>
+#include <QPageLayout>
+#include <QPicture>
+#include <QSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
-class QPixmap;
-class QPrinter;
+class QPainter;
+class QWidget;
 
 namespace rula {
 
+// One screen as it looked when Print was pressed.
+struct ScreenRecording {
+    QPicture picture; // the client area; DrawRecording() plays it back
+    QSize pixels;
+    QString caption;
+    QDateTime printedAt;
+};
+
+// Records the widget and its visible children in the standard light colours; the
+// widget itself keeps its look on screen.
+ScreenRecording RecordScreen(QWidget& screen);
+
+// Draws the recorded screen at the painter's origin, one screen pixel to 1/96 inch.
+void DrawRecording(QPainter& painter, const ScreenRecording& page);
+
+// The line under the picture: the caption and the local time as YYYY-MM-DD HH:MM.
+QString DateLine(const ScreenRecording& page);
+
+// One PDF page holding the recording on paper of the given layout (its margins are the
+// printer's unprintable edges). The orientation is chosen here.
+QByteArray ComposePdf(const ScreenRecording& page, const QPageLayout& paper);
+
+// The paper to assume when the printer does not tell: A4, or Letter where the locale
+// measures in inches, with quarter-inch margins.
+QPageLayout FallbackPaper();
+
+// How long the print system may take before the user is told it did not answer.
+inline constexpr int kPrintTimeoutMs = 10'000;
+
 class PrintTarget {
 public:
+    // Runs on the user-interface thread: an empty text when the job was accepted,
+    // otherwise why nothing was printed.
+    using Done = std::function<void(const QString& whyNot)>;
+
     virtual ~PrintTarget() = default;
-    // Prints the image on one page of the printer that open() gives. Returns an empty
-    // text on success, else why nothing was printed.
-    virtual QString print(const QPixmap& image);
-    // The printer for the next job, or null with the reason why there is none.
-    virtual std::unique_ptr<QPrinter> open(QString& whyNot) = 0;
+    // Sends the page. `done` runs exactly once, later, unless the target is destroyed
+    // first (which ends every job still being sent).
+    virtual void send(ScreenRecording page, Done done) = 0;
 };
 
-// The system's default printer.
-class DefaultPrinterTarget final : public PrintTarget {
-public:
-    std::unique_ptr<QPrinter> open(QString& whyNot) override;
-};
+// The system's default printer, through CUPS.
+std::unique_ptr<PrintTarget> MakeDefaultPrinterTarget();
 
-// A PDF file, for tests and previews.
+// A PDF file on the given paper, for tests and previews.
 class PdfFileTarget final : public PrintTarget {
 public:
-    explicit PdfFileTarget(QString path)
-        : path_(std::move(path)) {}
-    std::unique_ptr<QPrinter> open(QString& whyNot) override;
+    explicit PdfFileTarget(QString path, QPageLayout paper = FallbackPaper())
+        : path_(std::move(path))
+        , paper_(std::move(paper)) {}
+    void send(ScreenRecording page, Done done) override;
 
 private:
     QString path_;
+    QPageLayout paper_;
 };
 
 } // namespace rula

@@ -14,7 +14,7 @@ std::size_t IndexOf(ScreenId id) {
 
 ScreenSet::ScreenSet(Factory factory)
     : factory_(std::move(factory))
-    , printTarget_(std::make_unique<DefaultPrinterTarget>()) {}
+    , printTarget_(MakeDefaultPrinterTarget()) {}
 
 ScreenSet::~ScreenSet() = default;
 

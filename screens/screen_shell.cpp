@@ -5,9 +5,9 @@
 #include "screens/printing.h"
 #include "screens/screen_set.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -102,12 +102,36 @@ void ScreenShell::goTo(ScreenId target) {
     destroy();
 }
 
-bool ScreenShell::printScreen() {
-    const QString whyNot = screens_.printTarget().print(grab());
-    if (whyNot.isEmpty())
-        return true;
-    QMessageBox::warning(this, windowTitle(), tr("Nothing was printed.\n\n%1").arg(whyNot));
-    return false;
+void ScreenShell::printScreen() {
+    if (printing_)
+        return;
+    printing_ = true;
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    screens_.printTarget().send(RecordScreen(*this),
+                                [this](const QString& whyNot) { printDone(whyNot); });
+}
+
+void ScreenShell::printDone(const QString& whyNot) {
+    printing_ = false;
+    QGuiApplication::restoreOverrideCursor();
+    if (closing_)
+        return;
+    if (!whyNot.isEmpty()) {
+        // Over whichever screen is on view by now; it does not hold up the screens.
+        QWidget* over = isVisible() ? this : QApplication::activeWindow();
+        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
+                                    tr("Nothing was printed: %1").arg(whyNot), QMessageBox::Ok,
+                                    over ? over : this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        connect(box, &QDialog::finished, this, &ScreenShell::focusPrintButton);
+        box->open();
+    }
+    focusPrintButton();
+}
+
+void ScreenShell::focusPrintButton() {
+    if (printButton && printButton->isVisible() && !closing_)
+        printButton->setFocus(Qt::OtherFocusReason);
 }
 
 void ScreenShell::Form_Unload() {
@@ -228,6 +252,7 @@ void ScreenShell::addCommonButtons(ScreenId previous, TwipsAt continueAt, TwipsA
     connect(Command2, &QPushButton::clicked, this, [this, previous] { goTo(previous); });
     connect(Command3, &QPushButton::clicked, this, [this] { printScreen(); });
     connect(Command4, &QPushButton::clicked, this, &QWidget::close);
+    printButton = Command3;
 }
 
 void ScreenShell::writeWhenSelected(OptionButton* option, QLabel* label, const char* value) {

@@ -52,8 +52,12 @@ public:
     void showScreen();
     // The navigation step: show the target (creating it if need be), then hide this one.
     void goTo(ScreenId target);
-    // Prints an image of the client area; tells the user when nothing was printed.
-    bool printScreen();
+    // Prints the client area as it looks now. The print system is talked to in the
+    // background; when it has answered, the user is told if nothing was printed, and
+    // the focus is on Print again. One job at a time: while one is being sent, this
+    // does nothing.
+    void printScreen();
+    bool isPrinting() const { return printing_; }
 
     // The closing cascade: closes Form1 to Form10 in order, skipping screens that never
     // existed or are already closing. Runs whichever way this screen is being closed.
@@ -66,6 +70,9 @@ public:
     QPushButton* Command4 = nullptr;
 
 protected:
+    // The screen's Print button, which has the focus again after printing.
+    QPushButton* printButton = nullptr;
+
     ScreenSet& screens() const { return screens_; }
 
     // Controls, placed by their designed geometry in twips. `parent` is the screen or
@@ -108,10 +115,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void printDone(const QString& whyNot);
+    void focusPrintButton();
+
     ScreenSet& screens_;
     ScreenId id_;
     bool shownBefore_ = false;
     bool closing_ = false;
+    bool printing_ = false;
 };
 
 // Reads a label's caption as a number, the way sums read score text.

@@ -12,8 +12,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPixmap>
-#include <QPrinter>
+#include <QPainter>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
@@ -84,40 +84,71 @@ inline bool Checked(ScreenShell& screen, const char* name) {
 // Runs `action`, which is expected to open a message box; returns the box's text
 // after closing it, or an empty text when none opened.
 inline QString TextOfMessageBox(const std::function<void()>& action) {
+    action();
     QString text;
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
             text = box->text();
             box->accept();
         }
-    });
-    poll.start();
-    action();
-    poll.stop();
     return text;
 }
 
 // A print target with no printer behind it.
 class NoPrinterTarget final : public PrintTarget {
 public:
-    std::unique_ptr<QPrinter> open(QString& whyNot) override {
-        whyNot = QStringLiteral("No default printer is set up on this computer.");
-        return nullptr;
+    void send(ScreenRecording, Done done) override {
+        done(QStringLiteral("no default printer is set up on this computer."));
     }
 };
 
-// A printer that keeps each page's image for the test to look at.
+// A printer that keeps each page, drawn as it was recorded, for the test to look at.
+// With `answerLater` it answers only when the test calls answer().
 class CapturingTarget final : public PrintTarget {
 public:
-    QString print(const QPixmap& image) override {
-        pages.push_back(image.toImage());
-        return {};
+    void send(ScreenRecording page, Done done) override {
+        QImage image(page.pixels, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        DrawRecording(painter, page);
+        painter.end();
+        pages.push_back(image);
+        if (answerLater)
+            pending = std::move(done);
+        else
+            done({});
     }
-    std::unique_ptr<QPrinter> open(QString&) override { return nullptr; }
+    void answer(const QString& whyNot) { std::exchange(pending, nullptr)(whyNot); }
+
     std::vector<QImage> pages;
+    bool answerLater = false;
+    Done pending;
 };
+
+// What a PDF page shows, read with poppler's tools: its text layer, its pictures (one
+// line of `pdfimages -list` each) and the page rendered at 96 dots per inch.
+struct PdfPage {
+    QString text;
+    QStringList images;
+    QImage rendered;
+};
+
+inline QString Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        qWarning("%s failed: %s", qPrintable(program), qPrintable(process.errorString()));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+inline PdfPage ReadPdf(const QString& pdf) {
+    PdfPage page;
+    page.text = Run("pdftotext", {"-layout", pdf, "-"});
+    page.images = Run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts).mid(2);
+    Run("pdftoppm", {"-r", "96", "-png", "-singlefile", pdf, pdf});
+    page.rendered.load(pdf + ".png");
+    return page;
+}
 
 // The sixteen value boxes of the final score screen, in field order.
 inline QStringList FinalScores(ScreenShell& form9) {

@@ -9,7 +9,7 @@
 #include <QFile>
 #include <QPageSize>
 #include <QPushButton>
-#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 using namespace rula;
@@ -74,7 +74,9 @@ private slots:
     void emptyFinalScoreStillFillsTheRow();
     void printLeavesTheButtonsOffThePage();
     void printWithoutAPrinterKeepsTheChart();
-    void wideChartIsPrintedAcrossAnA4Page();
+    void printedChartIsTextOnALightPage_data();
+    void printedChartIsTextOnALightPage();
+    void printThenEnterKeepsTheChart();
 };
 
 void ChartTest::emptyChart() {
@@ -231,43 +233,131 @@ void ChartTest::printWithoutAPrinterKeepsTheChart() {
 
 namespace {
 
-// A PDF on A4 paper, where the chart at its true size is wider than the page upright.
-class A4PdfTarget final : public PrintTarget {
-public:
-    explicit A4PdfTarget(QString path)
-        : path_(std::move(path)) {}
-    std::unique_ptr<QPrinter> open(QString&) override {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(path_);
-        printer->setPageSize(QPageSize(QPageSize::A4));
-        return printer;
-    }
+constexpr const char* kHeadingNames[Form10::kColumns] = {
+    "Label1",  "Label33", "Label15", "Label13", "Label12", "Label11", "Label10", "Label9",
+    "Label34", "Label8",  "Label7",  "Label6",  "Label5",  "Label4",  "Label3",  "Label2"};
 
-private:
-    QString path_;
-};
+QPalette DarkPalette() {
+    QPalette dark(QColor(53, 53, 53));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(238, 238, 238));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    return dark;
+}
+
+// The darkest grey value in a rectangle of the image.
+int Darkest(const QImage& image, const QRect& area) {
+    int darkest = 255;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
 
 } // namespace
 
-void ChartTest::wideChartIsPrintedAcrossAnA4Page() {
+void ChartTest::printedChartIsTextOnALightPage_data() {
+    QTest::addColumn<bool>("darkDesktop");
+    QTest::newRow("light desktop") << false;
+    QTest::newRow("dark desktop") << true;
+}
+
+void ChartTest::printedChartIsTextOnALightPage() {
+    QFETCH(bool, darkDesktop);
+    const QPalette desktop = QApplication::palette();
+    if (darkDesktop)
+        QApplication::setPalette(DarkPalette());
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+
     QTemporaryDir dir;
     const QString path = dir.filePath("chart.pdf");
     Program program;
-    program.screens.setPrintTarget(std::make_unique<A4PdfTarget>(path));
+    // A4 with quarter-inch margins: the chart at its true size is wider than the paper.
+    program.screens.setPrintTarget(std::make_unique<PdfFileTarget>(
+        path, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                          QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch)));
     Assess(program, Worker("Option1"));
     AddShown(program);
-    Click(program.form(10), "Command2");
-    QFile pdf(path);
-    QVERIFY(pdf.open(QIODevice::ReadOnly));
-    const QByteArray bytes = pdf.readAll();
-    QVERIFY(bytes.contains("/Width 792"));
-    // Landscape A4 (842 x 595 points), so the 594-point-wide image fits.
-    const QRegularExpression mediaBox(R"(/MediaBox \[0 0 (\d+)(?:\.\d+)? (\d+))");
-    const QRegularExpressionMatch box = mediaBox.match(QString::fromLatin1(bytes));
-    QVERIFY(box.hasMatch());
-    QCOMPARE(box.captured(1).toInt(), 842);
-    QCOMPARE(box.captured(2).toInt(), 595);
+    BackToFinal(program);
+    Assess(program, Worker("Option5"));
+    AddShown(program);
+    const QString message = TextOfMessageBox([&] { Click(program.form(10), "Command2"); });
+    QVERIFY2(message.isEmpty(), qPrintable(message));
+
+    const PdfPage page = ReadPdf(path);
+    // A4 at 96 dots per inch, the chart turned to run across it.
+    QCOMPARE(page.rendered.size(), QSize(794, 1123));
+    // Words are text: each row is a line of its number and its sixteen values.
+    const QStringList lines = page.text.split('\n');
+    for (int row = 1; row <= 2; ++row) {
+        const QString expected = QString::number(row) + ' ' + Row(program, row).join(' ');
+        QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                             [&](const QString& line) { return line.simplified() == expected; }),
+                 qPrintable(expected + " not in\n" + page.text));
+    }
+    for (int c = 0; c < Form10::kColumns; ++c)
+        for (const QString& word : Text(program.form(10), kHeadingNames[c]).split(' '))
+            QVERIFY2(page.text.contains(word), qPrintable(word));
+    const QString dateLine = "Rula " + QDate::currentDate().toString("yyyy-MM-dd") + ' ';
+    QVERIFY2(page.text.simplified().contains(dateLine), qPrintable(page.text));
+    QVERIFY(!page.text.contains("Clear Chart"));
+    // No picture of the screen: at most a button-sized bitmap drawn by the style.
+    for (const QString& image : page.images) {
+        const QStringList columns = image.split(' ', Qt::SkipEmptyParts);
+        QVERIFY2(columns.size() > 4 && columns[3].toInt() * columns[4].toInt() < 100 * 100,
+                 qPrintable(image));
+    }
+    // Dark words on a white page: a heading and a value are drawn dark, the page between
+    // them is white. The chart starts at the quarter-inch margin, 24 pixels in.
+    const QPoint origin(24, 24);
+    const QImage rendered = page.rendered.transformed(QTransform().rotate(90));
+    QVERIFY(Darkest(rendered, Control(program.form(10), "Label1")->geometry().translated(origin)) <
+            96);
+    QVERIFY(Darkest(rendered, Control(program.form(10), "Line1_0")
+                                  ->geometry()
+                                  .adjusted(3, 3, -3, -3)
+                                  .translated(origin)) < 96);
+    QCOMPARE(Darkest(rendered, QRect(origin + QPoint(30, 4), QSize(8, 8))), 255);
+}
+
+void ChartTest::printThenEnterKeepsTheChart() {
+    Program program;
+    auto capture = std::make_unique<CapturingTarget>();
+    CapturingTarget* printer = capture.get();
+    printer->answerLater = true;
+    program.screens.setPrintTarget(std::move(capture));
+    Assess(program, Worker("Option3"));
+    AddShown(program);
+    const QStringList row = Row(program, 1);
+    ScreenShell& chart = program.form(10);
+    auto* print = Control<QPushButton>(chart, "Command2");
+    const auto enter = [&] { QTest::keyClick(chart.focusWidget(), Qt::Key_Return); };
+
+    Click(print);
+    QCOMPARE(chart.focusWidget(), print);
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+    // While the page is being sent, Print again (by Enter or a click) does nothing.
+    enter();
+    Click(print);
+    QCOMPARE(printer->pages.size(), std::size_t(1));
+    printer->answer({});
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QCOMPARE(chart.focusWidget(), print);
+
+    // Enter after printing prints again, and after a failed print too: the chart stays.
+    enter();
+    QCOMPARE(printer->pages.size(), std::size_t(2));
+    const QString message =
+        TextOfMessageBox([&] { printer->answer("the printer is out of paper."); });
+    QCOMPARE(message, "Nothing was printed: the printer is out of paper.");
+    QCOMPARE(chart.focusWidget(), print);
+    enter();
+    printer->answer({});
+    QVERIFY(!program.screens.allClosed());
+    QCOMPARE(program.visibleScreen(), 10);
+    QCOMPARE(Row(program, 1), row);
+    QCOMPARE(printer->pages.size(), std::size_t(3));
 }
 
 QTEST_MAIN(ChartTest)

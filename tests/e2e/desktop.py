@@ -358,8 +358,13 @@ class Screen:
         x, y, width, height = extents(control)
         check(width > 0 and height > 0, f"{control.name!r} has no area on the screen")
         left, top, _, _ = self.geometry()
-        xdotool("mousemove", "--sync", str(left + x - wx + width // 2),
-                str(top + y - wy + height // 2), "click", "1")
+        target = (left + x - wx + width // 2, top + y - wy + height // 2)
+        here = subprocess.run(["xdotool", "getmouselocation"], capture_output=True, text=True,
+                              check=True).stdout
+        if re.match(rf"x:{target[0]} y:{target[1]} ", here):
+            xdotool("click", "1")  # --sync would wait for a move that never comes
+        else:
+            xdotool("mousemove", "--sync", str(target[0]), str(target[1]), "click", "1")
 
     def focused(self):
         for d in self.controls:

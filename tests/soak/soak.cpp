@@ -283,15 +283,14 @@ public:
     int jobs = 0;
     std::function<void()> onJob; // looks at the screens while the job starts
 
-    std::unique_ptr<QPrinter> open(QString& whyNot) override {
+    void send(ScreenRecording page, Done done) override {
         ++jobs;
         if (onJob)
             onJob();
-        if (failNext) {
-            whyNot = QStringLiteral("The printer is switched off.");
-            return nullptr;
-        }
-        return pdf_.open(whyNot);
+        if (failNext)
+            done(QStringLiteral("the printer is switched off."));
+        else
+            pdf_.send(std::move(page), std::move(done));
     }
 
 private:
@@ -325,24 +324,25 @@ public:
         pdfPath_ = printDir_.filePath(QStringLiteral("print.pdf"));
         // A message box, or any other modal window, would wait for a user: note it and
         // close it.
-        QObject::connect(&boxWatch_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                boxes_.push_back(box->text());
-                box->accept();
-            } else if (modal) {
-                boxes_.push_back(QStringLiteral("a %1 \"%2\"")
-                                     .arg(QLatin1String(modal->metaObject()->className()),
-                                          modal->windowTitle()));
-                modal->close();
-            }
-        });
+        QObject::connect(&boxWatch_, &QTimer::timeout, [this] { closeModalWindow(); });
         boxWatch_.start(10);
     }
 
     int run();
 
 private:
+    void closeModalWindow() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            boxes_.push_back(box->text());
+            box->accept();
+        } else if (modal) {
+            boxes_.push_back(
+                QStringLiteral("a %1 \"%2\"")
+                    .arg(QLatin1String(modal->metaObject()->className()), modal->windowTitle()));
+            modal->close();
+        }
+    }
     // Starts the program afresh, as a user who closes it and starts it again; the
     // states before the first answer on each screen come back only this way.
     void startProgram();
@@ -909,6 +909,7 @@ void Soak::step(long index) {
 
     action.perform();
     QCoreApplication::processEvents();
+    closeModalWindow(); // one that opened without waiting for the user
     // The offscreen platform gives no window the focus back when a message box closes;
     // a window manager gives it to the box's parent.
     if (!boxes_.empty() && !QApplication::activeWindow() && visible() != 0) {
