@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # The Debian package, end to end:
 #   1. cpack builds the .deb from the build tree;
-#   2. dpkg-deb shows it holds the program, the desktop entry and the icon, and that it
-#      depends on the Qt Widgets library and the Liberation fonts;
-#   3. it is unpacked into a scratch root; the desktop entry is valid, names the installed
-#      program and icon, and the icon is the program's own;
-#   4. the installed program starts on its own X server (with a window manager), shows a
+#   2. dpkg-deb shows it holds the program, the desktop entry, the icon, the manual page,
+#      the copyright file and the changelog, and that it depends on the Qt Widgets library and the Liberation fonts;
+#   3. lintian, Debian's package checker, reports no error and no warning;
+#   4. it is unpacked into a scratch root; the desktop entry is valid, names the installed
+#      program and icon, and the icon is the program's own; the copyright file names the
+#      licence of LICENSE, and the changelog the package's version;
+#   5. the installed program starts on its own X server (with a window manager), shows a
 #      window titled "Rula", and ends with status 0 when that window's close box is used.
 #
 #   test_package.sh BUILD_DIR SOURCE_DIR
 #
-# Needs: dpkg-dev (dpkg-shlibdeps), desktop-file-utils, xvfb, openbox, xdotool, wmctrl.
+# Needs: dpkg-dev (dpkg-shlibdeps), lintian, desktop-file-utils, xvfb, openbox, xdotool,
+# wmctrl.
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -30,7 +33,8 @@ check() { # description command...
     fi
 }
 
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate Xvfb openbox xdotool wmctrl; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate Xvfb openbox \
+    xdotool wmctrl; do
     command -v "$tool" >/dev/null || {
         echo "FAILED: $tool is not installed"
         exit 1
@@ -69,6 +73,9 @@ holds() { grep -qx "$1" "$work/contents"; }
 check "holds the program" holds ./usr/bin/rula
 check "holds the desktop entry" holds ./usr/share/applications/rula.desktop
 check "holds the scalable icon" holds ./usr/share/icons/hicolor/scalable/apps/rula.svg
+check "holds the manual page" holds ./usr/share/man/man1/rula.1.gz
+check "holds the copyright file" holds ./usr/share/doc/rula/copyright
+check "holds the changelog" holds ./usr/share/doc/rula/changelog.gz
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 needs() { [[ ", $depends," =~ ,\ $1[\ ,] ]]; }
@@ -78,7 +85,18 @@ for field in Maintainer Description Section; do
     check "has a $field" test -n "$(dpkg-deb -f "$deb" "$field")"
 done
 
-# 3. Installed into a scratch root.
+# 3. Debian's package checker: nothing to report at the levels of error and warning. Run
+# as root, lintian says so on stderr; that line is about how it was run, not the package.
+lintian_clean() {
+    local output status=0
+    output=$(lintian --fail-on error,warning "$deb" 2>&1) || status=$?
+    output=$(grep -vx 'running with root privileges is not recommended!' <<<"$output" || true)
+    [ -n "$output" ] && echo "$output"
+    [ "$status" -eq 0 ] && [ -z "$output" ]
+}
+check "lintian reports no error and no warning" lintian_clean
+
+# 4. Installed into a scratch root.
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 entry=$root/usr/share/applications/rula.desktop
@@ -91,7 +109,17 @@ check "the icon is the program's own" \
     cmp -s "$root/usr/share/icons/hicolor/scalable/apps/rula.svg" "$source/images/icon.svg"
 check "the program is executable" test -x "$root/usr/bin/rula"
 
-# 4. The installed program on its own X server.
+version=$(dpkg-deb -f "$deb" Version)
+zcat "$root/usr/share/doc/rula/changelog.gz" >"$work/changelog"
+check "the changelog's entry is the package's version" \
+    test "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version"
+one_licence() {
+    cmp -s "$source/LICENSE" /usr/share/common-licenses/GPL-3 &&
+        sed -n '/^Files: \*$/,/^$/p' "$root/usr/share/doc/rula/copyright" | grep -qx 'License: GPL-3+'
+}
+check "LICENSE and the copyright file name GPL-3.0-or-later" one_licence
+
+# 5. The installed program on its own X server.
 start_xvfb "$work" || {
     echo "FAILED: Xvfb did not start"
     exit 1
