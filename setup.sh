@@ -30,6 +30,7 @@ if [ "$mode" = test ]; then
     # as a screen reader does; the package test builds and checks the .deb.
     packages+=(imagemagick dbus at-spi2-core python3-pyatspi cups cups-client cups-bsd
         printer-driver-cups-pdf poppler-utils dpkg-dev file desktop-file-utils)
+    packages+=(lintian appstream)
 fi
 if [ "$mode" = bench ]; then
     packages+=(python3-xlib)

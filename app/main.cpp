@@ -9,7 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rula"));
     QApplication::setApplicationVersion(QStringLiteral(RULA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("rula"));
+    QApplication::setDesktopFileName(QStringLiteral(RULA_APP_ID));
     // Closing is the cascade's business: hidden screens must not keep the program alive,
     // and a visible one closing must not end it before the others have closed.
     QApplication::setQuitOnLastWindowClosed(false);

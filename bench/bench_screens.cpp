@@ -5,35 +5,16 @@
 // offscreen platform. Each benchmark step is a real mouse click on Form8's Continue; the
 // click on Form9's Back that returns to Form8 for the next step is measured with it in
 // the first two rows, and left out of the timing in the third.
-#include "app/screen_factory.h"
-#include "screens/screen_set.h"
-#include "screens/screen_shell.h"
+#include "tests/screen_driver.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
-#include <QTest>
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
-namespace {
-
-template <class W = QWidget> W* Control(rula::ScreenShell& screen, const char* name) {
-    W* w = screen.findChild<W*>(QLatin1String(name));
-    if (!w)
-        qFatal("%s has no control %s", qPrintable(screen.objectName()), name);
-    return w;
-}
-
-void Click(rula::ScreenShell& screen, const char* name) {
-    QWidget* w = Control(screen, name);
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
-
-} // namespace
+using rula::testing::Click;
+using rula::testing::Text;
 
 class ScreensBench : public QObject {
     Q_OBJECT
@@ -88,7 +69,7 @@ void ScreensBench::cleanupTestCase() {
     settle();
     QVERIFY(form(9).isVisible());
     QVERIFY(!form(8).isVisible());
-    const QString finalScore = Control<QLabel>(form(9), "Label33")->text();
+    const QString finalScore = Text(form(9), rula::testing::kFinalBoxNames.back());
     QVERIFY2(finalScore.size() == 1 && finalScore >= QLatin1String("1") &&
                  finalScore <= QLatin1String("7"),
              qPrintable(finalScore));

@@ -39,6 +39,11 @@ import time
 from Xlib import X, Xatom, display, error
 from Xlib.ext import damage
 
+# The screens' captions and sizes, as the end-to-end tests know them.
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+import screen_table  # noqa: E402
+
 # A colour no screen paints: the root window is filled with it.
 SENTINEL = (1, 254, 3)
 SENTINEL_PIXEL = (SENTINEL[0] << 16) | (SENTINEL[1] << 8) | SENTINEL[2]
@@ -348,19 +353,9 @@ def run_idle(watcher, program, settle_s):
 
 # --- driving the program through ten assessments -----------------------------------------
 
-# (title, client width, client height) of each screen at 96 dpi.
-SCREENS = {
-    1: ("Rula", 489, 147),
-    2: ("Posture - Group A (Arms and Wrists)", 441, 386),
-    3: ("Posture - Group A (Arms and Wrists)", 449, 290),
-    4: ("Posture - Group A (Arms and Wrists)", 389, 330),
-    5: ("Posture - Group A (Arms and Wrists)", 298, 201),
-    6: ("Posture - Group B (Neck, Trunk, and Legs)", 337, 345),
-    7: ("Posture - Group B (Neck, Trunk, and Legs)", 417, 409),
-    8: ("Frequency and Force", 425, 513),
-    9: ("Rula - Final", 369, 514),
-    10: ("Rula", 792, 449),
-}
+# (title, client width, client height) of each screen at 96 dpi, by its number.
+SCREENS = {int(form[len("Form"):]): (caption, *size)
+           for form, (caption, size, _) in screen_table.SCREENS.items()}
 
 
 class Driver:

@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
 # The Debian package, end to end:
 #   1. cpack builds the .deb from the build tree;
-#   2. dpkg-deb shows it holds the program, the desktop entry and the icon, and that it
+#   2. dpkg-deb shows it holds the program, the desktop entry, the icon, the metadata for
+#      software centres, the manual page, the copyright file and the changelog, and that it
 #      depends on the Qt Widgets library and the Liberation fonts;
-#   3. it is unpacked into a scratch root; the desktop entry is valid, names the installed
-#      program and icon, and the icon is the program's own;
-#   4. the installed program starts on its own X server (with a window manager), shows a
+#   3. lintian, Debian's package checker, reports no error and no warning;
+#   4. it is unpacked into a scratch root; the desktop entry is valid, names the installed
+#      program and icon, and the icon is the program's own; the metadata passes
+#      appstreamcli's validation, is named after its id and launches that desktop entry;
+#      the metadata, the copyright file and LICENSE name one licence, and the metadata and
+#      the changelog the package's version;
+#   5. the installed program starts on its own X server (with a window manager), shows a
 #      window titled "Rula", and ends with status 0 when that window's close box is used.
 #
 #   test_package.sh BUILD_DIR SOURCE_DIR
 #
-# Needs: dpkg-dev (dpkg-shlibdeps), desktop-file-utils, xvfb, openbox, xdotool, wmctrl.
+# Needs: dpkg-dev (dpkg-shlibdeps), lintian, appstream, desktop-file-utils, xvfb, openbox,
+# xdotool, wmctrl.
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -30,7 +36,8 @@ check() { # description command...
     fi
 }
 
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate Xvfb openbox xdotool wmctrl; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian appstreamcli desktop-file-validate Xvfb openbox \
+    xdotool wmctrl; do
     command -v "$tool" >/dev/null || {
         echo "FAILED: $tool is not installed"
         exit 1
@@ -67,8 +74,14 @@ echo "package: $(basename "$deb")"
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
 holds() { grep -qx "$1" "$work/contents"; }
 check "holds the program" holds ./usr/bin/rula
-check "holds the desktop entry" holds ./usr/share/applications/rula.desktop
+# The desktop entry and the metadata are named after the program's id.
+id=$(sed -n 's/^set(RULA_APP_ID \(.*\))$/\1/p' "$source/CMakeLists.txt")
+check "holds the desktop entry" holds "./usr/share/applications/$id.desktop"
+check "holds the metadata for software centres" holds "./usr/share/metainfo/$id.metainfo.xml"
 check "holds the scalable icon" holds ./usr/share/icons/hicolor/scalable/apps/rula.svg
+check "holds the manual page" holds ./usr/share/man/man1/rula.1.gz
+check "holds the copyright file" holds ./usr/share/doc/rula/copyright
+check "holds the changelog" holds ./usr/share/doc/rula/changelog.gz
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 needs() { [[ ", $depends," =~ ,\ $1[\ ,] ]]; }
@@ -78,10 +91,21 @@ for field in Maintainer Description Section; do
     check "has a $field" test -n "$(dpkg-deb -f "$deb" "$field")"
 done
 
-# 3. Installed into a scratch root.
+# 3. Debian's package checker: nothing to report at the levels of error and warning. Run
+# as root, lintian says so on stderr; that line is about how it was run, not the package.
+lintian_clean() {
+    local output status=0
+    output=$(lintian --fail-on error,warning "$deb" 2>&1) || status=$?
+    output=$(grep -vx 'running with root privileges is not recommended!' <<<"$output" || true)
+    [ -n "$output" ] && echo "$output"
+    [ "$status" -eq 0 ] && [ -z "$output" ]
+}
+check "lintian reports no error and no warning" lintian_clean
+
+# 4. Installed into a scratch root.
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-entry=$root/usr/share/applications/rula.desktop
+entry=$root/usr/share/applications/$id.desktop
 check "the desktop entry is valid" desktop-file-validate "$entry"
 field() { sed -n "s/^$1=//p" "$entry" | head -1; }
 check "the entry starts the installed program" test -x "$root/usr/bin/$(field Exec)"
@@ -91,7 +115,25 @@ check "the icon is the program's own" \
     cmp -s "$root/usr/share/icons/hicolor/scalable/apps/rula.svg" "$source/images/icon.svg"
 check "the program is executable" test -x "$root/usr/bin/rula"
 
-# 4. The installed program on its own X server.
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+check "the metadata passes appstreamcli validate" appstreamcli validate --no-net "$metainfo"
+tag() { sed -n "s:.*<$1[^>]*>\(.*\)</$1>.*:\1:p" "$metainfo" | head -1; }
+check "the metadata's id is the one it is named after" test "$(tag id)" = "$id"
+check "the metadata launches the desktop entry" test "$(tag launchable)" = "$id.desktop"
+version=$(dpkg-deb -f "$deb" Version)
+release=$(sed -n 's:.*<release version="\([^"]*\)".*:\1:p' "$metainfo" | head -1)
+check "the metadata's release is the package's version" test "$release" = "$version"
+zcat "$root/usr/share/doc/rula/changelog.gz" >"$work/changelog"
+check "the changelog's entry is the package's version" \
+    test "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version"
+one_licence() {
+    cmp -s "$source/LICENSE" /usr/share/common-licenses/GPL-3 &&
+        test "$(tag project_license)" = GPL-3.0-or-later &&
+        sed -n '/^Files: \*$/,/^$/p' "$root/usr/share/doc/rula/copyright" | grep -qx 'License: GPL-3+'
+}
+check "LICENSE, the copyright file and the metadata name GPL-3.0-or-later" one_licence
+
+# 5. The installed program on its own X server.
 start_xvfb "$work" || {
     echo "FAILED: Xvfb did not start"
     exit 1

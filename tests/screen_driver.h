@@ -150,12 +150,16 @@ inline PdfPage ReadPdf(const QString& pdf) {
     return page;
 }
 
-// The sixteen value boxes of the final score screen, in field order.
+// The names of the sixteen value boxes of the final score screen, in field order; the
+// last is the final score.
+inline constexpr std::array<const char*, 16> kFinalBoxNames = {
+    "Label2",  "Label4",  "Label6",  "Label8",  "Label10", "Label12", "Label14", "Label16",
+    "Label19", "Label21", "Label23", "Label25", "Label27", "Label29", "Label31", "Label33"};
+
+// The texts of the sixteen value boxes, in field order.
 inline QStringList FinalScores(ScreenShell& form9) {
     QStringList texts;
-    for (const char* name :
-         {"Label2", "Label4", "Label6", "Label8", "Label10", "Label12", "Label14", "Label16",
-          "Label19", "Label21", "Label23", "Label25", "Label27", "Label29", "Label31", "Label33"})
+    for (const char* name : kFinalBoxNames)
         texts << Text(form9, name);
     return texts;
 }

@@ -20,6 +20,8 @@ import traceback
 import pyatspi
 from gi.repository import Atspi
 
+from screen_table import SCREENS
+
 SKIPPED = 77  # the test's SKIP_RETURN_CODE
 
 _PR_SET_PDEATHSIG = 1
@@ -103,21 +105,6 @@ def key(*keys):
     """Presses keys on the keyboard, e.g. key("Tab"), key("alt+c")."""
     xdotool("key", *keys)
 
-
-# What tells the screens apart: caption, client size in pixels, and a text that only
-# that screen shows.
-SCREENS = {
-    "Form1": ("Rula", (489, 147), "Introduction"),
-    "Form2": ("Posture - Group A (Arms and Wrists)", (441, 386), "Upper Arm Posture"),
-    "Form3": ("Posture - Group A (Arms and Wrists)", (449, 290), "Lower Arm Posture"),
-    "Form4": ("Posture - Group A (Arms and Wrists)", (389, 330), "Wrist Posture"),
-    "Form5": ("Posture - Group A (Arms and Wrists)", (298, 201), "Wrist Twist Posture"),
-    "Form6": ("Posture - Group B (Neck, Trunk, and Legs)", (337, 345), "Neck Posture"),
-    "Form7": ("Posture - Group B (Neck, Trunk, and Legs)", (417, 409), "Trunk Posture"),
-    "Form8": ("Frequency and Force", (425, 513), "Group A (Arm, Wrist)"),
-    "Form9": ("Rula - Final", (369, 514), "Complete: A. Arm and Wrist Analysis"),
-    "Form10": ("Rula", (792, 449), "Clear Chart"),
-}
 
 # The captions beside the value boxes of the final score screen, in field order. The
 # muscle use and force/load captions appear twice: group A above group B.

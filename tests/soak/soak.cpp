@@ -651,9 +651,7 @@ std::array<Selections, kScreens + 1> Soak::allSelections() const {
     return all;
 }
 
-const char* const kFinalBoxNames[kFinalScreenBoxes] = {
-    "Label2",  "Label4",  "Label6",  "Label8",  "Label10", "Label12", "Label14", "Label16",
-    "Label19", "Label21", "Label23", "Label25", "Label27", "Label29", "Label31", "Label33"};
+static_assert(kFinalBoxNames.size() == kFinalScreenBoxes);
 
 std::vector<std::string> Soak::finalBoxes() const {
     std::vector<std::string> texts;
