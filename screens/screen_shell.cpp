@@ -127,6 +127,30 @@ void ScreenShell::closeEvent(QCloseEvent* event) {
         Form_Unload();
 }
 
+void ScreenShell::actOnlyWhileOnView() {
+    installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>())
+        control->installEventFilter(this);
+}
+
+bool ScreenShell::eventFilter(QObject* watched, QEvent* event) {
+    if (isOnView())
+        return false;
+    // A click or key can still reach a screen that has just been hidden or is closing:
+    // input queued behind the one that moved on, or sent straight to a control.
+    if (event->isInputEvent() || event->type() == QEvent::Shortcut)
+        return true;
+    // An access key shows its button pressed for a moment and clicks it from a timer,
+    // by which time the screen may have moved on: the button then finishes its click
+    // without telling anyone.
+    if (event->type() == QEvent::Timer && qobject_cast<QAbstractButton*>(watched)) {
+        const QSignalBlocker silent(watched);
+        watched->event(event);
+        return true;
+    }
+    return false;
+}
+
 void ScreenShell::keyPressEvent(QKeyEvent* event) {
     // No screen has a cancel button: Esc does nothing.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

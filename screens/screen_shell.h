@@ -1,6 +1,7 @@
 // What every screen shares: its window style, fonts and footer; building controls
 // from twips geometry; the navigation step (show the target, then hide this screen);
-// printing the screen; and closing, where closing any screen closes them all.
+// printing the screen; closing, where closing any screen closes them all; and the rule
+// that only the screen on view acts on clicks and keys.
 //
 // A screen derives from ScreenShell, lays out its own controls in its constructor and
 // implements its own button handlers; the shell owns the rest.
@@ -47,6 +48,11 @@ public:
 
     ScreenId id() const { return id_; }
     bool isClosing() const { return closing_; }
+    // Shown and not closing: the one screen whose controls act on clicks and keys.
+    bool isOnView() const { return isVisible() && !closing_; }
+    // Makes every control of the screen, and the screen itself, ignore clicks and keys
+    // while the screen is not on view. Called once the screen has all its controls.
+    void actOnlyWhileOnView();
 
     // Shows the screen: centred the first time, afterwards where the user left it.
     void showScreen();
@@ -104,6 +110,7 @@ protected:
     // Writes a segment score as the text of a label on the next screen.
     static void WriteSegmentScore(QLabel* target, std::optional<double> base, double adjustments);
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

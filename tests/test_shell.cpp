@@ -40,6 +40,8 @@ private slots:
     void backThenContinueKeepsEveryChoice();
     void enterIsTheDefaultButtonUnlessAButtonHasFocus();
     void escapeDoesNothing();
+    void onlyTheScreenOnViewActs_data();
+    void onlyTheScreenOnViewActs();
     void aScreenReappearsWhereTheUserLeftIt();
     void printSendsTheScreenAtItsTrueSize();
     void printWithoutAPrinterSaysNothingWasPrinted();
@@ -213,6 +215,92 @@ void ShellTest::escapeDoesNothing() {
         QCOMPARE(program.visibleScreen(), n);
         QVERIFY(!s.isClosing());
     }
+}
+
+void ShellTest::onlyTheScreenOnViewActs_data() {
+    // Steps: "Alt+B" is an access key pressed on the screen on view at the start, without
+    // waiting for the button's click animation; "Form2.Check1" a mouse click on that
+    // control; "Form2.Check1 Space" a key pressed on it. Only the first step may act.
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("Form3: Alt+B, Alt+C") << 3 << QStringList{"Alt+B", "Alt+C"} << 2;
+    QTest::newRow("Form3: Alt+C, Alt+B") << 3 << QStringList{"Alt+C", "Alt+B"} << 4;
+    QTest::newRow("Form9: Alt+G, Alt+A") << 9 << QStringList{"Alt+G", "Alt+A"} << 10;
+    QTest::newRow("Form9: Alt+A, Alt+B") << 9 << QStringList{"Alt+A", "Alt+B"} << 10;
+    QTest::newRow("clicks on the hidden Form2")
+        << 2 << QStringList{"Form2.Command1", "Form2.Option4",  "Form2.Check1",  "Form2.Picture5",
+                            "Form2.Command1", "Form2.Command2", "Form2.Command4"}
+        << 3;
+    QTest::newRow("keys on hidden screens")
+        << 2
+        << QStringList{"Form2.Command1", "Form2.Check2 Space", "Form2.Option1 Right",
+                       "Form2.Command2 Space", "Form1.Text1 Return"}
+        << 3;
+}
+
+namespace {
+
+void Perform(Program& program, QWidget* onView, const QString& step) {
+    if (step.startsWith("Alt+")) {
+        const auto letter = static_cast<Qt::Key>(Qt::Key_A + (step.at(4).unicode() - 'A'));
+        QTest::keyClick(onView, letter, Qt::AltModifier);
+        return;
+    }
+    const QStringList parts = step.split(' ');
+    const QStringList at = parts[0].split('.');
+    QWidget* control = Control(program.form(at[0].mid(4).toInt()), qPrintable(at[1]));
+    if (parts.size() == 1)
+        Click(control);
+    else
+        QTest::keyClick(control, static_cast<Qt::Key>(QKeySequence(parts[1])[0].key()));
+}
+
+// Lets every access key's click animation run out.
+void SettleAnimations(const Program& program) {
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            for (int n = 1; n <= 10; ++n)
+                if (ScreenShell* s = program.existing(n))
+                    for (QAbstractButton* b : s->findChildren<QAbstractButton*>())
+                        if (b->isDown())
+                            return false;
+            return true;
+        },
+        2000));
+    QTest::qWait(20);
+}
+
+} // namespace
+
+void ShellTest::onlyTheScreenOnViewActs() {
+    QFETCH(int, screen);
+    QFETCH(QStringList, steps);
+    QFETCH(int, shown);
+    // What the first step does alone is what all the steps together may do.
+    Program alone;
+    WalkTo(alone, screen);
+    QVERIFY(QTest::qWaitForWindowActive(&alone.form(screen))); // for the access keys
+    QWidget* onView = alone.form(screen).focusWidget();
+    Perform(alone, onView ? onView : &alone.form(screen), steps.first());
+    SettleAnimations(alone);
+    QCOMPARE(alone.visibleScreen(), shown);
+
+    Program program;
+    WalkTo(program, screen);
+    QVERIFY(QTest::qWaitForWindowActive(&program.form(screen)));
+    onView = program.form(screen).focusWidget();
+    for (const QString& step : steps)
+        Perform(program, onView ? onView : &program.form(screen), step);
+    SettleAnimations(program);
+    QCOMPARE(program.visibleScreen(), shown);
+    QVERIFY(!program.screens.allClosed());
+    const auto expected = Snapshot(alone);
+    const auto actual = Snapshot(program);
+    for (const auto& [name, text] : actual)
+        QVERIFY2(expected.count(name) && expected.at(name) == text,
+                 qPrintable(QString("%1 is %2").arg(name, text)));
+    QCOMPARE(actual.size(), expected.size());
 }
 
 void ShellTest::aScreenReappearsWhereTheUserLeftIt() {
