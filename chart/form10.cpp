@@ -70,6 +70,8 @@ Form10::Form10(ScreenSet& screens)
     const auto button = [&](const char* name, const QString& caption, int left) {
         QPushButton* b = addButton(
             name, caption, {left, 6000, kButtonTwips.width(), kButtonTwips.height()}, buttons);
+        // No default button: Enter acts only on the button that has the focus.
+        b->setAutoDefault(false);
         return b;
     };
     Command1 = button("Command1", tr("&Back"), 2880);

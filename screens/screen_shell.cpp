@@ -152,9 +152,12 @@ bool ScreenShell::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ScreenShell::keyPressEvent(QKeyEvent* event) {
-    // No screen has a cancel button: Esc does nothing.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
+    // A command button that is not the default one leaves Enter to its screen; Enter
+    // with the focus on it still clicks it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); enter && button) {
+        if (button->isEnabled())
+            button->click();
         return;
     }
     QDialog::keyPressEvent(event);

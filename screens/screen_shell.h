@@ -65,6 +65,10 @@ public:
     // existed or are already closing. Runs whichever way this screen is being closed.
     void Form_Unload();
 
+    // No screen has a cancel button: Esc, with whatever modifier, and anything else that
+    // would reject the dialog leave the screen on view.
+    void reject() override {}
+
     // The command buttons every screen has; each screen gives them their captions.
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
