@@ -4,11 +4,19 @@
 
 #include "screens/form1.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QFontMetrics>
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
 
 using namespace rula;
 using namespace rula::testing;
@@ -42,6 +50,8 @@ private slots:
     void escapeDoesNothing();
     void onlyTheScreenOnViewActs_data();
     void onlyTheScreenOnViewActs();
+    void textReadsOnItsBackground_data();
+    void textReadsOnItsBackground();
     void aScreenReappearsWhereTheUserLeftIt();
     void printSendsTheScreenAtItsTrueSize();
     void printWithoutAPrinterSaysNothingWasPrinted();
@@ -307,6 +317,120 @@ void ShellTest::onlyTheScreenOnViewActs() {
         QVERIFY2(expected.count(name) && expected.at(name) == text,
                  qPrintable(QString("%1 is %2").arg(name, text)));
     QCOMPARE(actual.size(), expected.size());
+}
+
+namespace {
+
+// WCAG 2 relative luminance and contrast ratio.
+double Luminance(const QColor& c) {
+    const auto linear = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour that covers most of an area of the image: what a control's text stands on.
+QColor Background(const QImage& image, QRect area) {
+    std::map<QRgb, int> counts;
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    const auto most = std::max_element(counts.begin(), counts.end(),
+                                       [](auto& a, auto& b) { return a.second < b.second; });
+    return most == counts.end() ? QColor() : QColor::fromRgb(most->first);
+}
+
+// How far apart two colours are: the largest difference in one channel.
+int Distance(const QColor& a, const QColor& b) {
+    return std::max(
+        {qAbs(a.red() - b.red()), qAbs(a.green() - b.green()), qAbs(a.blue() - b.blue())});
+}
+
+// Whether something in the area is drawn in the colour, or nearly: the cores of glyphs.
+bool Shows(const QImage& image, QRect area, const QColor& ink, const QColor& paper) {
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (Distance(image.pixelColor(x, y), ink) * 4 <= Distance(ink, paper))
+                return true;
+    return false;
+}
+
+// The text of a label, option, check box or frame caption, or of the text box whose
+// page `w` is.
+QString TextOf(const QWidget* w) {
+    if (auto* box = qobject_cast<const QPlainTextEdit*>(w->parentWidget()))
+        return w == box->viewport() ? box->toPlainText() : QString();
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    if (qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w))
+        return static_cast<const QAbstractButton*>(w)->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(w))
+        return frame->title();
+    return {};
+}
+
+// A dark desktop: light text on dark windows, as a dark style gives them.
+QPalette DarkPalette() {
+    return QPalette(QColor(0x35, 0x35, 0x35));
+}
+
+} // namespace
+
+void ShellTest::textReadsOnItsBackground_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<bool>("dark");
+    for (bool dark : {false, true})
+        for (int n = 1; n <= 10; ++n)
+            QTest::addRow("Form%d, %s", n, dark ? "dark" : "light") << n << dark;
+}
+
+void ShellTest::textReadsOnItsBackground() {
+    QFETCH(int, screen);
+    QFETCH(bool, dark);
+    const QPalette desktop = QApplication::palette();
+    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
+    if (dark)
+        QApplication::setPalette(DarkPalette());
+    Program program;
+    Assess(program, Answers{{{"Option1"},
+                             {"Option1"},
+                             {"Option1"},
+                             {"Option1"},
+                             {"Option1"},
+                             {"Option1", "Check4"},
+                             {"Option3", "Option4", "Option10", "Option11"}}});
+    if (screen == 10)
+        Click(program.form(9), "Command1"); // the chart with a row
+    for (int n = 9; n > screen; --n)
+        Click(program.form(n), "Command2");
+    QCOMPARE(program.visibleScreen(), screen);
+    ScreenShell& s = program.form(screen);
+    const QImage image = s.grab().toImage();
+    int checked = 0;
+    for (QWidget* w : s.findChildren<QWidget*>()) {
+        const QString text = TextOf(w);
+        if (text.isEmpty() || !w->isVisible())
+            continue;
+        const QRect area(w->mapTo(&s, QPoint()), w->size());
+        // The colour the control writes in, and that it really is drawn in it.
+        const QColor ink = w->palette().color(w->foregroundRole());
+        const QColor paper = Background(image, area);
+        const QString what =
+            QString("%1 \"%2\": %3 on %4").arg(w->objectName(), text, ink.name(), paper.name());
+        QVERIFY2(Shows(image, area, ink, paper), qPrintable(what + ", not drawn in its colour"));
+        QVERIFY2(Contrast(ink, paper) >= 4.5,
+                 qPrintable(QString("%1, contrast %2").arg(what).arg(Contrast(ink, paper))));
+        ++checked;
+    }
+    QVERIFY(checked > 0);
 }
 
 void ShellTest::aScreenReappearsWhereTheUserLeftIt() {
