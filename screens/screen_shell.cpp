@@ -55,6 +55,14 @@ QFont TimesFont(double points, bool bold) {
     return font;
 }
 
+QPoint FramePlacement(QSize frame, const QRect& area) {
+    const auto start = [](int length, int areaStart, int areaLength) {
+        return areaStart + std::max(0, (areaLength - length) / 2);
+    };
+    return {start(frame.width(), area.left(), area.width()),
+            start(frame.height(), area.top(), area.height())};
+}
+
 double ReadScore(const QLabel* label) {
     return ReadScoreValue(label->text().toStdString());
 }
@@ -79,11 +87,14 @@ ScreenShell::ScreenShell(ScreenSet& screens, ScreenId id, const QString& caption
 void ScreenShell::showScreen() {
     if (!shownBefore_) {
         shownBefore_ = true;
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen) {
-            QRect frame(QPoint(), size());
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            // The window manager's frame is known only once a window has been shown; a
+            // screen on view has the same frame as this one will have.
+            QSize frame = size();
+            for (ScreenId other : kAllScreens)
+                if (const ScreenShell* s = screens_.find(other); s && s != this && s->isVisible())
+                    frame += s->frameGeometry().size() - s->size();
+            move(FramePlacement(frame, screen->availableGeometry()));
         }
     }
     show();

@@ -125,6 +125,11 @@ private:
     bool closing_ = false;
 };
 
+// Where a window's frame goes when it is first shown: centred on the area, and inside
+// it; along a side longer than the area, at the area's top or left edge, so that the
+// title bar stays within reach.
+QPoint FramePlacement(QSize frame, const QRect& area);
+
 // Reads a label's caption as a number, the way sums read score text.
 double ReadScore(const QLabel* label);
 
