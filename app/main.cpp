@@ -1,12 +1,15 @@
 // Start-up: the ten screens as single instances, the introduction shown first. The
 // program ends when the closing cascade has closed every screen.
+#include "app/display.h"
 #include "app/screen_factory.h"
 #include "screens/screen_shell.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    rula::HoldMessagesWhileOpeningTheDisplay();
     QApplication app(argc, argv);
+    rula::DisplayOpened();
     QApplication::setApplicationName(QStringLiteral("Rula"));
     QApplication::setApplicationVersion(QStringLiteral(RULA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(RULA_APP_ID));

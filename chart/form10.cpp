@@ -61,15 +61,16 @@ int RowTop(int row) {
 
 Form10::Form10(ScreenSet& screens)
     : ScreenShell(screens, kId, tr("Rula"), kClient, WindowStyle::SizableMinimizable) {
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
-    setAutoFillBackground(true);
+    // A white page with black words whatever the desktop's colours; the buttons keep
+    // the desktop's.
+    SetColours(this, Qt::white, Qt::black);
 
     const QFont buttons = TimesFont(12, true);
     const auto button = [&](const char* name, const QString& caption, int left) {
         QPushButton* b = addButton(
             name, caption, {left, 6000, kButtonTwips.width(), kButtonTwips.height()}, buttons);
+        // No default button: Enter acts only on the button that has the focus.
+        b->setAutoDefault(false);
         return b;
     };
     Command1 = button("Command1", tr("&Back"), 2880);
@@ -85,10 +86,7 @@ Form10::Form10(ScreenSet& screens)
     const auto addRule = [this](Twips at) {
         auto* rule = new QWidget(this);
         rule->setGeometry(at.pixels());
-        QPalette blue = rule->palette();
-        blue.setColor(QPalette::Window, kRuleBlue);
-        rule->setPalette(blue);
-        rule->setAutoFillBackground(true);
+        SetColours(rule, kRuleBlue, Qt::white);
     };
     for (int left : kRuleLefts)
         addRule({left, 0, kRuleSize.width, kRuleSize.height});

@@ -15,6 +15,9 @@
 namespace rula {
 namespace {
 
+const QColor kPaper = Qt::white;
+const QColor kInk = Qt::black;
+
 // Each drawing is rendered once per device pixel ratio and then reused.
 QPixmap RenderedDrawing(const char* resource, QSize pixels, qreal ratio) {
     const QString key = QStringLiteral("%1@%2").arg(QLatin1String(resource)).arg(ratio);
@@ -22,7 +25,7 @@ QPixmap RenderedDrawing(const char* resource, QSize pixels, qreal ratio) {
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
     pixmap = QPixmap(pixels * ratio);
-    pixmap.fill(Qt::white);
+    pixmap.fill(kPaper);
     QSvgRenderer renderer(QString::fromLatin1(resource));
     QPainter painter(&pixmap);
     renderer.render(&painter);
@@ -58,6 +61,14 @@ void PaintWrapped(QAbstractButton* button, const QStyleOptionButton& option,
 }
 
 } // namespace
+
+void SetColours(QWidget* control, const QColor& background, const QColor& text) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
 
 void OptionButton::paintEvent(QPaintEvent* event) {
     if (text().isEmpty())
@@ -97,7 +108,7 @@ PictureBox::PictureBox(const Drawing& drawing, QWidget* parent)
     , pixels_(drawing.pixels) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
-    setAutoFillBackground(true);
+    SetColours(this, kPaper, kInk);
     setCursor(Qt::PointingHandCursor);
     setAccessibleName(tr(drawing.name));
     setAccessibleDescription(tr(drawing.description));

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QColor>
 #include <QFrame>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -13,6 +14,12 @@
 #include <QString>
 
 namespace rula {
+
+// Gives a control a background colour of its own together with the text colour that
+// reads on it. The one rule for colours: nothing sets one without the other, and
+// everything else follows the desktop's palette as a whole, so that no text stands in
+// the desktop's colour on a background of the program's own.
+void SetColours(QWidget* control, const QColor& background, const QColor& text);
 
 class OptionButton : public QRadioButton {
     Q_OBJECT
@@ -45,7 +52,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A drawing compiled into the program, and what it shows in words.
+// A drawing compiled into the program, and what it shows in words. Drawings are black
+// on white paper, whatever the desktop's colours.
 struct Drawing {
     const char* resource; // ":/images/…svg"
     QSize pixels;         // its size at 96 dpi

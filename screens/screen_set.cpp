@@ -20,8 +20,10 @@ ScreenSet::~ScreenSet() = default;
 
 ScreenShell& ScreenSet::get(ScreenId id) {
     auto& slot = screens_[IndexOf(id)];
-    if (!slot)
+    if (!slot) {
         slot = factory_(id, *this);
+        slot->actOnlyWhileOnView();
+    }
     return *slot;
 }
 

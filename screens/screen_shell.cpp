@@ -55,6 +55,14 @@ QFont TimesFont(double points, bool bold) {
     return font;
 }
 
+QPoint FramePlacement(QSize frame, const QRect& area) {
+    const auto start = [](int length, int areaStart, int areaLength) {
+        return areaStart + std::max(0, (areaLength - length) / 2);
+    };
+    return {start(frame.width(), area.left(), area.width()),
+            start(frame.height(), area.top(), area.height())};
+}
+
 double ReadScore(const QLabel* label) {
     return ReadScoreValue(label->text().toStdString());
 }
@@ -79,11 +87,14 @@ ScreenShell::ScreenShell(ScreenSet& screens, ScreenId id, const QString& caption
 void ScreenShell::showScreen() {
     if (!shownBefore_) {
         shownBefore_ = true;
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        if (screen) {
-            QRect frame(QPoint(), size());
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            // The window manager's frame is known only once a window has been shown; a
+            // screen on view has the same frame as this one will have.
+            QSize frame = size();
+            for (ScreenId other : kAllScreens)
+                if (const ScreenShell* s = screens_.find(other); s && s != this && s->isVisible())
+                    frame += s->frameGeometry().size() - s->size();
+            move(FramePlacement(frame, screen->availableGeometry()));
         }
     }
     show();
@@ -151,10 +162,37 @@ void ScreenShell::closeEvent(QCloseEvent* event) {
         Form_Unload();
 }
 
+void ScreenShell::actOnlyWhileOnView() {
+    installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>())
+        control->installEventFilter(this);
+}
+
+bool ScreenShell::eventFilter(QObject* watched, QEvent* event) {
+    if (isOnView())
+        return false;
+    // A click or key can still reach a screen that has just been hidden or is closing:
+    // input queued behind the one that moved on, or sent straight to a control.
+    if (event->isInputEvent() || event->type() == QEvent::Shortcut)
+        return true;
+    // An access key shows its button pressed for a moment and clicks it from a timer,
+    // by which time the screen may have moved on: the button then finishes its click
+    // without telling anyone.
+    if (event->type() == QEvent::Timer && qobject_cast<QAbstractButton*>(watched)) {
+        const QSignalBlocker silent(watched);
+        watched->event(event);
+        return true;
+    }
+    return false;
+}
+
 void ScreenShell::keyPressEvent(QKeyEvent* event) {
-    // No screen has a cancel button: Esc does nothing.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        event->accept();
+    // A command button that is not the default one leaves Enter to its screen; Enter
+    // with the focus on it still clicks it.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); enter && button) {
+        if (button->isEnabled())
+            button->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -1,6 +1,7 @@
 // What every screen shares: its window style, fonts and footer; building controls
 // from twips geometry; the navigation step (show the target, then hide this screen);
-// printing the screen; and closing, where closing any screen closes them all.
+// printing the screen; closing, where closing any screen closes them all; and the rule
+// that only the screen on view acts on clicks and keys.
 //
 // A screen derives from ScreenShell, lays out its own controls in its constructor and
 // implements its own button handlers; the shell owns the rest.
@@ -47,6 +48,11 @@ public:
 
     ScreenId id() const { return id_; }
     bool isClosing() const { return closing_; }
+    // Shown and not closing: the one screen whose controls act on clicks and keys.
+    bool isOnView() const { return isVisible() && !closing_; }
+    // Makes every control of the screen, and the screen itself, ignore clicks and keys
+    // while the screen is not on view. Called once the screen has all its controls.
+    void actOnlyWhileOnView();
 
     // Shows the screen: centred the first time, afterwards where the user left it.
     void showScreen();
@@ -62,6 +68,10 @@ public:
     // The closing cascade: closes Form1 to Form10 in order, skipping screens that never
     // existed or are already closing. Runs whichever way this screen is being closed.
     void Form_Unload();
+
+    // No screen has a cancel button: Esc, with whatever modifier, and anything else that
+    // would reject the dialog leave the screen on view.
+    void reject() override {}
 
     // The command buttons every screen has; each screen gives them their captions.
     QPushButton* Command1 = nullptr;
@@ -111,6 +121,7 @@ protected:
     // Writes a segment score as the text of a label on the next screen.
     static void WriteSegmentScore(QLabel* target, std::optional<double> base, double adjustments);
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -124,6 +135,11 @@ private:
     bool closing_ = false;
     bool printing_ = false;
 };
+
+// Where a window's frame goes when it is first shown: centred on the area, and inside
+// it; along a side longer than the area, at the area's top or left edge, so that the
+// title bar stays within reach.
+QPoint FramePlacement(QSize frame, const QRect& area);
 
 // Reads a label's caption as a number, the way sums read score text.
 double ReadScore(const QLabel* label);

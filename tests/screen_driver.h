@@ -19,6 +19,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -79,6 +80,22 @@ inline void Click(ScreenShell& screen, const char* name) {
 
 inline bool Checked(ScreenShell& screen, const char* name) {
     return Control<QAbstractButton>(screen, name)->isChecked();
+}
+
+// Every label text and every option or box state of every screen that exists, by name.
+inline std::map<QString, QString> Snapshot(const Program& program) {
+    std::map<QString, QString> state;
+    for (int n = 1; n <= 10; ++n) {
+        ScreenShell* s = program.existing(n);
+        if (!s)
+            continue;
+        for (QLabel* label : s->findChildren<QLabel*>())
+            state[s->objectName() + "." + label->objectName()] = label->text();
+        for (QAbstractButton* b : s->findChildren<QAbstractButton*>())
+            if (b->isCheckable())
+                state[s->objectName() + "." + b->objectName()] = b->isChecked() ? "on" : "off";
+    }
+    return state;
 }
 
 // Runs `action`, which is expected to open a message box; returns the box's text

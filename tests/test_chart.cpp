@@ -97,11 +97,20 @@ void ChartTest::emptyChart() {
     QCOMPARE(chart.palette().color(QPalette::Window), QColor(Qt::white));
     QCOMPARE(Control(chart, "Line10_15")->geometry(), QRect(760, 360, 25, 25));
     QCOMPARE(Control(chart, "Line1_4")->geometry(), QRect(224, 72, 25, 25));
-    // Nothing is default: Enter clicks the button that has the focus.
+    // Nothing is default: Enter clicks the button that has the focus, and nothing else.
     for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
         auto* button = Control<QPushButton>(chart, name);
         QVERIFY2(!button->isDefault() || chart.focusWidget() == button, name);
     }
+    chart.focusWidget()->clearFocus();
+    QCOMPARE(chart.focusWidget(), nullptr);
+    QTest::keyClick(&chart, Qt::Key_Return);
+    QTest::keyClick(&chart, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(program.visibleScreen(), 10);
+    QWidget* back = Control(chart, "Command1");
+    back->setFocus();
+    QTest::keyClick(back, Qt::Key_Return);
+    QCOMPARE(program.visibleScreen(), 9);
 }
 
 void ChartTest::rowsFillFromTheTopAndKeepTheirValues() {

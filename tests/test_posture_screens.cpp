@@ -19,22 +19,6 @@ void ContinueTo(Program& program, int n) {
     QCOMPARE(program.visibleScreen(), n);
 }
 
-// Every label text and every option or box state of screens 1 to 8, by name.
-std::map<QString, QString> Snapshot(Program& program) {
-    std::map<QString, QString> state;
-    for (int n = 1; n <= 8; ++n) {
-        ScreenShell* s = program.existing(n);
-        if (!s)
-            continue;
-        for (QLabel* label : s->findChildren<QLabel*>())
-            state[s->objectName() + "." + label->objectName()] = label->text();
-        for (QAbstractButton* b : s->findChildren<QAbstractButton*>())
-            if (b->isCheckable())
-                state[s->objectName() + "." + b->objectName()] = b->isChecked() ? "on" : "off";
-    }
-    return state;
-}
-
 // The widgets that Tab visits on a screen, in order, starting from the first.
 QStringList TabChain(ScreenShell& screen) {
     QStringList chain;

@@ -1,12 +1,15 @@
 """Ending the real program: the close box of each of the ten screens, and the Exit
 button of each screen that has one, end the whole program with exit status 0 within a
-second, whatever was done before on that screen.
+second, whatever was done before on that screen. Started without a display, or with one
+that is not running, it says so in one line and ends with status 1.
 
 Usage: run_closing.py path/to/rula   (inside dbus-run-session)
 """
 
+import os
 import subprocess
 import sys
+import tempfile
 import time
 
 import pyatspi
@@ -79,8 +82,29 @@ def ends_cleanly(program, what, action):
     print(f"{what}: ended in {time.monotonic() - started:.2f} s")
 
 
+def without_a_display(binary):
+    """One line naming DISPLAY and WAYLAND_DISPLAY, status 1: no abort, no core file."""
+    dead = next(f":{n}" for n in range(900, 1000) if not os.path.exists(f"/tmp/.X11-unix/X{n}")
+                and not os.path.exists(f"/tmp/.X{n}-lock"))
+    unset = ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE")
+    environment = {name: value for name, value in os.environ.items() if name not in unset}
+    for what, env in (("no display", environment),
+                      (f"display {dead}, not running", dict(environment, DISPLAY=dead))):
+        with tempfile.TemporaryDirectory() as folder:
+            result = subprocess.run([binary], env=env, cwd=folder, capture_output=True,
+                                    text=True, timeout=10)
+            expect_equal(result.returncode, 1, f"{what}: exit status")
+            lines = result.stderr.splitlines()
+            expect_equal(len(lines), 1, f"{what}: lines on stderr {lines}")
+            expect_equal(all(name in result.stderr for name in ("DISPLAY", "WAYLAND_DISPLAY")),
+                         True, f"{what}: the message names DISPLAY and WAYLAND_DISPLAY")
+            expect_equal(os.listdir(folder), [], f"{what}: files left behind")
+            print(f"{what}: status {result.returncode}: {result.stderr.strip()}")
+
+
 def main():
     binary = sys.argv[1]
+    without_a_display(binary)
     with Desktop() as desktop:
         for number, form in enumerate(ORDER):
             program = desktop.launch(binary)
