@@ -908,9 +908,10 @@ void Soak::step(long index) {
     action.perform();
     QCoreApplication::processEvents();
     closeModalWindow(); // one that opened without waiting for the user
+    QCoreApplication::processEvents();
     // The offscreen platform gives no window the focus back when a message box closes;
     // a window manager gives it to the box's parent.
-    if (!boxes_.empty() && !QApplication::activeWindow() && visible() != 0) {
+    if (!boxes_.empty() && visible() != 0 && QApplication::activeWindow() != screen(visible())) {
         screen(visible())->activateWindow();
         QCoreApplication::processEvents();
     }
