@@ -18,6 +18,12 @@ namespace {
 const QColor kPaper = Qt::white;
 const QColor kInk = Qt::black;
 
+// A drawing on its white paper, filling `area`.
+void PaintDrawing(QPainter& painter, const char* resource, const QRectF& area) {
+    painter.fillRect(area, kPaper);
+    QSvgRenderer(QString::fromLatin1(resource)).render(&painter, area);
+}
+
 // Each drawing is rendered once per device pixel ratio and then reused.
 QPixmap RenderedDrawing(const char* resource, QSize pixels, qreal ratio) {
     const QString key = QStringLiteral("%1@%2").arg(QLatin1String(resource)).arg(ratio);
@@ -25,10 +31,8 @@ QPixmap RenderedDrawing(const char* resource, QSize pixels, qreal ratio) {
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
     pixmap = QPixmap(pixels * ratio);
-    pixmap.fill(kPaper);
-    QSvgRenderer renderer(QString::fromLatin1(resource));
     QPainter painter(&pixmap);
-    renderer.render(&painter);
+    PaintDrawing(painter, resource, pixmap.rect());
     painter.end();
     pixmap.setDevicePixelRatio(ratio);
     QPixmapCache::insert(key, pixmap);
@@ -126,9 +130,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
         return;
     }
     // Recorded for the printer: the drawing stays vectors, sharp at any resolution.
-    const QRectF area(inside.topLeft(), QSizeF(pixels_));
-    painter.fillRect(area, Qt::white);
-    QSvgRenderer(QString::fromLatin1(resource_)).render(&painter, area);
+    PaintDrawing(painter, resource_, QRectF(inside.topLeft(), QSizeF(pixels_)));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -31,6 +31,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// How long the print system may take before the user is told it did not answer.
+constexpr int kPrintTimeoutMs = 10'000;
+
 QString tr(const char* text) {
     return QCoreApplication::translate("Printing", text);
 }

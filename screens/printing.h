@@ -51,9 +51,6 @@ QByteArray ComposePdf(const ScreenRecording& page, const QPageLayout& paper);
 // measures in inches, with quarter-inch margins.
 QPageLayout FallbackPaper();
 
-// How long the print system may take before the user is told it did not answer.
-inline constexpr int kPrintTimeoutMs = 10'000;
-
 class PrintTarget {
 public:
     // Runs on the user-interface thread: an empty text when the job was accepted,
