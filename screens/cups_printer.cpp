@@ -1,26 +1,31 @@
-// The default printer through CUPS. Each job has a worker thread that talks to the print
-// system: it connects, finds the default printer and its paper, asks the user-interface
-// thread to compose the page for that paper, then creates the job and sends the page.
-// A job counts as printed only when the print system has given it a job id and taken
-// the whole document.
+// The default printer through CUPS: the print module (screens/print_module.h), the only
+// code that links libcups. Each job has a worker thread that talks to the print system: it
+// connects, finds the default printer and the paper the user chose for it, asks the
+// user-interface thread to compose the page for that paper, then creates the job and sends
+// the page. The page travels in memory: no file is written.
 //
-// Every wait on the print system gives up at the job's deadline or when the job is
-// cancelled: libcups calls back every tenth of a second while it waits. The user-interface
-// thread also keeps its own watch on the deadline, for waits that libcups does not hand
-// back (name look-ups). Destroying the target cancels and joins every job, so closing
-// the program ends a job at once. The page travels in memory: no file is written.
-#include "screens/printing.h"
+// A job counts as printed only when the print system has answered Send-Document, or says
+// that it holds the whole document. The job has a deadline; each wait on the print system
+// lasts at most until then, and at the deadline the user-interface thread shuts the
+// connection down, which ends any wait on it at once. A job given up after it was created
+// is taken back out of the queue over a fresh connection. Closing the program gives every
+// worker a moment for that, then leaves behind any that is stuck where nothing can
+// interrupt it (a name look-up): a worker shares nothing with the target but its JobState.
+#include "screens/print_module.h"
 
 #include <QCoreApplication>
 #include <QObject>
 #include <QTimer>
 
 #include <cups/cups.h>
+#include <sys/socket.h>
 
+#include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <condition_variable>
+#include <cstdlib>
+#include <cstring>
 #include <list>
 #include <mutex>
 #include <optional>
@@ -30,9 +35,16 @@ namespace rula {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
 
-// How long the print system may take before the user is told it did not answer.
-constexpr int kPrintTimeoutMs = 10'000;
+// How long a whole job may take before the user is told that the printer did not answer.
+constexpr auto kPrintTimeout = 10s;
+// After that, how long taking a job back out of the queue may take.
+constexpr auto kTakeBackTimeout = 2s;
+// When the program closes, how long a worker may go on with that.
+constexpr auto kClosingTimeout = 600ms;
+
+const PrintModuleHost* host = nullptr;
 
 QString tr(const char* text) {
     return QCoreApplication::translate("Printing", text);
@@ -42,44 +54,137 @@ QString DidNotAnswer() {
     return tr("the printer did not answer.");
 }
 
+QString MayStillComeOut() {
+    return DidNotAnswer() + QLatin1Char(' ') +
+           tr("The page may still come out when the printer answers again.");
+}
+
 // What the worker and the user-interface thread share about one job.
-struct JobState {
-    explicit JobState(Clock::time_point until)
-        : deadline(until) {}
+class JobState {
+public:
+    JobState(Clock::time_point deadline, QObject* home)
+        : deadline_(deadline)
+        , end_((deadline + kTakeBackTimeout).time_since_epoch().count())
+        , home_(home) {}
 
-    const Clock::time_point deadline;
-    std::atomic<bool> cancelled{false};
-    int cancelConnect = 0; // libcups polls it while connecting
+    Clock::time_point deadline() const { return deadline_; }
+    // Nothing at all is tried after this, not even taking the job back.
+    Clock::time_point end() const { return Clock::time_point(Clock::duration(end_.load())); }
+    // The page is no longer to be sent: past the deadline, or the program is closing.
+    bool givenUp() const { return givenUp_ || Clock::now() >= deadline_; }
+    int* connectCancelled() { return &connectCancelled_; }
 
-    std::mutex mutex;
-    std::condition_variable pageReady;
-    std::optional<QByteArray> pdf; // set by the user-interface thread
-
-    void cancel() {
-        cancelled = true;
-        std::atomic_ref<int>(cancelConnect).store(1);
-        const std::lock_guard lock(mutex);
-        pageReady.notify_all();
+    void giveUp() {
+        givenUp_ = true;
+        std::atomic_ref<int>(connectCancelled_).store(1); // libcups polls it while connecting
+        const std::lock_guard lock(mutex_);
+        if (socket_ >= 0)
+            ::shutdown(socket_, SHUT_RDWR);
+        changed_.notify_all();
     }
-    bool expired() const { return cancelled || Clock::now() >= deadline; }
 
-    // Waits for the composed page; empty when the job was cancelled or ran out of time.
+    // The program is closing: nothing more goes back to the user-interface thread, and
+    // the worker has until `until`.
+    void close(Clock::time_point until) {
+        {
+            const std::lock_guard lock(mutex_);
+            home_ = nullptr;
+        }
+        const Clock::rep last = until.time_since_epoch().count();
+        Clock::rep current = end_.load();
+        while (last < current && !end_.compare_exchange_weak(current, last)) {
+        }
+        giveUp();
+    }
+
+    // Runs `call` on the user-interface thread, unless the program is closing.
+    template <class Call> void post(Call call) {
+        const std::lock_guard lock(mutex_);
+        if (home_)
+            QMetaObject::invokeMethod(home_, std::move(call), Qt::QueuedConnection);
+    }
+
+    // The connection the page goes over: shut down when the page is given up.
+    void sendingOn(int socket) {
+        const std::lock_guard lock(mutex_);
+        socket_ = socket;
+        if (givenUp_)
+            ::shutdown(socket_, SHUT_RDWR);
+    }
+    void doneSending() {
+        const std::lock_guard lock(mutex_);
+        socket_ = -1;
+    }
+
+    // A job exists in the queue that has not been answered for, or taken back.
+    void setInQueue(bool inQueue) { inQueue_ = inQueue; }
+    bool inQueue() const { return inQueue_; }
+
+    // Waits for the composed page; empty when the page was given up meanwhile.
     std::optional<QByteArray> awaitPage() {
-        std::unique_lock lock(mutex);
-        pageReady.wait_until(lock, deadline, [this] { return pdf || cancelled; });
-        if (cancelled)
+        std::unique_lock lock(mutex_);
+        changed_.wait_until(lock, deadline_, [this] { return pdf_ || givenUp_; });
+        if (givenUp())
             return std::nullopt;
-        return std::move(pdf);
+        return std::move(pdf_);
     }
     void offerPage(QByteArray bytes) {
-        const std::lock_guard lock(mutex);
-        pdf = std::move(bytes);
-        pageReady.notify_all();
+        const std::lock_guard lock(mutex_);
+        pdf_ = std::move(bytes);
+        changed_.notify_all();
+    }
+
+    void workerEnded() {
+        const std::lock_guard lock(mutex_);
+        workerEnded_ = true;
+        changed_.notify_all();
+    }
+    bool awaitWorker(Clock::time_point until) {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_until(lock, until, [this] { return workerEnded_; });
+    }
+
+private:
+    const Clock::time_point deadline_;
+    std::atomic<Clock::rep> end_;
+    std::atomic<bool> givenUp_{false};
+    std::atomic<bool> inQueue_{false};
+    int connectCancelled_ = 0;
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    QObject* home_;
+    int socket_ = -1;
+    std::optional<QByteArray> pdf_;
+    bool workerEnded_ = false;
+};
+
+// How long the waits on one connection may last. libcups waits for each part of a reply
+// as long as the connection's timeout, and asks the callback only for some waits: the
+// timeout is set to the time left before each request.
+struct Patience {
+    JobState* state;
+    bool sending; // the waits of the page's own connection also end when it is given up
+
+    Clock::time_point until() const {
+        return sending ? std::min(state->deadline(), state->end()) : state->end();
+    }
+    bool keepWaiting() const { return !(sending && state->givenUp()) && Clock::now() < until(); }
+    void limit(http_t* http) {
+        const double left = std::chrono::duration<double>(until() - Clock::now()).count();
+        httpSetTimeout(http, std::max(0.01, left), &KeepWaiting, this);
+    }
+    static int KeepWaiting(http_t*, void* patience) {
+        return static_cast<const Patience*>(patience)->keepWaiting() ? 1 : 0;
     }
 };
 
-int KeepWaiting(http_t*, void* state) {
-    return static_cast<JobState*>(state)->expired() ? 0 : 1;
+http_t* Connect(Clock::time_point until, int* cancelled) {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now());
+    if (ms.count() <= 0)
+        return nullptr;
+    return httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                        static_cast<int>(ms.count()), cancelled);
 }
 
 // No password prompts on the terminal from a worker thread.
@@ -87,62 +192,115 @@ const char* NoPassword(const char*, http_t*, const char*, const char*, void*) {
     return nullptr;
 }
 
-// The printer's default paper, and its name for the print system.
+// A paper's size by any of the names users and printers give it: PWG names
+// ("iso_a4_210x297mm"), IPP legacy names ("na-letter") and PPD names ("A4", "Letter"). A
+// media option may name a tray or a kind of paper as well, after a comma.
+std::optional<pwg_media_t> Resolve(const char* media) {
+    const QList<QByteArray> names = QByteArray(media).split(',');
+    for (const QByteArray& name : names) {
+        const pwg_media_t* size = pwgMediaForPWG(name.constData());
+        if (!size)
+            size = pwgMediaForLegacy(name.constData());
+        if (!size)
+            size = pwgMediaForPPD(name.constData());
+        if (size && size->width > 0 && size->length > 0)
+            return *size;
+    }
+    return std::nullopt;
+}
+
+// The paper to compose the page for, and its name for the job (empty: none asked for).
 struct Paper {
-    QPageLayout layout = FallbackPaper();
+    QPageLayout layout;
     QByteArray media;
 };
 
-Paper PaperOf(http_t* http, cups_dest_t* dest) {
-    Paper paper;
-    cups_dinfo_t* info = cupsCopyDestInfo(http, dest);
-    cups_size_t size{};
-    if (info && cupsGetDestMediaDefault(http, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
-        size.width > 0 && size.length > 0) {
-        // Hundredths of a millimetre.
-        paper.layout = QPageLayout(
-            QPageSize(QSizeF(size.width, size.length) / 100.0, QPageSize::Millimeter),
-            QPageLayout::Portrait, QMarginsF(size.left, size.top, size.right, size.bottom) / 100.0,
-            QPageLayout::Millimeter);
-        paper.media = size.media;
+// Sends a request about job `id` of the printer; the answer, or null when none came.
+ipp_t* AskAboutJob(http_t* http, ipp_op_t operation, const char* printer, int id) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+                     "/printers/%s", printer);
+    ipp_t* request = ippNewRequest(operation);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", id);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                 cupsUser());
+    if (operation == IPP_OP_GET_JOB_ATTRIBUTES) {
+        static const char* const wanted[] = {"job-state", "job-state-reasons"};
+        ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                      std::size(wanted), nullptr, wanted);
     }
-    cupsFreeDestInfo(info);
-    return paper;
+    return cupsDoRequest(http, request, "/jobs/");
+}
+
+// Whether the print system holds the whole document of a job whose answer was lost.
+enum class Held { Whole, Gone, NotWhole, Unknown };
+
+Held WhatIsHeld(http_t* http, const char* printer, int id) {
+    ipp_t* answer = AskAboutJob(http, IPP_OP_GET_JOB_ATTRIBUTES, printer, id);
+    Held held = Held::Unknown;
+    if (answer && ippGetStatusCode(answer) <= IPP_STATUS_OK_EVENTS_COMPLETE) {
+        ipp_attribute_t* state = ippFindAttribute(answer, "job-state", IPP_TAG_ENUM);
+        ipp_attribute_t* reasons = ippFindAttribute(answer, "job-state-reasons", IPP_TAG_KEYWORD);
+        const bool incoming = reasons && ippContainsString(reasons, "job-incoming");
+        switch (state ? static_cast<ipp_jstate_t>(ippGetInteger(state, 0)) : IPP_JSTATE_HELD) {
+        case IPP_JSTATE_CANCELED:
+        case IPP_JSTATE_ABORTED:
+            held = Held::Gone;
+            break;
+        case IPP_JSTATE_PROCESSING:
+        case IPP_JSTATE_COMPLETED:
+            held = Held::Whole;
+            break;
+        default:
+            held = incoming || !state ? Held::NotWhole : Held::Whole;
+            break;
+        }
+    }
+    ippDelete(answer);
+    return held;
 }
 
 // Talks to the print system on the worker thread. `askForPage` hands the paper to the
-// user-interface thread, which composes the page and offers it to `state`.
+// user-interface thread, which composes the page and offers it to the job's state.
 class CupsJob {
 public:
-    CupsJob(JobState& state, QString title)
+    CupsJob(JobState& state, const QString& title)
         : state_(state)
-        , title_(std::move(title).toUtf8()) {}
+        , title_(title.toUtf8()) {}
     ~CupsJob() {
+        closeSending();
+        cupsFreeDestInfo(info_);
         cupsFreeDests(1, dest_);
-        httpClose(http_);
     }
+    CupsJob(const CupsJob&) = delete;
+    CupsJob& operator=(const CupsJob&) = delete;
 
-    // An empty text when the job was accepted, else why not.
+    // An empty text when the job was printed, else why not.
     template <class AskForPage> QString run(AskForPage askForPage) {
         cupsSetPasswordCB2(&NoPassword, nullptr);
-        http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                             static_cast<int>(remainingMs()), &state_.cancelConnect);
+        http_ = Connect(sending_.until(), state_.connectCancelled());
         if (!http_) {
-            if (state_.expired())
+            if (state_.givenUp())
                 return DidNotAnswer();
             return tr("the print system (%1) could not be reached.")
                 .arg(QString::fromUtf8(cupsServer()));
         }
-        httpSetTimeout(http_, 0.1, &KeepWaiting, &state_);
+        state_.sendingOn(httpGetFd(http_));
 
+        sending_.limit(http_);
         dest_ = cupsGetNamedDest(http_, nullptr, nullptr);
         if (!dest_) {
-            if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND && !state_.expired())
+            // Only the print system's own answer says that there is no default printer.
+            if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND && httpError(http_) == 0 &&
+                !state_.givenUp())
                 return tr("no default printer is set up on this computer.");
-            return lastError();
+            return failure();
         }
-        const Paper paper = PaperOf(http_, dest_);
-        if (state_.expired())
+        sending_.limit(http_);
+        info_ = cupsCopyDestInfo(http_, dest_);
+        const Paper paper = chosenPaper();
+        if (state_.givenUp())
             return DidNotAnswer();
 
         askForPage(paper.layout);
@@ -153,85 +311,169 @@ public:
     }
 
 private:
+    // The paper the destination's own media option names (the user's choice, or the
+    // printer's default as the print system reports it), else the printer's
+    // media-default; its margins are the printer's unprintable edges on it.
+    Paper chosenPaper() {
+        std::optional<pwg_media_t> size;
+        if (const char* media = cupsGetOption("media", dest_->num_options, dest_->options))
+            size = Resolve(media);
+        if (!size && info_)
+            if (ipp_attribute_t* media = cupsFindDestDefault(http_, dest_, info_, "media"))
+                size = Resolve(ippGetString(media, 0, nullptr));
+        if (!size)
+            return {host->fallbackPaper(), {}};
+
+        // Hundredths of a millimetre. Of the printer's entries for this size, the one with
+        // the widest edges; the others print without a border.
+        QMarginsF edges;
+        const int count = info_ ? cupsGetDestMediaCount(http_, dest_, info_, 0) : 0;
+        for (int i = 0; i < count; ++i) {
+            cups_size_t entry{};
+            if (cupsGetDestMediaByIndex(http_, dest_, info_, i, 0, &entry) &&
+                std::abs(entry.width - size->width) <= 100 &&
+                std::abs(entry.length - size->length) <= 100 &&
+                entry.left + entry.right + entry.top + entry.bottom >
+                    edges.left() + edges.right() + edges.top() + edges.bottom())
+                edges = QMarginsF(entry.left, entry.top, entry.right, entry.bottom);
+        }
+        return {
+            QPageLayout(QPageSize(QSizeF(size->width, size->length) / 100.0, QPageSize::Millimeter),
+                        QPageLayout::Portrait, edges / 100.0, QPageLayout::Millimeter),
+            QByteArray(size->pwg)};
+    }
+
     QString send(const QByteArray& pdf, const QByteArray& media) {
-        // The user's options for the printer, and the paper the page was composed for.
+        // The user's options for the printer, with the paper the page was composed for.
         cups_option_t* options = nullptr;
         int count = 0;
         for (int i = 0; i < dest_->num_options; ++i)
-            count = cupsAddOption(dest_->options[i].name, dest_->options[i].value, count, &options);
+            if (std::strcmp(dest_->options[i].name, "media") != 0)
+                count =
+                    cupsAddOption(dest_->options[i].name, dest_->options[i].value, count, &options);
         if (!media.isEmpty())
             count = cupsAddOption("media", media.constData(), count, &options);
+        sending_.limit(http_);
         const int id = cupsCreateJob(http_, dest_->name, title_.constData(), count, options);
         cupsFreeOptions(count, options);
         if (id <= 0)
-            return lastError();
-        const bool sent =
-            cupsStartDocument(http_, dest_->name, id, title_.constData(), CUPS_FORMAT_PDF, 1) ==
+            return failure();
+        state_.setInQueue(true);
+
+        sending_.limit(http_);
+        ipp_t* answer = nullptr;
+        if (cupsStartDocument(http_, dest_->name, id, title_.constData(), CUPS_FORMAT_PDF, 1) ==
                 HTTP_STATUS_CONTINUE &&
             cupsWriteRequestData(http_, pdf.constData(), static_cast<size_t>(pdf.size())) ==
-                HTTP_STATUS_CONTINUE &&
-            cupsFinishDocument(http_, dest_->name) <= IPP_STATUS_OK_EVENTS_COMPLETE;
-        if (sent)
+                HTTP_STATUS_CONTINUE)
+            answer = cupsGetResponse(http_, ("/printers/" + QByteArray(dest_->name)).constData());
+        const bool taken = answer && ippGetStatusCode(answer) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+        const QString refused =
+            answer && !taken ? QString::fromUtf8(cupsLastErrorString()) : QString();
+        ippDelete(answer);
+        if (taken) {
+            state_.setInQueue(false);
             return {};
-        const QString why = lastError();
+        }
         // A job without its whole page must not stay in the queue.
-        if (!state_.expired())
-            cupsCancelJob2(http_, dest_->name, id, 0);
-        return why;
+        switch (takeBack(id)) {
+        case Held::Whole:
+            return {};
+        case Held::Gone:
+            return refused.isEmpty() ? DidNotAnswer() : refused;
+        default:
+            return MayStillComeOut();
+        }
     }
 
-    QString lastError() const {
-        if (state_.expired() || (http_ && httpError(http_) == ETIMEDOUT))
-            return DidNotAnswer();
-        return QString::fromUtf8(cupsLastErrorString());
+    // Over a fresh connection: if the print system holds the whole page, the job is
+    // printed; otherwise it is cancelled. Gone when it is no longer in the queue, NotWhole
+    // when it could not be cancelled.
+    Held takeBack(int id) {
+        closeSending();
+        Patience patience{&state_, false};
+        http_t* http = Connect(patience.until(), nullptr);
+        if (!http)
+            return Held::NotWhole;
+        patience.limit(http);
+        Held held = WhatIsHeld(http, dest_->name, id);
+        if (held == Held::NotWhole || held == Held::Unknown) {
+            patience.limit(http);
+            ipp_t* answer = AskAboutJob(http, IPP_OP_CANCEL_JOB, dest_->name, id);
+            held = answer && ippGetStatusCode(answer) <= IPP_STATUS_OK_EVENTS_COMPLETE
+                       ? Held::Gone
+                       : Held::NotWhole;
+            ippDelete(answer);
+        }
+        httpClose(http);
+        if (held != Held::NotWhole)
+            state_.setInQueue(false);
+        return held;
     }
 
-    long long remainingMs() const {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(state_.deadline - Clock::now());
-        return std::max<long long>(1, left.count());
+    void closeSending() {
+        state_.doneSending();
+        httpClose(std::exchange(http_, nullptr));
+    }
+
+    // Why a request failed: the print system's own reason when it gave one.
+    QString failure() const {
+        if (!state_.givenUp() && httpError(http_) == 0 &&
+            cupsLastError() >= IPP_STATUS_REDIRECTION_OTHER_SITE)
+            return QString::fromUtf8(cupsLastErrorString());
+        return DidNotAnswer();
     }
 
     JobState& state_;
+    Patience sending_{&state_, true};
     QByteArray title_;
     http_t* http_ = nullptr;
     cups_dest_t* dest_ = nullptr;
+    cups_dinfo_t* info_ = nullptr;
 };
 
 class CupsPrinterTarget final : public PrintTarget {
 public:
     ~CupsPrinterTarget() override {
+        const Clock::time_point until = Clock::now() + kClosingTimeout;
         for (Job& job : jobs_)
-            job.state->cancel();
-        for (Job& job : jobs_)
-            job.worker.join();
+            job.state->close(until);
+        for (Job& job : jobs_) {
+            if (job.state->awaitWorker(until + 100ms))
+                job.worker.join();
+            else
+                job.worker.detach(); // it holds its own share of the state
+        }
     }
 
     void send(ScreenRecording page, Done done) override {
         Job& job = jobs_.emplace_back();
         job.page = std::move(page);
         job.done = std::move(done);
-        job.state =
-            std::make_shared<JobState>(Clock::now() + std::chrono::milliseconds(kPrintTimeoutMs));
+        job.state = std::make_shared<JobState>(Clock::now() + kPrintTimeout, &context_);
+        // At the deadline the page is given up, whatever the worker is waiting on; a little
+        // after the time for taking the job back the user is told, should the worker still
+        // be stuck (in a name look-up).
+        job.deadline.setSingleShot(true);
         job.watch.setSingleShot(true);
+        QObject::connect(&job.deadline, &QTimer::timeout, &context_,
+                         [state = job.state] { state->giveUp(); });
         QObject::connect(&job.watch, &QTimer::timeout, &context_, [&job] {
-            job.state->cancel();
-            job.report(DidNotAnswer());
+            job.report(job.state->inQueue() ? MayStillComeOut() : DidNotAnswer());
         });
-        // A little after the worker's own deadline, so that the worker tells in time.
-        job.watch.start(kPrintTimeoutMs + 500);
+        job.deadline.start(kPrintTimeout);
+        job.watch.start(kPrintTimeout + kTakeBackTimeout + 500ms);
 
         Job* handle = &job;
-        job.worker = std::thread([this, handle, state = job.state,
-                                  title = job.page.caption]() mutable {
-            CupsJob cups(*state, std::move(title));
-            const QString whyNot = cups.run([this, handle](const QPageLayout& paper) {
-                QMetaObject::invokeMethod(
-                    &context_, [handle, paper] { handle->compose(paper); }, Qt::QueuedConnection);
-            });
-            QMetaObject::invokeMethod(
-                &context_, [this, handle, whyNot] { finish(handle, whyNot); },
-                Qt::QueuedConnection);
+        job.worker = std::thread([this, handle, state = job.state, title = job.page.caption] {
+            {
+                CupsJob cups(*state, title);
+                const QString whyNot = cups.run([this, handle, &state](const QPageLayout& paper) {
+                    state->post([this, handle, paper] { compose(handle, paper); });
+                });
+                state->post([this, handle, whyNot] { finish(handle, whyNot); });
+            }
+            state->workerEnded();
         });
     }
 
@@ -241,19 +483,22 @@ private:
         ScreenRecording page;
         Done done;
         std::shared_ptr<JobState> state;
+        QTimer deadline;
         QTimer watch;
         std::thread worker;
 
-        void compose(const QPageLayout& paper) {
-            if (!state->expired())
-                state->offerPage(ComposePdf(page, paper));
-        }
         void report(const QString& whyNot) {
+            deadline.stop();
             watch.stop();
             if (Done once = std::exchange(done, nullptr))
                 once(whyNot);
         }
     };
+
+    static void compose(Job* job, const QPageLayout& paper) {
+        if (!job->state->givenUp())
+            job->state->offerPage(host->composePdf(job->page, paper));
+    }
 
     void finish(Job* job, const QString& whyNot) {
         job->worker.join();
@@ -266,9 +511,12 @@ private:
 };
 
 } // namespace
-
-std::unique_ptr<PrintTarget> MakeDefaultPrinterTarget() {
-    return std::make_unique<CupsPrinterTarget>();
-}
-
 } // namespace rula
+
+extern "C" Q_DECL_EXPORT rula::PrintTarget*
+rula_make_print_target(int version, const rula::PrintModuleHost* host) {
+    if (version != rula::kPrintModuleVersion || !host)
+        return nullptr;
+    rula::host = host;
+    return new rula::CupsPrinterTarget;
+}
