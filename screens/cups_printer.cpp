@@ -26,6 +26,7 @@
 #include <condition_variable>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <list>
 #include <mutex>
 #include <optional>
@@ -42,7 +43,7 @@ constexpr auto kPrintTimeout = 10s;
 // After that, how long taking a job back out of the queue may take.
 constexpr auto kTakeBackTimeout = 2s;
 // When the program closes, how long a worker may go on with that.
-constexpr auto kClosingTimeout = 600ms;
+constexpr auto kClosingTimeout = 400ms;
 
 const PrintModuleHost* host = nullptr;
 
@@ -454,8 +455,10 @@ public:
         // At the deadline the page is given up, whatever the worker is waiting on; a little
         // after the time for taking the job back the user is told, should the worker still
         // be stuck (in a name look-up).
-        job.deadline.setSingleShot(true);
-        job.watch.setSingleShot(true);
+        for (QTimer* timer : {&job.deadline, &job.watch}) {
+            timer->setSingleShot(true);
+            timer->setTimerType(Qt::PreciseTimer); // a coarse one may end the job early
+        }
         QObject::connect(&job.deadline, &QTimer::timeout, &context_,
                          [state = job.state] { state->giveUp(); });
         QObject::connect(&job.watch, &QTimer::timeout, &context_, [&job] {
