@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QObject>
 #include <QTimer>
+#include <QUuid>
 
 #include <cups/cups.h>
 #include <sys/socket.h>
@@ -216,22 +217,65 @@ struct Paper {
     QByteArray media;
 };
 
-// Sends a request about job `id` of the printer; the answer, or null when none came.
-ipp_t* AskAboutJob(http_t* http, ipp_op_t operation, const char* printer, int id) {
+// A request to the printer on behalf of this user.
+ipp_t* NewRequest(ipp_op_t operation, const char* printer) {
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
                      "/printers/%s", printer);
     ipp_t* request = ippNewRequest(operation);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
-    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", id);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
                  cupsUser());
-    if (operation == IPP_OP_GET_JOB_ATTRIBUTES) {
-        static const char* const wanted[] = {"job-state", "job-state-reasons"};
-        ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
-                      std::size(wanted), nullptr, wanted);
-    }
+    return request;
+}
+
+void AskFor(ipp_t* request, std::initializer_list<const char*> attributes) {
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  static_cast<int>(attributes.size()), nullptr, std::data(attributes));
+}
+
+bool Successful(ipp_t* answer) {
+    return answer && ippGetStatusCode(answer) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+}
+
+// Sends a request about job `id` of the printer; the answer, or null when none came.
+ipp_t* AskAboutJob(http_t* http, ipp_op_t operation, const char* printer, int id) {
+    ipp_t* request = NewRequest(operation, printer);
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", id);
+    if (operation == IPP_OP_GET_JOB_ATTRIBUTES)
+        AskFor(request, {"job-state", "job-state-reasons"});
     return cupsDoRequest(http, request, "/jobs/");
+}
+
+// The id of this user's unfinished job on the printer that has the given UUID: 0 when
+// there is none, -1 when the print system did not answer.
+int FindJob(http_t* http, const char* printer, const QByteArray& uuid) {
+    ipp_t* request = NewRequest(IPP_OP_GET_JOBS, printer);
+    ippAddBoolean(request, IPP_TAG_OPERATION, "my-jobs", 1);
+    AskFor(request, {"job-id", "job-uuid"});
+    ipp_t* answer = cupsDoRequest(http, request, "/");
+    int id = Successful(answer) ? 0 : -1;
+    // One group of attributes per job, in no set order, between separators.
+    int job = 0;
+    bool ours = false;
+    const auto endOfJob = [&] {
+        if (ours && id == 0)
+            id = job;
+        job = 0;
+        ours = false;
+    };
+    for (ipp_attribute_t* a = ippFirstAttribute(answer); a; a = ippNextAttribute(answer)) {
+        const char* name = ippGetName(a);
+        if (!name)
+            endOfJob();
+        else if (!std::strcmp(name, "job-id"))
+            job = ippGetInteger(a, 0);
+        else if (!std::strcmp(name, "job-uuid"))
+            ours = uuid == ippGetString(a, 0, nullptr);
+    }
+    endOfJob();
+    ippDelete(answer);
+    return id;
 }
 
 // Whether the print system holds the whole document of a job whose answer was lost.
@@ -240,7 +284,7 @@ enum class Held { Whole, Gone, NotWhole, Unknown };
 Held WhatIsHeld(http_t* http, const char* printer, int id) {
     ipp_t* answer = AskAboutJob(http, IPP_OP_GET_JOB_ATTRIBUTES, printer, id);
     Held held = Held::Unknown;
-    if (answer && ippGetStatusCode(answer) <= IPP_STATUS_OK_EVENTS_COMPLETE) {
+    if (Successful(answer)) {
         ipp_attribute_t* state = ippFindAttribute(answer, "job-state", IPP_TAG_ENUM);
         ipp_attribute_t* reasons = ippFindAttribute(answer, "job-state-reasons", IPP_TAG_KEYWORD);
         const bool incoming = reasons && ippContainsString(reasons, "job-incoming");
@@ -354,11 +398,29 @@ private:
                     cupsAddOption(dest_->options[i].name, dest_->options[i].value, count, &options);
         if (!media.isEmpty())
             count = cupsAddOption("media", media.constData(), count, &options);
-        sending_.limit(http_);
-        const int id = cupsCreateJob(http_, dest_->name, title_.constData(), count, options);
+        // The job's own UUID finds it again should the answer to Create-Job be lost.
+        const QByteArray uuid = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
+        ipp_t* request = NewRequest(IPP_OP_CREATE_JOB, dest_->name);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr,
+                     title_.constData());
+        for (ipp_tag_t group : {IPP_TAG_OPERATION, IPP_TAG_JOB})
+            cupsEncodeOptions2(request, count, options, group);
         cupsFreeOptions(count, options);
-        if (id <= 0)
-            return failure();
+        ippAddString(request, IPP_TAG_JOB, IPP_TAG_URI, "job-uuid", nullptr,
+                     ("urn:uuid:" + uuid).constData());
+        sending_.limit(http_);
+        ipp_t* created = cupsDoRequest(http_, request, resource().constData());
+        ipp_attribute_t* job = ippFindAttribute(created, "job-id", IPP_TAG_INTEGER);
+        const int id = Successful(created) && job ? ippGetInteger(job, 0) : 0;
+        const bool answered = created;
+        ippDelete(created);
+        if (id <= 0) {
+            const QString why = failure();
+            // Unanswered, the job may have been created all the same: without its page.
+            if (!answered)
+                takeBack(0, "urn:uuid:" + uuid);
+            return why;
+        }
         state_.setInQueue(true);
 
         sending_.limit(http_);
@@ -367,8 +429,8 @@ private:
                 HTTP_STATUS_CONTINUE &&
             cupsWriteRequestData(http_, pdf.constData(), static_cast<size_t>(pdf.size())) ==
                 HTTP_STATUS_CONTINUE)
-            answer = cupsGetResponse(http_, ("/printers/" + QByteArray(dest_->name)).constData());
-        const bool taken = answer && ippGetStatusCode(answer) <= IPP_STATUS_OK_EVENTS_COMPLETE;
+            answer = cupsGetResponse(http_, resource().constData());
+        const bool taken = Successful(answer);
         const QString refused =
             answer && !taken ? QString::fromUtf8(cupsLastErrorString()) : QString();
         ippDelete(answer);
@@ -377,7 +439,7 @@ private:
             return {};
         }
         // A job without its whole page must not stay in the queue.
-        switch (takeBack(id)) {
+        switch (takeBack(id, {})) {
         case Held::Whole:
             return {};
         case Held::Gone:
@@ -389,21 +451,23 @@ private:
 
     // Over a fresh connection: if the print system holds the whole page, the job is
     // printed; otherwise it is cancelled. Gone when it is no longer in the queue, NotWhole
-    // when it could not be cancelled.
-    Held takeBack(int id) {
+    // when it could not be cancelled. A job whose id never came is found by its UUID.
+    Held takeBack(int id, const QByteArray& uuid) {
         closeSending();
         Patience patience{&state_, false};
         http_t* http = Connect(patience.until(), nullptr);
         if (!http)
             return Held::NotWhole;
         patience.limit(http);
-        Held held = WhatIsHeld(http, dest_->name, id);
+        if (id == 0)
+            id = FindJob(http, dest_->name, uuid);
+        Held held = id > 0    ? WhatIsHeld(http, dest_->name, id)
+                    : id == 0 ? Held::Gone
+                              : Held::NotWhole;
         if (held == Held::NotWhole || held == Held::Unknown) {
             patience.limit(http);
             ipp_t* answer = AskAboutJob(http, IPP_OP_CANCEL_JOB, dest_->name, id);
-            held = answer && ippGetStatusCode(answer) <= IPP_STATUS_OK_EVENTS_COMPLETE
-                       ? Held::Gone
-                       : Held::NotWhole;
+            held = Successful(answer) ? Held::Gone : Held::NotWhole;
             ippDelete(answer);
         }
         httpClose(http);
@@ -411,6 +475,8 @@ private:
             state_.setInQueue(false);
         return held;
     }
+
+    QByteArray resource() const { return "/printers/" + QByteArray(dest_->name); }
 
     void closeSending() {
         state_.doneSending();

@@ -315,12 +315,13 @@ class Front:
 class Proxy:
     """A link to the scheduler that is slow or stalls. With `pause`, every part of a reply
     (its header, then pieces of at most 16 KiB) comes that many seconds after the one
-    before. With `stall`, once the scheduler has answered a Create-Job, nothing more the
-    program sends on that connection reaches it."""
+    before. With `stall`, a connection stops after a Create-Job request: at "answer" the
+    scheduler's answer to it never reaches the program; at "after" the answer does, but
+    nothing more the program sends reaches the scheduler."""
 
     CREATE_JOB = re.compile(rb"\r\n\r\n(?:[0-9a-fA-F]+\r\n)?[\x01\x02][\x00\x01]\x00\x05")
 
-    def __init__(self, path, target, pause=0.0, stall=False):
+    def __init__(self, path, target, pause=0.0, stall=None):
         self.target, self.pause, self.stall = target, pause, stall
         self.server = socket.socket(socket.AF_UNIX)
         self.server.bind(path)
@@ -345,7 +346,7 @@ class Proxy:
                 if link["stalled"]:
                     continue
                 seen = (seen + data)[-4096:]
-                link["create_job"] |= self.stall and bool(self.CREATE_JOB.search(seen))
+                link["create_job"] |= bool(self.stall and self.CREATE_JOB.search(seen))
                 upstream.sendall(data)
         except OSError:
             pass
@@ -354,6 +355,8 @@ class Proxy:
     def _replies(self, upstream, client, link):
         try:
             while data := upstream.recv(65536):
+                if link["create_job"] and self.stall == "answer":
+                    continue
                 link["stalled"] = link["create_job"]
                 header = data.find(b"\r\n\r\n") + 4 if data.startswith(b"HTTP/") else 0
                 parts = [data[:header]] + [data[i:i + 16384]
@@ -536,8 +539,11 @@ def main():
                 ("a link that pauses 0.3 s in every reply", lambda: front.to(
                     Proxy(scheduler.path("slow.sock"), scheduler.socket, pause=0.3).path),
                  None, None, None),
+                ("a scheduler that never answers Create-Job", lambda: front.to(
+                    Proxy(scheduler.path("mute.sock"), scheduler.socket, stall="answer").path),
+                 r"the printer did not answer\.", None, queue_is_empty),
                 ("a scheduler that stalls after Create-Job", lambda: front.to(
-                    Proxy(scheduler.path("stall.sock"), scheduler.socket, stall=True).path),
+                    Proxy(scheduler.path("stall.sock"), scheduler.socket, stall="after").path),
                  r"the printer did not answer\.", None, queue_is_empty),
                 ("scheduler stopped", lambda: (scheduler.stop(), front.to(scheduler.socket)),
                  r"the print system \(.*\) could not be reached\.", None, None),
