@@ -13,7 +13,8 @@ message within 15 s, and no job left in the queue), a stopped scheduler and one 
 never answers (the screen keeps repainting meanwhile). After each, the chart is as it
 was and the focus is on Print. With a message still shown, closing the chart while a
 job is being sent ends the program within a second, and so does closing while the
-print server's name is being looked up by a resolver that never answers.
+print server's name is being looked up by a resolver that never answers. A copy of the
+program without its print module beside it says why it cannot print, and goes on.
 
 The scheduler runs as root (cups-pdf refuses anything else) in a mount namespace of its
 own, where a private cups-pdf.conf is bound over /etc/cups/cups-pdf.conf: the PDFs land
@@ -593,6 +594,20 @@ def main():
             upper_arm.click(upper_arm.button("Print"))
             wait_for("the program to look the print server's name up", resolver.asked.is_set)
             closes_at_once(program, upper_arm.xid, "closed during a name look-up")
+
+            # Without its print module the program says why it cannot print, and goes on.
+            alone = os.path.join(temp, "rula")
+            shutil.copy(binary, alone)
+            program = desktop.launch(alone, {"CUPS_SERVER": front.path,
+                                             "XDG_RUNTIME_DIR": runtime})
+            first = program.wait_screen("Form1")
+            first.click(first.button("Continue"))
+            upper_arm = program.wait_screen("Form2")
+            failed_print(program, upper_arm, "no print module",
+                         r"Cannot load library .*/print-cups\.so: .*No such file.*")
+            focus = program.wait_screen("Form2").focused()
+            expect_equal(focus and focus.name, "Print", "without the module: the focus")
+            closes_at_once(program, upper_arm.xid, "closed without the module")
     finally:
         scheduler.cleanup()
         shutil.rmtree(temp, ignore_errors=True)
