@@ -173,7 +173,8 @@ echo "shared libraries mapped once the window is shown: $(wc -l <<<"$libraries")
 check "nothing of the print system is mapped at start" \
     test -z "$(grep -E 'libcups|print-cups' <<<"$libraries")"
 wmctrl -i -c "$window" # the close box, through the window manager
-ended() { [ ! -e "/proc/$rula" ] || grep -q ') Z' "/proc/$rula/stat"; }
+# The shell may reap it at any moment: gone, a zombie, or gone while being looked at.
+ended() { [ ! -e "/proc/$rula" ] || grep -qs ') Z' "/proc/$rula/stat" || [ ! -e "/proc/$rula" ]; }
 for _ in $(seq 100); do
     ended && break
     sleep 0.1
