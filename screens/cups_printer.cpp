@@ -48,18 +48,39 @@ constexpr auto kClosingTimeout = 400ms;
 
 const PrintModuleHost* host = nullptr;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Printing", text);
-}
+// How a job ended, as the worker knows it. It is put into words on the user-interface
+// thread: a worker left behind when the program closes must not touch the application.
+struct Outcome {
+    enum Kind { Printed, NoAnswer, MayStillComeOut, Unreachable, NoDefaultPrinter, Refused };
+    Outcome(Kind k = Printed, const char* about = "")
+        : kind(k)
+        , detail(QString::fromUtf8(about)) {}
 
-QString DidNotAnswer() {
-    return tr("the printer did not answer.");
-}
+    Kind kind;
+    QString detail; // the print server (Unreachable), the print system's words (Refused)
 
-QString MayStillComeOut() {
-    return DidNotAnswer() + QLatin1Char(' ') +
-           tr("The page may still come out when the printer answers again.");
-}
+    QString words() const {
+        const auto tr = [](const char* text) {
+            return QCoreApplication::translate("Printing", text);
+        };
+        switch (kind) {
+        case Printed:
+            return {};
+        case NoAnswer:
+            return tr("the printer did not answer.");
+        case MayStillComeOut:
+            return tr("the printer did not answer.") + QLatin1Char(' ') +
+                   tr("The page may still come out when the printer answers again.");
+        case Unreachable:
+            return tr("the print system (%1) could not be reached.").arg(detail);
+        case NoDefaultPrinter:
+            return tr("no default printer is set up on this computer.");
+        case Refused:
+            return detail;
+        }
+        return {};
+    }
+};
 
 // What the worker and the user-interface thread share about one job.
 class JobState {
@@ -321,15 +342,13 @@ public:
     CupsJob(const CupsJob&) = delete;
     CupsJob& operator=(const CupsJob&) = delete;
 
-    // An empty text when the job was printed, else why not.
-    template <class AskForPage> QString run(AskForPage askForPage) {
+    template <class AskForPage> Outcome run(AskForPage askForPage) {
         cupsSetPasswordCB2(&NoPassword, nullptr);
         http_ = Connect(sending_.until(), state_.connectCancelled());
         if (!http_) {
             if (state_.givenUp())
-                return DidNotAnswer();
-            return tr("the print system (%1) could not be reached.")
-                .arg(QString::fromUtf8(cupsServer()));
+                return {Outcome::NoAnswer};
+            return {Outcome::Unreachable, cupsServer()};
         }
         state_.sendingOn(httpGetFd(http_));
 
@@ -339,19 +358,19 @@ public:
             // Only the print system's own answer says that there is no default printer.
             if (cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND && httpError(http_) == 0 &&
                 !state_.givenUp())
-                return tr("no default printer is set up on this computer.");
+                return {Outcome::NoDefaultPrinter};
             return failure();
         }
         sending_.limit(http_);
         info_ = cupsCopyDestInfo(http_, dest_);
         const Paper paper = chosenPaper();
         if (state_.givenUp())
-            return DidNotAnswer();
+            return {Outcome::NoAnswer};
 
         askForPage(paper.layout);
         const std::optional<QByteArray> pdf = state_.awaitPage();
         if (!pdf)
-            return DidNotAnswer();
+            return {Outcome::NoAnswer};
         return send(*pdf, paper.media);
     }
 
@@ -388,7 +407,7 @@ private:
             QByteArray(size->pwg)};
     }
 
-    QString send(const QByteArray& pdf, const QByteArray& media) {
+    Outcome send(const QByteArray& pdf, const QByteArray& media) {
         // The user's options for the printer, with the paper the page was composed for.
         cups_option_t* options = nullptr;
         int count = 0;
@@ -415,7 +434,7 @@ private:
         const bool answered = created;
         ippDelete(created);
         if (id <= 0) {
-            const QString why = failure();
+            const Outcome why = failure();
             // Unanswered, the job may have been created all the same: without its page.
             if (!answered)
                 takeBack(0, "urn:uuid:" + uuid);
@@ -431,8 +450,8 @@ private:
                 HTTP_STATUS_CONTINUE)
             answer = cupsGetResponse(http_, resource().constData());
         const bool taken = Successful(answer);
-        const QString refused =
-            answer && !taken ? QString::fromUtf8(cupsLastErrorString()) : QString();
+        const Outcome refused = answer && !taken ? Outcome{Outcome::Refused, cupsLastErrorString()}
+                                                 : Outcome{Outcome::NoAnswer};
         ippDelete(answer);
         if (taken) {
             state_.setInQueue(false);
@@ -443,9 +462,9 @@ private:
         case Held::Whole:
             return {};
         case Held::Gone:
-            return refused.isEmpty() ? DidNotAnswer() : refused;
+            return refused;
         default:
-            return MayStillComeOut();
+            return {Outcome::MayStillComeOut};
         }
     }
 
@@ -464,7 +483,7 @@ private:
         Held held = id > 0    ? WhatIsHeld(http, dest_->name, id)
                     : id == 0 ? Held::Gone
                               : Held::NotWhole;
-        if (held == Held::NotWhole || held == Held::Unknown) {
+        if (id > 0 && (held == Held::NotWhole || held == Held::Unknown)) {
             patience.limit(http);
             ipp_t* answer = AskAboutJob(http, IPP_OP_CANCEL_JOB, dest_->name, id);
             held = Successful(answer) ? Held::Gone : Held::NotWhole;
@@ -484,11 +503,11 @@ private:
     }
 
     // Why a request failed: the print system's own reason when it gave one.
-    QString failure() const {
+    Outcome failure() const {
         if (!state_.givenUp() && httpError(http_) == 0 &&
             cupsLastError() >= IPP_STATUS_REDIRECTION_OTHER_SITE)
-            return QString::fromUtf8(cupsLastErrorString());
-        return DidNotAnswer();
+            return {Outcome::Refused, cupsLastErrorString()};
+        return {Outcome::NoAnswer};
     }
 
     JobState& state_;
@@ -528,7 +547,8 @@ public:
         QObject::connect(&job.deadline, &QTimer::timeout, &context_,
                          [state = job.state] { state->giveUp(); });
         QObject::connect(&job.watch, &QTimer::timeout, &context_, [&job] {
-            job.report(job.state->inQueue() ? MayStillComeOut() : DidNotAnswer());
+            job.report(Outcome{job.state->inQueue() ? Outcome::MayStillComeOut : Outcome::NoAnswer}
+                           .words());
         });
         job.deadline.start(kPrintTimeout);
         job.watch.start(kPrintTimeout + kTakeBackTimeout + 500ms);
@@ -537,10 +557,10 @@ public:
         job.worker = std::thread([this, handle, state = job.state, title = job.page.caption] {
             {
                 CupsJob cups(*state, title);
-                const QString whyNot = cups.run([this, handle, &state](const QPageLayout& paper) {
+                const Outcome outcome = cups.run([this, handle, &state](const QPageLayout& paper) {
                     state->post([this, handle, paper] { compose(handle, paper); });
                 });
-                state->post([this, handle, whyNot] { finish(handle, whyNot); });
+                state->post([this, handle, outcome] { finish(handle, outcome.words()); });
             }
             state->workerEnded();
         });
