@@ -412,7 +412,9 @@ def repaints(chart):
 
 
 # Queues and the paper each must get: (queue, its set-up, the user's lpoptions line, the
-# page size sent in points, the media the job asks for as page_log shows it).
+# page size sent in points, the media of the job as page_log shows it). A paper that no
+# one knows by its name is not asked for (the job keeps the printer's default), and the
+# page is A4 (the program runs in a locale that measures in metres).
 PAPERS = [
     ("A4", ["-o", "media-default=A4", "-o", "PageSize=A4"], None, (595, 842),
      "iso_a4_210x297mm"),
@@ -421,6 +423,7 @@ PAPERS = [
     ("Legal", ["-o", "media-default=na_legal_8.5x14in"], None, (612, 1008),
      "na_legal_8.5x14in"),
     ("A4", [], "Default A4 media=Letter", (612, 792), "na_letter_8.5x11in"),
+    ("Tray", ["-o", "media-default=Tray9"], None, (595, 842), "Tray9"),
 ]
 
 
@@ -440,6 +443,9 @@ def check_paper(scheduler, job, what, size, media):
                     return fields[-2]  # the media, before the sides
         return None
     expect_equal(wait_for(f"job {job} in page_log", logged), media, f"{what}: the job's media")
+    keep = os.environ.get("RULA_KEEP_PRINTS")
+    if keep:
+        shutil.copy(sent, os.path.join(keep, f"job{job}-sent.pdf"))
     print(f"{what}: a page of {width} x {height} pt, media {media}")
 
 
@@ -470,7 +476,7 @@ def main():
                              *options)
         with Desktop() as desktop:
             program = desktop.launch(binary, {"CUPS_SERVER": front.path, "TMPDIR": temp,
-                                              "XDG_RUNTIME_DIR": runtime})
+                                              "XDG_RUNTIME_DIR": runtime, "LC_ALL": "C.UTF-8"})
             first = program.wait_screen("Form1")
             first.click(first.button("Continue"))
             upper_arm = program.wait_screen("Form2")
