@@ -215,10 +215,17 @@ const char* NoPassword(const char*, http_t*, const char*, const char*, void*) {
     return nullptr;
 }
 
+// A paper size: hundredths of a millimetre, and its PWG name.
+struct PaperSize {
+    int width;
+    int length;
+    QByteArray pwg;
+};
+
 // A paper's size by any of the names users and printers give it: PWG names
 // ("iso_a4_210x297mm"), IPP legacy names ("na-letter") and PPD names ("A4", "Letter"). A
 // media option may name a tray or a kind of paper as well, after a comma.
-std::optional<pwg_media_t> Resolve(const char* media) {
+std::optional<PaperSize> Resolve(const char* media) {
     const QList<QByteArray> names = QByteArray(media).split(',');
     for (const QByteArray& name : names) {
         const pwg_media_t* size = pwgMediaForPWG(name.constData());
@@ -226,8 +233,9 @@ std::optional<pwg_media_t> Resolve(const char* media) {
             size = pwgMediaForLegacy(name.constData());
         if (!size)
             size = pwgMediaForPPD(name.constData());
+        // Copied at once: libcups keeps a size it made up in a buffer of its own.
         if (size && size->width > 0 && size->length > 0)
-            return *size;
+            return PaperSize{size->width, size->length, size->pwg};
     }
     return std::nullopt;
 }
@@ -304,7 +312,8 @@ enum class Held { Whole, Gone, NotWhole, Unknown };
 
 Held WhatIsHeld(http_t* http, const char* printer, int id) {
     ipp_t* answer = AskAboutJob(http, IPP_OP_GET_JOB_ATTRIBUTES, printer, id);
-    Held held = Held::Unknown;
+    Held held = answer && ippGetStatusCode(answer) == IPP_STATUS_ERROR_NOT_FOUND ? Held::Gone
+                                                                                 : Held::Unknown;
     if (Successful(answer)) {
         ipp_attribute_t* state = ippFindAttribute(answer, "job-state", IPP_TAG_ENUM);
         ipp_attribute_t* reasons = ippFindAttribute(answer, "job-state-reasons", IPP_TAG_KEYWORD);
@@ -379,7 +388,7 @@ private:
     // printer's default as the print system reports it), else the printer's
     // media-default; its margins are the printer's unprintable edges on it.
     Paper chosenPaper() {
-        std::optional<pwg_media_t> size;
+        std::optional<PaperSize> size;
         if (const char* media = cupsGetOption("media", dest_->num_options, dest_->options))
             size = Resolve(media);
         if (!size && info_)
@@ -404,7 +413,7 @@ private:
         return {
             QPageLayout(QPageSize(QSizeF(size->width, size->length) / 100.0, QPageSize::Millimeter),
                         QPageLayout::Portrait, edges / 100.0, QPageLayout::Millimeter),
-            QByteArray(size->pwg)};
+            size->pwg};
     }
 
     Outcome send(const QByteArray& pdf, const QByteArray& media) {
