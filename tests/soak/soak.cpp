@@ -322,8 +322,8 @@ public:
         , trace_(trace)
         , random_(seed) {
         pdfPath_ = printDir_.filePath(QStringLiteral("print.pdf"));
-        // A message box, or any other modal window, would wait for a user: note it and
-        // close it.
+        // A message box, or any other modal window, would wait for a user or stay in the
+        // way: note it and close it.
         QObject::connect(&boxWatch_, &QTimer::timeout, [this] { closeModalWindow(); });
         boxWatch_.start(10);
     }
@@ -332,11 +332,12 @@ public:
 
 private:
     void closeModalWindow() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            boxes_.push_back(box->text());
-            box->accept();
-        } else if (modal) {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                boxes_.push_back(box->text());
+                box->accept();
+            }
+        if (QWidget* modal = QApplication::activeModalWidget()) {
             boxes_.push_back(
                 QStringLiteral("a %1 \"%2\"")
                     .arg(QLatin1String(modal->metaObject()->className()), modal->windowTitle()));
