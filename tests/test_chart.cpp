@@ -294,8 +294,9 @@ void ChartTest::printedChartIsTextOnALightPage() {
     QVERIFY2(message.isEmpty(), qPrintable(message));
 
     const PdfPage page = ReadPdf(path);
-    // A4 at 96 dots per inch, the chart turned to run across it.
-    QCOMPARE(page.rendered.size(), QSize(794, 1123));
+    // A4 at 96 dots per inch, on a landscape page: the chart runs across it, and a viewer
+    // shows it the right way round.
+    QCOMPARE(page.rendered.size(), QSize(1123, 794));
     // Words are text: each row is a line of its number and its sixteen values.
     const QStringList lines = page.text.split('\n');
     for (int row = 1; row <= 2; ++row) {
@@ -307,7 +308,7 @@ void ChartTest::printedChartIsTextOnALightPage() {
     for (int c = 0; c < Form10::kColumns; ++c)
         for (const QString& word : Text(program.form(10), kHeadingNames[c]).split(' '))
             QVERIFY2(page.text.contains(word), qPrintable(word));
-    const QString dateLine = "Rula " + QDate::currentDate().toString("yyyy-MM-dd") + ' ';
+    const QString dateLine = "Rula · Chart " + QDate::currentDate().toString("yyyy-MM-dd") + ' ';
     QVERIFY2(page.text.simplified().contains(dateLine), qPrintable(page.text));
     QVERIFY(!page.text.contains("Clear Chart"));
     // No picture of the screen: at most a button-sized bitmap drawn by the style.
@@ -317,9 +318,10 @@ void ChartTest::printedChartIsTextOnALightPage() {
                  qPrintable(image));
     }
     // Dark words on a white page: a heading and a value are drawn dark, the page between
-    // them is white. The chart starts at the quarter-inch margin, 24 pixels in.
-    const QPoint origin(24, 24);
-    const QImage rendered = page.rendered.transformed(QTransform().rotate(90));
+    // them is white. The chart starts at the top left, at the 10 mm margin (the
+    // printer's quarter inch is less), 38 pixels in.
+    const QPoint origin(38, 38);
+    const QImage& rendered = page.rendered;
     QVERIFY(Darkest(rendered, Control(program.form(10), "Label1")->geometry().translated(origin)) <
             96);
     QVERIFY(Darkest(rendered, Control(program.form(10), "Line1_0")
