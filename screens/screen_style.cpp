@@ -6,6 +6,8 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
+#include <type_traits>
+
 namespace rula {
 namespace {
 
@@ -13,15 +15,19 @@ int paperDepth = 0;
 
 constexpr QStyle::State kOfTheMoment = QStyle::State_HasFocus | QStyle::State_MouseOver;
 
-// The option as it is drawn: for paper without focus and hover.
+// The option as it is drawn: for paper without focus, hover or default look.
 template <class Option> Option ForDrawing(const QStyleOption* option) {
     Option copy;
     if (const auto* typed = qstyleoption_cast<const Option*>(option))
         copy = *typed;
     else
         static_cast<QStyleOption&>(copy) = *option;
-    if (DrawingForPaper::active())
+    if (DrawingForPaper::active()) {
         copy.state &= ~kOfTheMoment;
+        // A dialog makes the focused button its default one for the moment.
+        if constexpr (std::is_same_v<Option, QStyleOptionButton>)
+            copy.features &= ~QStyleOptionButton::DefaultButton;
+    }
     return copy;
 }
 
