@@ -6,8 +6,6 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 
-#include <type_traits>
-
 namespace rula {
 namespace {
 
@@ -15,20 +13,23 @@ int paperDepth = 0;
 
 constexpr QStyle::State kOfTheMoment = QStyle::State_HasFocus | QStyle::State_MouseOver;
 
-// The option as it is drawn: for paper without focus, hover or default look.
-template <class Option> Option ForDrawing(const QStyleOption* option) {
-    Option copy;
-    if (const auto* typed = qstyleoption_cast<const Option*>(option))
-        copy = *typed;
-    else
-        static_cast<QStyleOption&>(copy) = *option;
-    if (DrawingForPaper::active()) {
+// Draws with the option as it is drawn: for paper without focus, hover or the default
+// look that a dialog gives the focused button for the moment.
+template <class Draw> void AsDrawn(const QStyleOption* option, Draw draw) {
+    if (!DrawingForPaper::active())
+        return draw(option);
+    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option)) {
+        QStyleOptionButton copy = *button;
         copy.state &= ~kOfTheMoment;
-        // A dialog makes the focused button its default one for the moment.
-        if constexpr (std::is_same_v<Option, QStyleOptionButton>)
-            copy.features &= ~QStyleOptionButton::DefaultButton;
+        copy.features &= ~QStyleOptionButton::DefaultButton;
+        return draw(&copy);
     }
-    return copy;
+    if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option)) {
+        QStyleOptionFrame copy = *frame;
+        copy.state &= ~kOfTheMoment;
+        return draw(&copy);
+    }
+    draw(option);
 }
 
 // Between the window and its text colour: an outline that stands out from the window
@@ -54,82 +55,50 @@ void ScreenStyle::Install() {
 
 void ScreenStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* painter, const QWidget* widget) const {
-    switch (element) {
-    case PE_FrameFocusRect:
+    if (element == PE_FrameFocusRect) {
         if (!DrawingForPaper::active())
             DrawFocusRing(*painter, option->rect, FocusColour(option->palette));
         return;
-    case PE_IndicatorRadioButton:
-    case PE_IndicatorCheckBox: {
-        const QStyleOptionButton box = ForDrawing<QStyleOptionButton>(option);
-        QProxyStyle::drawPrimitive(element, &box, painter, widget);
-        // The style's own outline can be barely darker than a dark window.
-        painter->save();
-        painter->setRenderHint(QPainter::Antialiasing);
-        painter->setBrush(Qt::NoBrush);
-        painter->setPen(QPen(OutlineColour(box.palette), 1.2));
-        const QRectF edge = QRectF(box.rect).adjusted(1, 1, -1, -1);
-        if (element == PE_IndicatorRadioButton)
-            painter->drawEllipse(edge.center(), edge.width() / 2, edge.height() / 2);
-        else
-            painter->drawRect(edge);
-        painter->restore();
-        return;
     }
-    case PE_FrameLineEdit:
-    case PE_PanelLineEdit: {
-        const QStyleOptionFrame frame = ForDrawing<QStyleOptionFrame>(option);
-        QProxyStyle::drawPrimitive(element, &frame, painter, widget);
-        if (element == PE_FrameLineEdit && (frame.state & State_HasFocus))
-            DrawFocusRing(*painter, frame.rect, FocusColour(frame.palette, QPalette::Base));
-        return;
-    }
-    case PE_PanelButtonCommand:
-    case PE_FrameButtonBevel: {
-        const QStyleOptionButton button = ForDrawing<QStyleOptionButton>(option);
-        QProxyStyle::drawPrimitive(element, &button, painter, widget);
-        return;
-    }
-    default:
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
-    }
+    AsDrawn(option, [&](const QStyleOption* drawn) {
+        QProxyStyle::drawPrimitive(element, drawn, painter, widget);
+        if (element == PE_IndicatorRadioButton || element == PE_IndicatorCheckBox) {
+            // The style's own outline can be barely darker than a dark window.
+            painter->save();
+            painter->setRenderHint(QPainter::Antialiasing);
+            painter->setBrush(Qt::NoBrush);
+            painter->setPen(QPen(OutlineColour(drawn->palette), 1.2));
+            const QRectF edge = QRectF(drawn->rect).adjusted(1, 1, -1, -1);
+            if (element == PE_IndicatorRadioButton)
+                painter->drawEllipse(edge.center(), edge.width() / 2, edge.height() / 2);
+            else
+                painter->drawRect(edge);
+            painter->restore();
+        } else if (element == PE_FrameLineEdit && (drawn->state & State_HasFocus)) {
+            DrawFocusRing(*painter, drawn->rect, FocusColour(drawn->palette, QPalette::Base));
+        }
+    });
 }
 
 void ScreenStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                               const QWidget* widget) const {
-    switch (element) {
-    case CE_PushButton:
-    case CE_PushButtonBevel:
-    case CE_PushButtonLabel: {
-        const QStyleOptionButton button = ForDrawing<QStyleOptionButton>(option);
-        QProxyStyle::drawControl(element, &button, painter, widget);
-        if (element == CE_PushButton && (button.state & State_HasFocus))
-            DrawFocusRing(*painter, QRectF(button.rect).adjusted(3, 3, -3, -3),
-                          FocusColour(button.palette, QPalette::Button));
-        return;
-    }
-    case CE_RadioButton:
-    case CE_CheckBox: {
-        const QStyleOptionButton button = ForDrawing<QStyleOptionButton>(option);
-        QProxyStyle::drawControl(element, &button, painter, widget);
-        return;
-    }
-    case CE_ShapedFrame: {
-        QProxyStyle::drawControl(element, option, painter, widget);
-        // A text box shows its focus on its frame, the one part its page leaves uncovered;
-        // where the box reaches past its window, the ring stops at the window's edge.
-        if (!(option->state & State_HasFocus) || DrawingForPaper::active() ||
-            !qobject_cast<const QAbstractScrollArea*>(widget))
+    AsDrawn(option, [&](const QStyleOption* drawn) {
+        QProxyStyle::drawControl(element, drawn, painter, widget);
+        if (!(drawn->state & State_HasFocus) || DrawingForPaper::active())
             return;
-        QRectF ring = option->rect;
-        if (const QWidget* parent = widget->parentWidget())
-            ring &= QRectF(parent->rect().translated(-widget->pos()));
-        DrawFocusRing(*painter, ring, FocusColour(option->palette));
-        return;
-    }
-    default:
-        QProxyStyle::drawControl(element, option, painter, widget);
-    }
+        if (element == CE_PushButton) {
+            DrawFocusRing(*painter, QRectF(drawn->rect).adjusted(3, 3, -3, -3),
+                          FocusColour(drawn->palette, QPalette::Button));
+        } else if (element == CE_ShapedFrame && qobject_cast<const QAbstractScrollArea*>(widget)) {
+            // A text box shows its focus on its frame, the one part its page leaves
+            // uncovered; where the box reaches past its window, the ring stops at the
+            // window's edge.
+            QRectF ring = drawn->rect;
+            if (const QWidget* parent = widget->parentWidget())
+                ring &= QRectF(parent->rect().translated(-widget->pos()));
+            DrawFocusRing(*painter, ring, FocusColour(drawn->palette));
+        }
+    });
 }
 
 DrawingForPaper::DrawingForPaper() {

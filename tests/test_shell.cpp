@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -420,6 +419,20 @@ QPalette DarkPalette() {
     return dark;
 }
 
+// The desktop's colours while it lives: dark, or as they are.
+class DesktopColours {
+public:
+    explicit DesktopColours(bool dark)
+        : saved_(QApplication::palette()) {
+        if (dark)
+            QApplication::setPalette(DarkPalette());
+    }
+    ~DesktopColours() { QApplication::setPalette(saved_); }
+
+private:
+    QPalette saved_;
+};
+
 // The darkest grey value in an area of the image.
 int Darkest(const QImage& image, QRect area) {
     int darkest = 255;
@@ -443,10 +456,7 @@ void ShellTest::textReadsOnItsBackground_data() {
 void ShellTest::textReadsOnItsBackground() {
     QFETCH(int, screen);
     QFETCH(bool, dark);
-    const QPalette desktop = QApplication::palette();
-    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
-    if (dark)
-        QApplication::setPalette(DarkPalette());
+    const DesktopColours colours(dark);
     Program program;
     Assess(program, Answers{{{"Option1"},
                              {"Option1"},
@@ -516,10 +526,7 @@ void ShellTest::focusShows() {
     QFETCH(QString, control);
     QFETCH(QString, alsoMarked);
     QFETCH(bool, dark);
-    const QPalette desktop = QApplication::palette();
-    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
-    if (dark)
-        QApplication::setPalette(DarkPalette());
+    const DesktopColours colours(dark);
     Program program;
     WalkTo(program, screen);
     ScreenShell& s = program.form(screen);
@@ -581,10 +588,7 @@ void ShellTest::printedPage() {
     QFETCH(int, screen);
     QFETCH(QString, name);
     QFETCH(bool, dark);
-    const QPalette desktop = QApplication::palette();
-    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
-    if (dark)
-        QApplication::setPalette(DarkPalette());
+    const DesktopColours colours(dark);
     QTemporaryDir dir;
     const QString path = dir.filePath("page.pdf");
     Program program;
