@@ -2,6 +2,7 @@
 
 #include "screens/form9.h"
 #include "screens/screen_set.h"
+#include "screens/screen_style.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,7 +10,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
 #include <QValidator>
@@ -129,14 +129,9 @@ void TaskField::keyPressEvent(QKeyEvent* event) {
 }
 
 void TaskField::paintEvent(QPaintEvent* event) {
-    bool recorded = false;
-    {
-        QPainter probe(this);
-        recorded = probe.paintEngine()->type() == QPaintEngine::Picture;
-    }
-    if (!recorded)
+    if (!DrawingForPaper::active())
         return QLineEdit::paintEvent(event);
-    // Recorded for the printer: the words alone, where the field shows them.
+    // On paper: the words alone, where the field shows them.
     if (text().isEmpty())
         return;
     QPainter painter(this);
