@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QValidator>
 
+#include <algorithm>
 #include <vector>
 
 namespace rula {
@@ -340,8 +341,8 @@ void Form10::clearChart() {
 }
 
 void Form10::Command5_Click() {
-    // Tab-separated lines for spreadsheets and plain editors, an HTML table for word
-    // processors; the same heading line and rows in both.
+    // Tab-separated lines for spreadsheets and plain editors, an HTML table with ruled
+    // cells for word processors; the same heading line and rows in both.
     QStringList headings = {tr("Row")};
     for (const Column& column : kColumnLayout)
         headings << tr(column.heading);
@@ -367,7 +368,7 @@ void Form10::Command5_Click() {
             line += QStringLiteral("<%1>%2</%1>").arg(tag, text.toHtmlEscaped());
         return line + QStringLiteral("</tr>\n");
     };
-    QString html = QStringLiteral("<meta charset=\"utf-8\">\n<table>\n");
+    QString html = QStringLiteral("<meta charset=\"utf-8\">\n<table border=\"1\">\n");
     html += htmlRow(headings, QLatin1String("th"));
     for (const QStringList& texts : rows)
         html += htmlRow(texts, QLatin1String("td"));
