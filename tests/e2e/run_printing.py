@@ -37,7 +37,8 @@ PPD = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"
 BACKEND = "/usr/lib/cups/backend/cups-pdf"
 CUPS_PDF_CONF = "/etc/cups/cups-pdf.conf"
 
-CHART_BUTTONS = ["Back", "Print", "Clear Chart", "Exit"]
+CHART_BUTTONS = ["Back", "Print", "Clear Chart", "Exit", "Copy"]
+TASK = "Packing, left arm"
 
 
 class PrivateScheduler:
@@ -350,6 +351,7 @@ def main():
             program.wait_screen("Form9")
             key("alt+a")
             chart = program.wait_screen("Form10")
+            xdotool("type", "--delay", "20", TASK)  # into row 2's task field, which has the focus
             rows = chart.chart()[:2]
             check(rows[1][0] != "", "two rows were not added to the chart")
             chart.click(chart.button("Print"))
@@ -357,8 +359,8 @@ def main():
                               ["Upper", "Muscle", "Score", "Rula posture assessment"])
             lines = [" ".join(line.split()) for line in text.splitlines()]
             for number, row in enumerate(rows, 1):
-                expect_equal(" ".join([str(number)] + [value for value in row if value]) in lines,
-                             True,
+                words = [str(number)] + [value for value in row if value]
+                expect_equal(" ".join(words + ([TASK] if number == 2 else [])) in lines, True,
                              f"chart printout: row {number} as a line of text in {lines}")
             expect_equal("Clear Chart" in text, False, "chart printout: the buttons are printed")
             # Enter right after a mouse Print prints again: it does not reach Exit.
