@@ -29,7 +29,7 @@ if [ "$mode" = test ]; then
     # The end-to-end tests print through a private print scheduler and read the screens
     # as a screen reader does; the package test builds and checks the .deb.
     packages+=(imagemagick dbus at-spi2-core python3-pyatspi cups cups-client cups-bsd
-        printer-driver-cups-pdf poppler-utils dpkg-dev file desktop-file-utils)
+        printer-driver-cups-pdf poppler-utils xclip dpkg-dev file desktop-file-utils)
     packages+=(lintian appstream)
 fi
 if [ "$mode" = bench ]; then

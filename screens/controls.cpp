@@ -1,5 +1,7 @@
 #include "screens/controls.h"
 
+#include "screens/screen_style.h"
+
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPaintEvent>
@@ -17,6 +19,12 @@ namespace {
 
 const QColor kPaper = Qt::white;
 const QColor kInk = Qt::black;
+// Room between a control and the focus ring round it.
+constexpr int kRingMargin = 3;
+// The frame round a drawing: how far it reaches out of the picture box, and how thick it
+// is when the drawing is the one chosen.
+constexpr int kMarkReach = 4;
+constexpr int kMarkThickness = 4;
 
 // A drawing on its white paper, filling `area`.
 void PaintDrawing(QPainter& painter, const char* resource, const QRectF& area) {
@@ -48,7 +56,10 @@ void PaintWrapped(QAbstractButton* button, const QStyleOptionButton& option,
     const int w = style->pixelMetric(indicatorWidth, &option, button);
     const int h = style->pixelMetric(indicatorHeight, &option, button);
     QStyleOptionButton box = option;
-    box.rect = QRect(0, (button->height() - h) / 2, w, h);
+    // Without a caption the indicator stands a little in, so that its focus ring fits.
+    const bool captioned = !button->text().isEmpty();
+    const int indent = captioned ? 0 : kRingMargin;
+    box.rect = QRect(indent, (button->height() - h) / 2, w, h);
     painter.drawPrimitive(indicator, box);
 
     const QRect textArea =
@@ -59,37 +70,75 @@ void PaintWrapped(QAbstractButton* button, const QStyleOptionButton& option,
     if (option.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect focus;
         focus.initFrom(button);
-        focus.rect = painter.boundingRect(textArea, flags, button->text()).adjusted(-1, 0, 1, 0);
+        const QRect around =
+            captioned ? painter.boundingRect(textArea, flags, button->text()) : box.rect;
+        focus.rect =
+            around.adjusted(-kRingMargin, -kRingMargin, kRingMargin, kRingMargin) & button->rect();
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }
 
 } // namespace
 
+QRect DrawingMarkArea(const QRect& picture) {
+    return picture.adjusted(-kMarkReach, -kMarkReach, kMarkReach, kMarkReach);
+}
+
+void PaintDrawingMark(QPainter& painter, const QRect& picture, const QPalette& palette, bool chosen,
+                      bool focused) {
+    const QRect area = DrawingMarkArea(picture);
+    if (chosen) {
+        const QRegion frame =
+            QRegion(area) - QRegion(area.adjusted(kMarkThickness, kMarkThickness, -kMarkThickness,
+                                                  -kMarkThickness));
+        for (const QRect& part : frame)
+            painter.fillRect(part, palette.color(QPalette::Highlight));
+    }
+    if (focused && !DrawingForPaper::active())
+        DrawFocusRing(painter, area, FocusColour(palette));
+}
+
 void SetColours(QWidget* control, const QColor& background, const QColor& text) {
-    QPalette palette = control->palette();
+    // Only these two roles are the control's own; the rest it takes from its window.
+    QPalette palette;
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::WindowText, text);
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }
 
-void OptionButton::paintEvent(QPaintEvent* event) {
-    if (text().isEmpty())
-        return QRadioButton::paintEvent(event);
+void OptionButton::paintEvent(QPaintEvent*) {
     QStyleOptionButton option;
     initStyleOption(&option);
     PaintWrapped(this, option, QStyle::PE_IndicatorRadioButton, QStyle::PM_ExclusiveIndicatorWidth,
                  QStyle::PM_ExclusiveIndicatorHeight, QStyle::PM_RadioButtonLabelSpacing);
 }
 
-void CheckBox::paintEvent(QPaintEvent* event) {
-    if (text().isEmpty())
-        return QCheckBox::paintEvent(event);
+void CheckBox::paintEvent(QPaintEvent*) {
     QStyleOptionButton option;
     initStyleOption(&option);
     PaintWrapped(this, option, QStyle::PE_IndicatorCheckBox, QStyle::PM_IndicatorWidth,
                  QStyle::PM_IndicatorHeight, QStyle::PM_CheckBoxLabelSpacing);
+}
+
+void TextBox::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    if (!hasFocus() || DrawingForPaper::active())
+        return;
+    QWidget* page = viewport();
+    QPainter painter(page);
+    const QRect inWindow(page->mapFrom(window(), QPoint()), window()->size());
+    DrawFocusRing(painter, page->rect() & inWindow, FocusColour(palette(), QPalette::Base));
+}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    viewport()->update();
+}
+
+void TextBox::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    viewport()->update();
 }
 
 void Frame::paintEvent(QPaintEvent*) {

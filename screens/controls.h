@@ -9,9 +9,12 @@
 #include <QColor>
 #include <QFrame>
 #include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSize>
 #include <QString>
+
+class QPainter;
 
 namespace rula {
 
@@ -41,6 +44,20 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// A text box that shows it has the keyboard focus with a ring round its page, also when
+// it is read-only and so shows no cursor. Where the box reaches past its window, the ring
+// stops at the window's edge.
+class TextBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
 // A frame with its caption set into the top edge of an etched border. Its children are
 // placed by hand, from the frame's top-left corner.
 class Frame : public QGroupBox {
@@ -60,6 +77,15 @@ struct Drawing {
     const char* name;     // short, for screen readers: "Upper arm 20° to 45° forward"
     const char* description;
 };
+
+// The frame round a drawing's picture box (`picture`, in its parent's coordinates) that
+// marks it: thick, in the highlight colour, while its posture is the one chosen; a ring
+// in the text colour at its outer edge while its option or box has the keyboard focus.
+// Drawn by the parent, round the box.
+void PaintDrawingMark(QPainter& painter, const QRect& picture, const QPalette& palette, bool chosen,
+                      bool focused);
+// The area PaintDrawingMark() covers.
+QRect DrawingMarkArea(const QRect& picture);
 
 class PictureBox : public QFrame {
     Q_OBJECT

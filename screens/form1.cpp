@@ -36,7 +36,7 @@ QString Form1::introductionText() {
 
 Form1::Form1(ScreenSet& screens)
     : ScreenShell(screens, kId, tr("Rula"), kClient, WindowStyle::FixedCloseOnly) {
-    Text1 = new QPlainTextEdit(this);
+    Text1 = new TextBox(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(kText1.pixels());
     Text1->setFont(TimesFont(9.75));

@@ -1,5 +1,7 @@
 #include "screens/printing.h"
 
+#include "screens/screen_style.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
@@ -7,8 +9,10 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QStyle>
 #include <QWidget>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace rula {
 namespace {
@@ -32,21 +36,53 @@ QFont DateLineFont() {
 
 } // namespace
 
-ScreenRecording RecordScreen(QWidget& screen) {
+QPalette PaperPalette() {
+    const QColor white(Qt::white);
+    const QColor grey(0xf0, 0xf0, 0xf0);
+    const QColor black(Qt::black);
+    // Window text, button, light, dark, mid, text, bright text, base, window.
+    QPalette paper(black, grey, white, QColor(0xa0, 0xa0, 0xa0), QColor(0xc0, 0xc0, 0xc0), black,
+                   white, white, grey);
+    paper.setColor(QPalette::Shadow, QColor(0x69, 0x69, 0x69));
+    paper.setColor(QPalette::Highlight, QColor(0x00, 0x55, 0xb3));
+    paper.setColor(QPalette::HighlightedText, white);
+    paper.setColor(QPalette::Link, QColor(0x00, 0x00, 0xee));
+    paper.setColor(QPalette::PlaceholderText, QColor(0x60, 0x60, 0x60));
+    paper.setColor(QPalette::ToolTipBase, white);
+    paper.setColor(QPalette::ToolTipText, black);
+    // A screen is printed as it is on view, so it is drawn active.
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = static_cast<QPalette::ColorRole>(role);
+        paper.setColor(QPalette::Inactive, r, paper.color(QPalette::Active, r));
+    }
+    paper.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6d, 0x6d, 0x6d));
+    paper.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x6d, 0x6d, 0x6d));
+    paper.setColor(QPalette::Disabled, QPalette::Text, QColor(0x6d, 0x6d, 0x6d));
+    return paper;
+}
+
+ScreenRecording RecordScreen(QWidget& screen, const QString& name) {
     ScreenRecording page;
     page.pixels = screen.size();
     page.caption = screen.windowTitle();
+    page.name = name;
     page.printedAt = QDateTime::currentDateTime();
-    // Paper is light whatever the desktop's colour style: for the recording, the colours
-    // the screen sets itself (the chart's white page) stand, the rest are the standard
-    // light ones. Nothing is repainted in between, so the screen never shows them.
+    // For the recording, the colours the screen sets itself (the chart's white page)
+    // stand, the rest are paper's. Nothing is repainted in between, so the screen never
+    // shows them.
     const bool ownPalette = screen.testAttribute(Qt::WA_SetPalette);
     const QPalette shown = screen.palette();
-    screen.setPalette(shown.resolve(screen.style()->standardPalette()));
-    QPainter painter(&page.picture);
-    painter.rotate(kRecordingTurn);
-    screen.render(&painter);
-    painter.end();
+    QPalette paper = PaperPalette();
+    if (ownPalette) // what a screen sets itself is a background with its text colour
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
+            paper.setBrush(role, shown.brush(role));
+    screen.setPalette(paper);
+    {
+        const DrawingForPaper forPaper;
+        QPainter painter(&page.picture);
+        painter.rotate(kRecordingTurn);
+        screen.render(&painter);
+    }
     screen.setPalette(ownPalette ? shown : QPalette());
     return page;
 }
@@ -60,14 +96,21 @@ void DrawRecording(QPainter& painter, const ScreenRecording& page) {
 }
 
 QString DateLine(const ScreenRecording& page) {
-    return QStringLiteral("%1   %2").arg(
-        page.caption, page.printedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    const int offsetMinutes = page.printedAt.offsetFromUtc() / 60;
+    const QString offset = QStringLiteral("%1%2:%3")
+                               .arg(offsetMinutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                               .arg(std::abs(offsetMinutes) / 60, 2, 10, QLatin1Char('0'))
+                               .arg(std::abs(offsetMinutes) % 60, 2, 10, QLatin1Char('0'));
+    const QString heading =
+        page.name.isEmpty() ? page.caption : QStringLiteral("%1 · %2").arg(page.caption, page.name);
+    return QStringLiteral("%1   %2 %3")
+        .arg(heading, page.printedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")), offset);
 }
 
 QPageLayout FallbackPaper() {
     const bool inches = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
     return QPageLayout(QPageSize(inches ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
-                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+                       QMarginsF());
 }
 
 QByteArray ComposePdf(const ScreenRecording& page, const QPageLayout& paper) {
@@ -80,34 +123,33 @@ QByteArray ComposePdf(const ScreenRecording& page, const QPageLayout& paper) {
     // system needs to turn the page into a bitmap on its way to the paper.
     writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     writer.setCreator(QCoreApplication::applicationName());
-    writer.setTitle(page.caption);
+    writer.setTitle(DateLine(page).section(QStringLiteral("   "), 0, 0));
 
     const QFont font = DateLineFont();
     const QFontMetricsF metrics(font, &writer);
     const double gap = metrics.height() / 2;
     const double lineHeight = gap + metrics.height();
 
+    // The same margin on every side: the paper's widest unprintable edge, and never less
+    // than the minimum, so that the page can be printed again on another printer.
+    const QMarginsF edges = paper.margins(QPageLayout::Millimeter);
+    const double margin =
+        std::max({kMinimumMarginMm, edges.left(), edges.top(), edges.right(), edges.bottom()});
+    QPageLayout layout(paper.pageSize(), QPageLayout::Portrait,
+                       QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
     // True size: 96 screen pixels to the inch. A screen too wide for the paper upright
-    // (the chart on A4) is turned to run across it, its top at the paper's left edge; the
-    // page itself stays upright, as the paper is in the printer. A screen too large
-    // either way is shrunk to fit.
-    QPageLayout layout = paper;
-    layout.setUnits(QPageLayout::Inch);
-    layout.setOrientation(QPageLayout::Portrait);
+    // (the chart on A4) goes on a landscape page, which viewers show the right way round
+    // and printers turn to run across the paper. A screen too large either way is shrunk.
     const QSizeF inches = QSizeF(page.pixels) / kScreenDotsPerInch;
-    const bool across = inches.width() > layout.paintRect().width();
-    const QSizeF upright = layout.paintRect().size() * kPageDotsPerInch;
-    const QSizeF printable = across ? upright.transposed() : upright;
+    if (inches.width() > layout.paintRect(QPageLayout::Inch).width())
+        layout.setOrientation(QPageLayout::Landscape);
+    writer.setPageLayout(layout);
+    const QSizeF printable = layout.paintRect(QPageLayout::Inch).size() * kPageDotsPerInch;
     const QSizeF wanted = inches * kPageDotsPerInch;
     const double shrink = std::min({1.0, printable.width() / wanted.width(),
                                     (printable.height() - lineHeight) / wanted.height()});
-    writer.setPageLayout(layout);
 
     QPainter painter(&writer);
-    if (across) {
-        painter.translate(0, upright.height());
-        painter.rotate(-90);
-    }
     painter.save();
     painter.scale(shrink, shrink);
     DrawRecording(painter, page);

@@ -1,9 +1,10 @@
 // Printing a screen. When Print is pressed, the screen's client area is recorded as it
-// looks, in the toolkit's standard light colours, as a vector picture: words stay text,
-// rules and frames stay lines, drawings stay vectors. The page is then composed at the
-// printer's resolution: the picture at its true size (96 screen pixels to the inch),
-// across the page when too wide for it upright, shrunk when too large either way, and
-// under it one line with the window caption and the time of printing.
+// looks, in the program's own light paper colours and without focus or hover, as a
+// vector picture: words stay text, rules and frames stay lines, drawings stay vectors.
+// The page is then composed at the printer's resolution: the picture at its true size
+// (96 screen pixels to the inch) inside margins of at least 10 mm, on a landscape page
+// when too wide for an upright one, shrunk when too large either way, and under it one
+// line naming the screen, with the time of printing.
 //
 // Where the page goes sits behind PrintTarget. The default printer is reached through
 // the print system's own API on a worker thread, so that a slow or silent print system
@@ -13,6 +14,7 @@
 
 #include <QDateTime>
 #include <QPageLayout>
+#include <QPalette>
 #include <QPicture>
 #include <QSize>
 #include <QString>
@@ -29,26 +31,34 @@ namespace rula {
 struct ScreenRecording {
     QPicture picture; // the client area; DrawRecording() plays it back
     QSize pixels;
-    QString caption;
+    QString caption; // the window's
+    QString name;    // which screen it is: "Upper arm"
     QDateTime printedAt;
 };
 
-// Records the widget and its visible children in the standard light colours; the
-// widget itself keeps its look on screen.
-ScreenRecording RecordScreen(QWidget& screen);
+// Records the widget and its visible children in the paper colours; the widget itself
+// keeps its look on screen.
+ScreenRecording RecordScreen(QWidget& screen, const QString& name);
+
+// The colours of paper: black words on white and light grey, whatever the desktop's.
+// Colours a screen sets itself stand.
+QPalette PaperPalette();
 
 // Draws the recorded screen at the painter's origin, one screen pixel to 1/96 inch.
 void DrawRecording(QPainter& painter, const ScreenRecording& page);
 
-// The line under the picture: the caption and the local time as YYYY-MM-DD HH:MM.
+// The line under the picture: the caption, the screen's name and the local time with
+// its offset from UTC, "Rula · Chart   2026-12-08 20:36 +01:00".
 QString DateLine(const ScreenRecording& page);
 
-// One PDF page holding the recording on paper of the given layout (its margins are the
-// printer's unprintable edges). The orientation is chosen here.
+// One PDF page holding the recording on paper of the given size, whose margins are the
+// printer's unprintable edges. The page keeps at least kMinimumMarginMm on every side,
+// and the orientation is chosen here.
 QByteArray ComposePdf(const ScreenRecording& page, const QPageLayout& paper);
+inline constexpr double kMinimumMarginMm = 10.0;
 
 // The paper to assume when the printer does not tell: A4, or Letter where the locale
-// measures in inches, with quarter-inch margins.
+// measures in inches, with no unprintable edge.
 QPageLayout FallbackPaper();
 
 class PrintTarget {

@@ -2,6 +2,7 @@
 
 #include "screens/printing.h"
 #include "screens/screen_shell.h"
+#include "screens/screen_style.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -18,7 +19,9 @@ std::size_t IndexOf(ScreenId id) {
 
 ScreenSet::ScreenSet(Factory factory)
     : factory_(std::move(factory))
-    , printTarget_(MakeDefaultPrinterTarget()) {}
+    , printTarget_(MakeDefaultPrinterTarget()) {
+    ScreenStyle::Install();
+}
 
 ScreenSet::~ScreenSet() = default;
 

@@ -12,10 +12,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
+#include <array>
 
 namespace rula {
 namespace {
@@ -44,6 +46,23 @@ Qt::WindowFlags FlagsFor(WindowStyle style) {
 
 bool IsFixed(WindowStyle style) {
     return style == WindowStyle::FixedCloseOnly || style == WindowStyle::FixedMinimizable;
+}
+
+// What a printed page says it is, after the window caption: four screens share one.
+QString NameOnPaper(ScreenId id) {
+    static constexpr std::array<const char*, kAllScreens.size()> kNames = {
+        QT_TRANSLATE_NOOP("rula::ScreenShell", "Introduction"),
+        QT_TRANSLATE_NOOP("rula::ScreenShell", "Upper arm"),
+        QT_TRANSLATE_NOOP("rula::ScreenShell", "Lower arm"),
+        QT_TRANSLATE_NOOP("rula::ScreenShell", "Wrist"),
+        QT_TRANSLATE_NOOP("rula::ScreenShell", "Wrist twist"),
+        QT_TRANSLATE_NOOP("rula::ScreenShell", "Neck"),
+        QT_TRANSLATE_NOOP("rula::ScreenShell", "Trunk and legs"),
+        QT_TRANSLATE_NOOP("rula::ScreenShell", "Frequency and force"),
+        QT_TRANSLATE_NOOP("rula::ScreenShell", "Final score"),
+        QT_TRANSLATE_NOOP("rula::ScreenShell", "Chart"),
+    };
+    return ScreenShell::tr(kNames[static_cast<std::size_t>(id) - 1]);
 }
 
 } // namespace
@@ -118,7 +137,7 @@ void ScreenShell::printScreen() {
         return;
     printing_ = true;
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    screens_.printTarget().send(RecordScreen(*this),
+    screens_.printTarget().send(RecordScreen(*this, NameOnPaper(id_)),
                                 [this](const QString& whyNot) { printDone(whyNot); });
 }
 
@@ -179,6 +198,8 @@ void ScreenShell::actOnlyWhileOnView() {
 }
 
 bool ScreenShell::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        updateMark(watched);
     if (isOnView())
         return false;
     // A click or key can still reach a screen that has just been hidden or is closing:
@@ -279,6 +300,8 @@ QGroupBox* ScreenShell::addFooter(TwipsAt at) {
     QGroupBox* footer =
         addFrame("Frame11", QString(), {at.left, at.top, kFooterSize.width, kFooterSize.height});
     footer->setFocusPolicy(Qt::NoFocus);
+    // Behind every other control: where a button reaches its edge, the button shows whole.
+    footer->lower();
     const QFont font = TimesFont(9.75, true);
     addLabel("Label41", tr(kMakerNoticeLine1), kNoticeLine1At, font, footer)->setWordWrap(false);
     addLabel("Label40", tr(kMakerNoticeLine2), kNoticeLine2At, font, footer)->setWordWrap(false);
@@ -327,6 +350,25 @@ void ScreenShell::pairWithDrawing(PictureBox* picture, QAbstractButton* button) 
         button->setFocus(Qt::MouseFocusReason);
         button->click();
     });
+    drawings_.push_back({picture, button});
+    // An option that is turned off by another one of its group tells only through toggled.
+    connect(button, &QAbstractButton::toggled, this, [this, button] { updateMark(button); });
+}
+
+void ScreenShell::updateMark(const QObject* button) {
+    for (const DrawingPair& pair : drawings_)
+        if (pair.button == button)
+            update(DrawingMarkArea(pair.picture->geometry()));
+}
+
+void ScreenShell::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (drawings_.empty())
+        return;
+    QPainter painter(this);
+    for (const DrawingPair& pair : drawings_)
+        PaintDrawingMark(painter, pair.picture->geometry(), palette(), pair.button->isChecked(),
+                         pair.button->hasFocus());
 }
 
 } // namespace rula

@@ -16,6 +16,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -113,8 +114,9 @@ protected:
     static void writeWhenTicked(CheckBox* box, QLabel* label, const char* ticked,
                                 const char* otherwise);
     // A click on a drawing acts as a click on its option or check box; a caption-less
-    // option takes the drawing's words for screen readers and its tooltip.
-    static void pairWithDrawing(PictureBox* picture, QAbstractButton* button);
+    // option takes the drawing's words for screen readers and its tooltip. The drawing is
+    // framed while its option or box is on, and ringed while that has the focus.
+    void pairWithDrawing(PictureBox* picture, QAbstractButton* button);
     // The base score of the chosen posture, or nothing while no option is selected.
     static std::optional<double> ChosenBase(const QLabel* baseLabel,
                                             std::initializer_list<const OptionButton*> options);
@@ -122,6 +124,7 @@ protected:
     static void WriteSegmentScore(QLabel* target, std::optional<double> base, double adjustments);
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -129,8 +132,15 @@ private:
     void printDone(const QString& whyNot);
     void focusPrintButton();
 
+    struct DrawingPair {
+        PictureBox* picture;
+        QAbstractButton* button;
+    };
+    void updateMark(const QObject* button);
+
     ScreenSet& screens_;
     ScreenId id_;
+    std::vector<DrawingPair> drawings_;
     bool shownBefore_ = false;
     bool closing_ = false;
     bool printing_ = false;

@@ -1,14 +1,19 @@
 // The results chart: rows added from the final score screen fill from the top, the
-// tenth disables "Add to chart", Clear Chart empties every row and enables it again,
-// and printing leaves the buttons off the page but on the screen.
+// tenth disables "Add to chart", Clear Chart asks and then empties every row and enables
+// it again, the tasks typed beside the rows print and copy with them, and printing
+// leaves the buttons off the page but on the screen.
 #include "screen_driver.h"
 
 #include "chart/form10.h"
 #include "screens/form9.h"
 
+#include <QClipboard>
 #include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPageSize>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
@@ -63,6 +68,54 @@ void BackToFinal(Program& program) {
     QCOMPARE(program.visibleScreen(), 9);
 }
 
+QMessageBox* OpenBox() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
+            return box;
+    return nullptr;
+}
+
+// Answers Clear Chart's question with a click on the button of that caption, or a key;
+// true once the question has gone.
+bool Answer(QMessageBox* box, const QString& how) {
+    // As a window manager does, and the offscreen platform does not.
+    box->activateWindow();
+    if (!QTest::qWaitFor([box] { return QApplication::activeWindow() == box; }, 2000))
+        return false;
+    if (how == "Enter")
+        QTest::keyClick(box, Qt::Key_Return);
+    else if (how == "Esc")
+        QTest::keyClick(box, Qt::Key_Escape);
+    else if (how == "Alt+C")
+        QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
+    else
+        for (QAbstractButton* b : box->buttons())
+            if (b->text().remove('&') == how)
+                Click(b);
+    return QTest::qWaitFor([] { return !OpenBox(); }, 2000);
+}
+
+void ClearChart(Program& program) {
+    Click(program.form(10), "Command3");
+    if (QMessageBox* box = OpenBox())
+        QVERIFY(Answer(box, "Clear All Rows"));
+}
+
+QStringList Tasks(Program& program) {
+    QStringList texts;
+    for (int row = 1; row <= Form10::kRows; ++row)
+        texts << program.screens.get<Form10>().task(row)->text();
+    return texts;
+}
+
+// Every cell and task of the chart.
+QStringList ChartTexts(Program& program) {
+    QStringList texts = Tasks(program);
+    for (int row = 1; row <= Form10::kRows; ++row)
+        texts << Row(program, row);
+    return texts;
+}
+
 } // namespace
 
 class ChartTest : public QObject {
@@ -77,6 +130,11 @@ private slots:
     void printedChartIsTextOnALightPage_data();
     void printedChartIsTextOnALightPage();
     void printThenEnterKeepsTheChart();
+    void clearChartAsksFirst_data();
+    void clearChartAsksFirst();
+    void tasksAreTypedAndCopiedWithTheRows();
+    void aTaskIsOneLineOfSixtyCharacters_data();
+    void aTaskIsOneLineOfSixtyCharacters();
 };
 
 void ChartTest::emptyChart() {
@@ -97,8 +155,13 @@ void ChartTest::emptyChart() {
     QCOMPARE(chart.palette().color(QPalette::Window), QColor(Qt::white));
     QCOMPARE(Control(chart, "Line10_15")->geometry(), QRect(760, 360, 25, 25));
     QCOMPARE(Control(chart, "Line1_4")->geometry(), QRect(224, 72, 25, 25));
+    // The task column right of the sixteen, Copy in the row of buttons under it.
+    QCOMPARE(Text(chart, "Label35"), "Task");
+    QCOMPARE(Control(chart, "Task10")->geometry(), QRect(800, 360, 164, 25));
+    QCOMPARE(Control(chart, "Command5")->geometry(), QRect(800, 400, 137, 33));
+    QVERIFY(!Control(chart, "Task1")->isEnabled());
     // Nothing is default: Enter clicks the button that has the focus, and nothing else.
-    for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
         auto* button = Control<QPushButton>(chart, name);
         QVERIFY2(!button->isDefault() || chart.focusWidget() == button, name);
     }
@@ -167,7 +230,7 @@ void ChartTest::tenthRowDisablesAddingUntilCleared() {
     Click(program.form(9), "Command5");
     QCOMPARE(FilledRows(program), 10);
 
-    Click(program.form(10), "Command3"); // Clear Chart
+    ClearChart(program);
     QCOMPARE(program.visibleScreen(), 10);
     QCOMPARE(FilledRows(program), 0);
     QVERIFY(AddEnabled(program));
@@ -178,7 +241,7 @@ void ChartTest::tenthRowDisablesAddingUntilCleared() {
     QCOMPARE(Row(program, 1), shown);
 
     // Clear Chart on a chart that was not full still enables the button.
-    Click(program.form(10), "Command3");
+    ClearChart(program);
     QVERIFY(AddEnabled(program));
     QCOMPARE(FilledRows(program), 0);
 }
@@ -207,9 +270,9 @@ void ChartTest::printLeavesTheButtonsOffThePage() {
     Click(chart, "Command2");
     QCOMPARE(printer->pages.size(), std::size_t(1));
     const QImage page = printer->pages.front();
-    QCOMPARE(page.size(), QSize(792, 449));
+    QCOMPARE(page.size(), QSize(972, 449));
     // Where the buttons stand, the page is white.
-    for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
         const QRect area = Control(chart, name)->geometry();
         for (int y = area.top(); y <= area.bottom(); y += 3)
             for (int x = area.left(); x <= area.right(); x += 3)
@@ -235,7 +298,7 @@ void ChartTest::printWithoutAPrinterKeepsTheChart() {
     const QString message = TextOfMessageBox([&] { Click(chart, "Command2"); });
     QVERIFY2(message.contains("Nothing was printed"), qPrintable(message));
     QCOMPARE(program.visibleScreen(), 10);
-    for (const char* name : {"Command1", "Command2", "Command3", "Command4"})
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"})
         QVERIFY(Control(chart, name)->isVisible());
     QCOMPARE(Row(program, 1), row);
 }
@@ -285,29 +348,35 @@ void ChartTest::printedChartIsTextOnALightPage() {
     program.screens.setPrintTarget(std::make_unique<PdfFileTarget>(
         path, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                           QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch)));
+    // The second task is too long for its cell at the field's size.
+    const QStringList tasks = {"Packing, left arm",
+                               "Palletising, right arm, second shift, boxes of 12 kg"};
     Assess(program, Worker("Option1"));
     AddShown(program);
+    QTest::keyClicks(program.form(10).focusWidget(), tasks[0]);
     BackToFinal(program);
     Assess(program, Worker("Option5"));
     AddShown(program);
+    QTest::keyClicks(program.form(10).focusWidget(), tasks[1]);
     const QString message = TextOfMessageBox([&] { Click(program.form(10), "Command2"); });
     QVERIFY2(message.isEmpty(), qPrintable(message));
 
     const PdfPage page = ReadPdf(path);
-    // A4 at 96 dots per inch, the chart turned to run across it.
-    QCOMPARE(page.rendered.size(), QSize(794, 1123));
-    // Words are text: each row is a line of its number and its sixteen values.
+    // A4 at 96 dots per inch, on a landscape page: the chart runs across it, and a viewer
+    // shows it the right way round.
+    QCOMPARE(page.rendered.size(), QSize(1123, 794));
+    // Words are text: a row is a line of its number, its sixteen values and its task.
     const QStringList lines = page.text.split('\n');
-    for (int row = 1; row <= 2; ++row) {
-        const QString expected = QString::number(row) + ' ' + Row(program, row).join(' ');
-        QVERIFY2(std::any_of(lines.begin(), lines.end(),
-                             [&](const QString& line) { return line.simplified() == expected; }),
-                 qPrintable(expected + " not in\n" + page.text));
-    }
+    const QString expected = "1 " + Row(program, 1).join(' ') + ' ' + tasks[0];
+    QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                         [&](const QString& line) { return line.simplified() == expected; }),
+             qPrintable(expected + " not in\n" + page.text));
+    for (const QString& word : tasks[1].split(' '))
+        QVERIFY2(page.text.contains(word), qPrintable(word));
     for (int c = 0; c < Form10::kColumns; ++c)
         for (const QString& word : Text(program.form(10), kHeadingNames[c]).split(' '))
             QVERIFY2(page.text.contains(word), qPrintable(word));
-    const QString dateLine = "Rula " + QDate::currentDate().toString("yyyy-MM-dd") + ' ';
+    const QString dateLine = "Rula · Chart " + QDate::currentDate().toString("yyyy-MM-dd") + ' ';
     QVERIFY2(page.text.simplified().contains(dateLine), qPrintable(page.text));
     QVERIFY(!page.text.contains("Clear Chart"));
     // No picture of the screen: at most a button-sized bitmap drawn by the style.
@@ -317,9 +386,10 @@ void ChartTest::printedChartIsTextOnALightPage() {
                  qPrintable(image));
     }
     // Dark words on a white page: a heading and a value are drawn dark, the page between
-    // them is white. The chart starts at the quarter-inch margin, 24 pixels in.
-    const QPoint origin(24, 24);
-    const QImage rendered = page.rendered.transformed(QTransform().rotate(90));
+    // them is white. The chart starts at the top left, at the 10 mm margin (the
+    // printer's quarter inch is less), 38 pixels in.
+    const QPoint origin(38, 38);
+    const QImage& rendered = page.rendered;
     QVERIFY(Darkest(rendered, Control(program.form(10), "Label1")->geometry().translated(origin)) <
             96);
     QVERIFY(Darkest(rendered, Control(program.form(10), "Line1_0")
@@ -327,6 +397,13 @@ void ChartTest::printedChartIsTextOnALightPage() {
                                   .adjusted(3, 3, -3, -3)
                                   .translated(origin)) < 96);
     QCOMPARE(Darkest(rendered, QRect(origin + QPoint(30, 4), QSize(8, 8))), 255);
+    // A task is words alone: no frame around them, no field where there is no task.
+    const QRect field = Control(program.form(10), "Task1")->geometry().translated(origin);
+    QVERIFY(Darkest(rendered, field) < 96);
+    QCOMPARE(Darkest(rendered, QRect(field.topLeft(), QSize(3, field.height()))), 255);
+    QCOMPARE(Darkest(rendered, QRect(field.topLeft(), QSize(field.width(), 2))), 255);
+    QCOMPARE(Darkest(rendered, Control(program.form(10), "Task3")->geometry().translated(origin)),
+             255);
 }
 
 void ChartTest::printThenEnterKeepsTheChart() {
@@ -367,6 +444,182 @@ void ChartTest::printThenEnterKeepsTheChart() {
     QCOMPARE(program.visibleScreen(), 10);
     QCOMPARE(Row(program, 1), row);
     QCOMPARE(printer->pages.size(), std::size_t(3));
+}
+
+void ChartTest::clearChartAsksFirst_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("clears");
+    QTest::newRow("Clear All Rows") << "Clear All Rows" << true;
+    QTest::newRow("Cancel") << "Cancel" << false;
+    QTest::newRow("Enter") << "Enter" << false;
+    QTest::newRow("Esc") << "Esc" << false;
+    QTest::newRow("Alt+C again") << "Alt+C" << false;
+}
+
+void ChartTest::clearChartAsksFirst() {
+    QFETCH(QString, answer);
+    QFETCH(bool, clears);
+    Program program;
+    Assess(program, Worker("Option2"));
+    AddShown(program);
+    BackToFinal(program);
+    AddShown(program);
+    ScreenShell& chart = program.form(10);
+    QTest::keyClicks(chart.focusWidget(), "Packing");
+    const QStringList row = Row(program, 1);
+    const QStringList before = ChartTexts(program);
+
+    // Alt+C, as on the screens where it is Continue, from the task field.
+    QVERIFY(QTest::qWaitForWindowActive(&chart));
+    QTest::keyClick(chart.focusWidget(), Qt::Key_C, Qt::AltModifier);
+    QVERIFY(QTest::qWaitFor([] { return OpenBox() != nullptr; }, 2000));
+    QMessageBox* box = OpenBox();
+    QCOMPARE(box->text(), "Clear all 2 rows of the chart? They cannot be brought back.");
+    QCOMPARE(box->defaultButton()->text().remove('&'), "Cancel");
+    for (QAbstractButton* b : box->buttons())
+        QVERIFY2(b->text().remove('&') == "Cancel" ||
+                     !b->text().contains("&C", Qt::CaseInsensitive),
+                 qPrintable(b->text()));
+    QCOMPARE(ChartTexts(program), before);
+    QVERIFY(Answer(box, answer));
+
+    QCOMPARE(program.visibleScreen(), 10);
+    if (clears) {
+        QCOMPARE(FilledRows(program), 0);
+        QCOMPARE(Tasks(program), QStringList(Form10::kRows, QString()));
+        QVERIFY(!program.screens.get<Form10>().task(1)->isEnabled());
+    } else {
+        QCOMPARE(ChartTexts(program), before);
+        QCOMPARE(Row(program, 2), row);
+        QCOMPARE(Tasks(program).at(1), "Packing");
+        QVERIFY(program.screens.get<Form10>().task(2)->isEnabled());
+    }
+    // An empty chart is cleared at once.
+    if (clears) {
+        Click(chart, "Command3");
+        QCOMPARE(OpenBox(), nullptr);
+        QVERIFY(AddEnabled(program));
+    }
+}
+
+namespace {
+
+const QString kHeadingLine = "Row\tUpper Arm\tLower Arm\tWrist\tWrist Twist\tPosture A\t"
+                             "Muscle Use A\tForce/ Load A\tFinal A\tNeck\tTrunk\tLegs\t"
+                             "Posture B\tMuscle Use B\tForce/ Load B\tFinal B\tFinal Score\tTask";
+
+// The rows of the clipboard's HTML table, each as its cell texts; empty when the HTML
+// is not one table.
+QList<QStringList> HtmlTable(const QString& html) {
+    if (html.count("<table") != 1 || html.count("</table>") != 1)
+        return {};
+    QList<QStringList> rows;
+    static const QRegularExpression rowPattern("<tr>(.*?)</tr>");
+    static const QRegularExpression cellPattern("<t[hd]>(.*?)</t[hd]>");
+    for (const auto& tr : rowPattern.globalMatch(html)) {
+        QStringList cells;
+        for (const auto& td : cellPattern.globalMatch(tr.captured(1)))
+            cells << td.captured(1)
+                         .replace("&lt;", "<")
+                         .replace("&gt;", ">")
+                         .replace("&quot;", "\"")
+                         .replace("&amp;", "&");
+        rows << cells;
+    }
+    return rows;
+}
+
+} // namespace
+
+void ChartTest::tasksAreTypedAndCopiedWithTheRows() {
+    Program program;
+    const char* postures[] = {"Option1", "Option3", "Option5"};
+    const QStringList tasks = {"Packing, left arm", "", "Packing <right> & \"B\""};
+    QList<QStringList> expected = {kHeadingLine.split('\t')};
+    for (int row = 1; row <= 3; ++row) {
+        if (row > 1)
+            BackToFinal(program);
+        Assess(program, Worker(postures[row - 1]));
+        AddShown(program);
+        // The focus is in the new row's task field; Enter there does nothing else.
+        Form10& chart = program.screens.get<Form10>();
+        QCOMPARE(chart.focusWidget(), chart.task(row));
+        QTest::keyClicks(chart.focusWidget(), tasks[row - 1]);
+        QTest::keyClick(chart.focusWidget(), Qt::Key_Return);
+        QCOMPARE(program.visibleScreen(), 10);
+        expected << QStringList{QString::number(row)} + Row(program, row) +
+                        QStringList{tasks[row - 1]};
+    }
+    Form10& chart = program.screens.get<Form10>();
+    QCOMPARE(Tasks(program).mid(0, 4), tasks + QStringList{""});
+    QVERIFY(!chart.task(4)->isEnabled());
+    QString plain;
+    for (const QStringList& line : expected)
+        plain += line.join('\t') + "\r\n";
+    const auto before = Snapshot(program);
+
+    // Copy, and the Copy shortcut with the focus on a button or in a task field that has
+    // no selected text, copy the chart.
+    QClipboard* clipboard = QApplication::clipboard();
+    const std::vector<std::function<void()>> copies = {
+        [&] { Click(chart.Command5); },
+        [&] { QTest::keySequence(chart.Command1, QKeySequence::Copy); },
+        [&] { QTest::keySequence(chart.task(3), QKeySequence::Copy); }};
+    for (const auto& copy : copies) {
+        clipboard->setText("not the chart");
+        copy();
+        const QMimeData* copied = clipboard->mimeData();
+        QCOMPARE(copied->text(), plain);
+        QCOMPARE(HtmlTable(copied->html()), expected);
+        QVERIFY(copied->html().contains("Packing &lt;right&gt; &amp; &quot;B&quot;"));
+        QCOMPARE(Snapshot(program), before);
+        QCOMPARE(Tasks(program).mid(0, 3), tasks);
+    }
+    // A task field with selected text copies that.
+    chart.task(1)->setFocus();
+    chart.task(1)->setSelection(0, 7);
+    QTest::keySequence(chart.task(1), QKeySequence::Copy);
+    QCOMPARE(clipboard->text(), "Packing");
+    QVERIFY(!clipboard->mimeData()->hasHtml());
+
+    // Cleared, the chart copies its heading line alone.
+    ClearChart(program);
+    QCOMPARE(Tasks(program), QStringList(Form10::kRows, QString()));
+    Click(chart.Command5);
+    QCOMPARE(clipboard->text(), kHeadingLine + "\r\n");
+    QCOMPARE(HtmlTable(clipboard->mimeData()->html()), expected.mid(0, 1));
+}
+
+void ChartTest::aTaskIsOneLineOfSixtyCharacters_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("task");
+    const QString sixty = QString("Packing, left arm, ").repeated(4).left(60);
+    QTest::newRow("61 characters") << "" << sixty + "x" << sixty;
+    QTest::newRow("typed, then two lines pasted") << "Packing, "
+                                                  << "left arm\nright arm\n"
+                                                  << "Packing, left arm";
+    QTest::newRow("lines of a spreadsheet") << ""
+                                            << "left\tarm\r\nright\tarm\r\n"
+                                            << "left arm";
+    QTest::newRow("a long first line") << "" << sixty + "yz\nright" << sixty;
+}
+
+void ChartTest::aTaskIsOneLineOfSixtyCharacters() {
+    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
+    QFETCH(QString, task);
+    Program program;
+    Assess(program, Answers{});
+    AddShown(program);
+    QLineEdit* field = program.screens.get<Form10>().task(1);
+    QTest::keyClicks(field, typed);
+    QApplication::clipboard()->setText(pasted);
+    QTest::keySequence(field, QKeySequence::Paste);
+    QCOMPARE(field->text(), task);
+    // Text typed after a paste goes on the same line.
+    QTest::keyClicks(field, "!");
+    QCOMPARE(field->text(), (task + "!").left(TaskField::kMaxLength));
 }
 
 QTEST_MAIN(ChartTest)

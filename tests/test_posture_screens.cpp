@@ -30,6 +30,30 @@ QStringList TabChain(ScreenShell& screen) {
     return chain;
 }
 
+// Each drawing and the option or box it stands for, by screen.
+const std::map<int, QStringList> kDrawings = {
+    {2,
+     {"Picture1=Option1", "Picture2=Option2", "Picture3=Option3", "Picture4=Option4",
+      "Picture5=Option5"}},
+    {3, {"Picture1=Option1", "Picture2=Option2", "Picture3=Check1"}},
+    {4, {"Picture1=Option1", "Picture2=Option2", "Picture3=Option5", "Picture4=Check1"}},
+    {5, {}},
+    {6, {"Picture1=Option1", "Picture2=Option2", "Picture3=Option3", "Picture4=Option4"}},
+    {7, {"Picture1=Option1", "Picture2=Option2", "Picture3=Option3", "Picture4=Option4"}},
+};
+
+// Whether the drawing is framed in the colour, on an image of its screen drawn at
+// `origin`: the frame runs round the picture box, just outside it.
+bool Framed(const QImage& image, QPoint origin, const QWidget* picture, const QColor& colour) {
+    const QRect box = picture->geometry().translated(origin);
+    for (QPoint at :
+         {QPoint(box.left() - 2, box.center().y()), QPoint(box.center().x(), box.top() - 2),
+          QPoint(box.right() + 2, box.center().y()), QPoint(box.center().x(), box.bottom() + 2)})
+        if (image.pixelColor(at) != colour)
+            return false;
+    return true;
+}
+
 } // namespace
 
 class PostureScreensTest : public QObject {
@@ -159,6 +183,24 @@ void PostureScreensTest::segmentScores() {
     for (const QString& expectation : own) {
         const QStringList pair = expectation.split('=');
         QCOMPARE(Text(s, qPrintable(pair[0])), pair[1]);
+    }
+    // The chosen drawings are framed in the highlight colour, on screen and on paper, and
+    // no other is.
+    auto capture = std::make_unique<CapturingTarget>();
+    CapturingTarget* printer = capture.get();
+    program.screens.setPrintTarget(std::move(capture));
+    Click(s, "Command3");
+    QCOMPARE(printer->pages.size(), std::size_t(1));
+    const QImage shown = s.grab().toImage();
+    for (const QString& pair : kDrawings.at(screen)) {
+        const QStringList names = pair.split('=');
+        const QWidget* picture = Control(s, qPrintable(names[0]));
+        const bool chosen = Checked(s, qPrintable(names[1]));
+        QVERIFY2(Framed(shown, {}, picture, s.palette().color(QPalette::Highlight)) == chosen,
+                 qPrintable(names[0] + " on screen"));
+        QVERIFY2(Framed(printer->pages.front(), {}, picture,
+                        PaperPalette().color(QPalette::Highlight)) == chosen,
+                 qPrintable(names[0] + " on paper"));
     }
     Click(s, "Command1");
     QCOMPARE(program.visibleScreen(), screen + 1);

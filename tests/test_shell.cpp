@@ -11,12 +11,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <tuple>
 
 using namespace rula;
 using namespace rula::testing;
@@ -52,8 +53,11 @@ private slots:
     void onlyTheScreenOnViewActs();
     void textReadsOnItsBackground_data();
     void textReadsOnItsBackground();
+    void focusShows_data();
+    void focusShows();
     void aScreenReappearsWhereTheUserLeftIt();
-    void printSendsTheScreenAtItsTrueSize();
+    void printedPage_data();
+    void printedPage();
     void printWithoutAPrinterSaysNothingWasPrinted();
     void introductionText();
     void footerNoticeFitsItsLabels();
@@ -89,7 +93,7 @@ void ShellTest::windows_data() {
     QTest::newRow("Form8") << 8 << "Frequency and Force" << QSize(425, 513) << false << true
                            << false;
     QTest::newRow("Form9") << 9 << "Rula - Final" << QSize(369, 514) << true << true << true;
-    QTest::newRow("Form10") << 10 << "Rula" << QSize(792, 449) << true << true << false;
+    QTest::newRow("Form10") << 10 << "Rula" << QSize(972, 449) << true << true << false;
 }
 
 void ShellTest::windows() {
@@ -353,6 +357,16 @@ double Contrast(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// The largest contrast of a pixel in the area against the colour.
+double MostContrast(const QImage& image, QRect area, const QColor& paper) {
+    double most = 1.0;
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            most = std::max(most, Contrast(image.pixelColor(x, y), paper));
+    return most;
+}
+
 // The colour that covers most of an area of the image: what a control's text stands on.
 QColor Background(const QImage& image, QRect area) {
     std::map<QRgb, int> counts;
@@ -395,9 +409,38 @@ QString TextOf(const QWidget* w) {
     return {};
 }
 
-// A dark desktop: light text on dark windows, as a dark style gives them.
+// A dark desktop as the GTK dark style gives it: light text on dark windows, and text
+// boxes, option circles and check boxes barely darker than the window.
 QPalette DarkPalette() {
-    return QPalette(QColor(0x35, 0x35, 0x35));
+    QPalette dark(QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Base, QColor(0x2d, 0x2d, 0x2d));
+    dark.setColor(QPalette::Text, QColor(0xff, 0xff, 0xff));
+    dark.setColor(QPalette::Highlight, QColor(0x15, 0x53, 0x9e));
+    return dark;
+}
+
+// The desktop's colours while it lives: dark, or as they are.
+class DesktopColours {
+public:
+    explicit DesktopColours(bool dark)
+        : saved_(QApplication::palette()) {
+        if (dark)
+            QApplication::setPalette(DarkPalette());
+    }
+    ~DesktopColours() { QApplication::setPalette(saved_); }
+
+private:
+    QPalette saved_;
+};
+
+// The darkest grey value in an area of the image.
+int Darkest(const QImage& image, QRect area) {
+    int darkest = 255;
+    area &= image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
 }
 
 } // namespace
@@ -413,10 +456,7 @@ void ShellTest::textReadsOnItsBackground_data() {
 void ShellTest::textReadsOnItsBackground() {
     QFETCH(int, screen);
     QFETCH(bool, dark);
-    const QPalette desktop = QApplication::palette();
-    const auto restore = qScopeGuard([&] { QApplication::setPalette(desktop); });
-    if (dark)
-        QApplication::setPalette(DarkPalette());
+    const DesktopColours colours(dark);
     Program program;
     Assess(program, Answers{{{"Option1"},
                              {"Option1"},
@@ -449,6 +489,75 @@ void ShellTest::textReadsOnItsBackground() {
         ++checked;
     }
     QVERIFY(checked > 0);
+    // An empty option circle or check box stands out from the window at 3:1 or more.
+    for (QAbstractButton* box : s.findChildren<QAbstractButton*>()) {
+        if (!box->isCheckable() || box->isChecked() || !box->isVisible() || box->hasFocus())
+            continue;
+        const QRect indicator(box->mapTo(&s, QPoint()), QSize(20, box->height()));
+        const QColor paper = Background(image, indicator);
+        QVERIFY2(MostContrast(image, indicator, paper) >= 3.0,
+                 qPrintable(QString("%1, %2")
+                                .arg(box->objectName())
+                                .arg(MostContrast(image, indicator, paper))));
+    }
+}
+
+void ShellTest::focusShows_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("alsoMarked"); // a drawing framed with the focus
+    QTest::addColumn<bool>("dark");
+    const QList<std::tuple<int, const char*, const char*>> rows = {
+        {1, "Text1", ""},     {1, "Command1", ""}, {2, "Option1", "Picture1"},
+        {2, "Check1", ""},    {2, "Command3", ""}, {3, "Check1", "Picture3"},
+        {5, "Option2", ""},   {8, "Option5", ""},  {9, "Command5", ""},
+        {10, "Command1", ""},
+    };
+    for (bool dark : {false, true})
+        for (const auto& [screen, control, marked] : rows)
+            QTest::addRow("Form%d.%s, %s", screen, control, dark ? "dark" : "light")
+                << screen << QString(control) << QString(marked) << dark;
+}
+
+// The control with the keyboard focus shows it: pixels change round it, and some of them
+// stand out from what they are drawn on at 3:1 or more, in light and dark styles.
+void ShellTest::focusShows() {
+    QFETCH(int, screen);
+    QFETCH(QString, control);
+    QFETCH(QString, alsoMarked);
+    QFETCH(bool, dark);
+    const DesktopColours colours(dark);
+    Program program;
+    WalkTo(program, screen);
+    ScreenShell& s = program.form(screen);
+    QVERIFY(QTest::qWaitForWindowActive(&s));
+    QWidget* w = Control(s, qPrintable(control));
+    if (screen <= 2 && (control == "Text1" || control == "Option1"))
+        QCOMPARE(s.focusWidget(), w); // the first stop has the focus when a screen opens
+    w->setFocus(Qt::OtherFocusReason);
+    QVERIFY(w->hasFocus());
+    const QImage focused = s.grab().toImage();
+    s.setFocus(Qt::OtherFocusReason); // the screen itself shows no focus
+    QVERIFY(!w->hasFocus());
+    const QImage unfocused = s.grab().toImage();
+    const auto shows = [&](QRect area) {
+        area &= s.rect();
+        const QColor paper = Background(unfocused, area);
+        int standing = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (focused.pixel(x, y) != unfocused.pixel(x, y) &&
+                    Contrast(focused.pixelColor(x, y), paper) >= 3.0)
+                    ++standing;
+        return standing;
+    };
+    const QRect area(w->mapTo(&s, QPoint()), w->size());
+    QVERIFY2(shows(area) >= 20, qPrintable(QString("%1 changed pixels").arg(shows(area))));
+    if (!alsoMarked.isEmpty()) {
+        const QRect drawing = Control(s, qPrintable(alsoMarked))->geometry();
+        const QRect left(drawing.left() - 5, drawing.top(), 5, drawing.height());
+        QVERIFY2(shows(left) >= drawing.height(), qPrintable(alsoMarked));
+    }
 }
 
 void ShellTest::aScreenReappearsWhereTheUserLeftIt() {
@@ -462,33 +571,93 @@ void ShellTest::aScreenReappearsWhereTheUserLeftIt() {
     QCOMPARE(form2.pos(), left);
 }
 
-void ShellTest::printSendsTheScreenAtItsTrueSize() {
+void ShellTest::printedPage_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("dark");
+    const char* names[] = {"Upper arm",           "Lower arm",  "Wrist",
+                           "Wrist twist",         "Neck",       "Trunk and legs",
+                           "Frequency and force", "Final score"};
+    for (bool dark : {false, true})
+        for (int n = 2; n <= 9; ++n)
+            QTest::addRow("Form%d, %s desktop", n, dark ? "dark" : "light")
+                << n << QString(names[n - 2]) << dark;
+}
+
+void ShellTest::printedPage() {
+    QFETCH(int, screen);
+    QFETCH(QString, name);
+    QFETCH(bool, dark);
+    const DesktopColours colours(dark);
     QTemporaryDir dir;
-    const QString path = dir.filePath("form2.pdf");
+    const QString path = dir.filePath("page.pdf");
     Program program;
     program.screens.setPrintTarget(std::make_unique<PdfFileTarget>(path));
-    Click(program.form(1), "Command1");
-    ScreenShell& form2 = program.form(2);
-    Click(form2, "Option4");
-    const QString message = TextOfMessageBox([&] { Click(form2, "Command3"); });
+    WalkTo(program, screen);
+    ScreenShell& s = program.form(screen);
+    if (screen == 2)
+        Click(s, "Option4");
+    QVERIFY(QTest::qWaitForWindowActive(&s)); // so that the focus shows
+    const QString message = TextOfMessageBox([&] { Click(s, "Command3"); });
+    QVERIFY(Control(s, "Command3")->hasFocus());
     QVERIFY2(message.isEmpty(), qPrintable(message));
-    QCOMPARE(form2.focusWidget(), Control(form2, "Command3"));
-    // On the page rendered at 96 dots per inch, the screen's light grey client area is as
-    // wide as on the screen; below it only the date line.
+    QCOMPARE(s.focusWidget(), Control(s, "Command3"));
+
+    // On the page rendered at 96 dots per inch, the screen's client area is as large as on
+    // the screen, at least 10 mm (38 pixels) from every edge, on light paper; below it only
+    // the date line.
     const PdfPage page = ReadPdf(path);
+    const QImage& paper = page.rendered;
     QRect drawn;
-    for (int y = 0; y < page.rendered.height(); ++y)
-        for (int x = 0; x < page.rendered.width(); ++x)
-            if (qGray(page.rendered.pixel(x, y)) < 250)
+    for (int y = 0; y < paper.height(); ++y)
+        for (int x = 0; x < paper.width(); ++x)
+            if (qGray(paper.pixel(x, y)) < 250)
                 drawn |= QRect(x, y, 1, 1);
-    QVERIFY2(qAbs(drawn.width() - 441) <= 1, qPrintable(QString::number(drawn.width())));
-    QVERIFY2(drawn.height() > 386 && drawn.height() < 386 + 24,
-             qPrintable(QString::number(drawn.height())));
-    QVERIFY(page.text.contains("Upper Arm Posture"));
-    QVERIFY(page.text.simplified().contains("Posture - Group A (Arms and Wrists) " +
-                                            QDate::currentDate().toString("yyyy-MM-dd")));
-    QCOMPARE(program.visibleScreen(), 2);
-    QVERIFY(Checked(form2, "Option4"));
+    // The screen is what is drawn above the date line, which may be wider.
+    QRect screenDrawn;
+    for (int y = drawn.top(); y < drawn.top() + s.height(); ++y)
+        for (int x = 0; x < paper.width(); ++x)
+            if (qGray(paper.pixel(x, y)) < 250)
+                screenDrawn |= QRect(x, y, 1, 1);
+    const QString where = QString("drawn %1,%2 %3x%4 on %5x%6")
+                              .arg(drawn.x())
+                              .arg(drawn.y())
+                              .arg(drawn.width())
+                              .arg(drawn.height())
+                              .arg(paper.width())
+                              .arg(paper.height());
+    QVERIFY2(qAbs(screenDrawn.width() - s.width()) <= 1, qPrintable(where));
+    QVERIFY2(drawn.height() > s.height() && drawn.height() < s.height() + 24, qPrintable(where));
+    QVERIFY2(drawn.left() >= 37 && drawn.top() >= 37 && paper.width() - drawn.right() > 37 &&
+                 paper.height() - drawn.bottom() > 37,
+             qPrintable(where));
+    const QPoint origin = drawn.topLeft();
+    const QRect client(origin, s.size());
+    long long sum = 0;
+    for (int y = client.top(); y <= client.bottom(); ++y)
+        for (int x = client.left(); x <= client.right(); ++x)
+            sum += qGray(paper.pixel(x, y));
+    const double mean = double(sum) / (client.width() * client.height());
+    QVERIFY2(mean > 200, qPrintable(QString("mean grey %1").arg(mean)));
+    // An empty option circle or check box stands out from the paper.
+    for (QAbstractButton* box : s.findChildren<QAbstractButton*>()) {
+        if (!box->isCheckable() || box->isChecked() || !box->isVisible())
+            continue;
+        const QRect indicator(origin + box->mapTo(&s, QPoint(0, 0)), QSize(20, box->height()));
+        QVERIFY2(Darkest(paper, indicator) < 128, qPrintable(box->objectName()));
+    }
+    // The Print button had the focus: on paper it shows no focus ring.
+    const QRect print = Control(s, "Command3")->geometry().translated(origin);
+    for (int inset : {3, 4})
+        QVERIFY2(qGray(paper.pixel(print.left() + inset, print.center().y())) > 200,
+                 qPrintable(QString("Print at %1").arg(inset)));
+    // The date line names the screen and the time with its offset from UTC.
+    const QRegularExpression dateLine(QRegularExpression::escape(s.windowTitle() + " · " + name) +
+                                      R"(\s+\d{4}-\d\d-\d\d \d\d:\d\d [+-]\d\d:\d\d)");
+    QVERIFY2(page.text.contains(dateLine), qPrintable(page.text));
+    QCOMPARE(program.visibleScreen(), screen);
+    if (screen == 2)
+        QVERIFY(Checked(s, "Option4"));
 }
 
 void ShellTest::printWithoutAPrinterSaysNothingWasPrinted() {

@@ -1,17 +1,23 @@
 """Three whole assessments on the real program, one after the other in one run: two with
 the mouse, the third with the keyboard alone (Tab, arrow keys, Space, Enter, Alt+letter).
 Each result is read value by value on the final score screen, added to the chart, and
-the chart is read row by row. Then the chart is filled to its tenth row, which disables
-"Add to chart", and cleared, which empties it and enables the button again.
+the chart is read row by row; the task of each row is typed at once into its task field,
+which has the focus after adding. Alt+O then puts the chart on the X clipboard, read back
+as HTML and as text. Then the chart is filled to its tenth row, which disables "Add to
+chart". Clear Chart asks first: Alt+C twice, and Alt+C then Enter, leave the rows; its
+clearing button empties the chart and enables "Add to chart" again.
 
 Usage: run_assessments.py path/to/rula   (inside dbus-run-session)
 """
 
+import html.parser
+import subprocess
 import sys
 
 import pyatspi
 
-from desktop import Desktop, check_equal, expect_equal, has_state, key, run_test, wait_for
+from desktop import (CHART_HEADINGS, Desktop, check, check_equal, expect_equal, has_state, key,
+                     run_test, wait_for, xdotool)
 
 # An assessment: per screen, the option buttons to choose, as (accessible name, which
 # one from the top), and the check boxes with the state they must end in.
@@ -97,6 +103,8 @@ ASSESSMENTS = [
 
 POSTURE_SCREENS = ["Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"]
 
+TASKS = ["Packing, left arm", "Packing, right arm", "Palletising <B> & C"]
+
 
 def answer_screen(program, form, answers, how):
     options, boxes = answers
@@ -136,6 +144,82 @@ def back_to_upper_arm(program, by_keyboard):
     program.wait_screen("Form2")
 
 
+def name_task(chart, row, task):
+    """Types the task into the field that has the focus: the new row's."""
+    field = wait_for(f"the focus in the task field of row {row}",
+                     lambda: (f := chart.focused()) and f.name == f"Task, row {row}" and f, 3)
+    xdotool("type", "--delay", "20", task)
+    wait_for(f"{task!r} in row {row}'s task field",
+             lambda: field.queryText().getText(0, -1) == task, 3)
+
+
+def tasks(chart):
+    fields = [chart.find(f"Task, row {row}") for row in range(1, 11)]
+    return [(field.queryText().getText(0, -1), has_state(field, pyatspi.STATE_SENSITIVE))
+            for field in fields]
+
+
+class Table(html.parser.HTMLParser):
+    """The tables of an HTML text, as lists of rows of cell texts."""
+
+    def __init__(self, text):
+        super().__init__()
+        self.tables, self.cell = [], None
+        self.feed(text)
+
+    def handle_starttag(self, tag, attrs):
+        if tag == "table":
+            self.tables.append([])
+        elif tag == "tr" and self.tables:
+            self.tables[-1].append([])
+        elif tag in ("td", "th"):
+            self.cell = ""
+
+    def handle_endtag(self, tag):
+        if tag in ("td", "th") and self.tables and self.tables[-1]:
+            self.tables[-1][-1].append(self.cell)
+            self.cell = None
+
+    def handle_data(self, data):
+        if self.cell is not None:
+            self.cell += data
+
+
+def clipboard(target):
+    """What the clipboard holds in that form; empty while nothing offers it."""
+    return subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", target],
+                          capture_output=True, timeout=5).stdout.decode()
+
+
+def copied_chart(rows):
+    """Alt+O, then the X clipboard must hold the chart as one HTML table and as CRLF
+    lines of tab-separated text."""
+    heading = ["Row"] + CHART_HEADINGS + ["Task"]
+    expected = [heading] + [[str(n)] + row for n, row in enumerate(rows, 1)]
+    key("alt+o")
+    text = wait_for("the chart on the clipboard",
+                    lambda: (t := clipboard("text/html")) and "<table" in t and t, 5)
+    tables = Table(text).tables
+    expect_equal(tables, [expected], "the chart copied as HTML")
+    plain = clipboard("text/plain")
+    expect_equal(plain, "".join("\t".join(line) + "\r\n" for line in expected),
+                 "the chart copied as text")
+    print(f"copied {len(rows)} rows: {len(text)} bytes of HTML, {len(plain)} of text")
+
+
+def clear_chart_question(program):
+    """Waits for Clear Chart's question and returns its text."""
+    alert = program.wait_alert()
+    texts = [label.name for label in pyatspi.findAllDescendants(
+        alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL) if label.name]
+    return alert, texts
+
+
+def question_closes(program, what):
+    wait_for(f"the question to close after {what}", lambda: not any(
+        w.getRole() == pyatspi.ROLE_ALERT for w in program.showing_windows()))
+
+
 def main():
     binary = sys.argv[1]
     with Desktop() as desktop:
@@ -162,6 +246,10 @@ def main():
             for row in range(10):
                 expect_equal(shown[row], rows[row] if row < len(rows) else [""] * 16,
                              f"after assessment {number}: chart row {row + 1}")
+            name_task(chart, number, TASKS[number - 1])
+        expect_equal(tasks(chart), [(task, True) for task in TASKS] + [("", False)] * 7,
+                     "the tasks, and which fields can be edited")
+        copied_chart([row + [task] for row, task in zip(rows, TASKS)])
         # The last assessment again, row after row, until the chart is full.
         while len(rows) < 10:
             key("alt+b")
@@ -170,6 +258,17 @@ def main():
             rows.append(rows[-1])
             chart = program.wait_screen("Form10")
         expect_equal(chart.chart(), rows, "the full chart")
+        # Alt+C, pressed out of habit, twice; then Alt+C and Enter: the rows stay.
+        for answer in ("alt+c", "Return"):
+            key("alt+c")
+            _, texts = clear_chart_question(program)
+            expect_equal(texts, ["Clear all 10 rows of the chart? They cannot be brought back."],
+                         "Clear Chart's question")
+            key(answer)
+            question_closes(program, answer)
+            chart = program.wait_screen("Form10")
+            expect_equal(chart.chart(), rows, f"the chart after Alt+C and {answer}")
+        expect_equal(tasks(chart)[0], (TASKS[0], True), "row 1's task after the answers")
         chart.click(chart.button("Back"))
         final = program.wait_screen("Form9")
         add = final.button("Add to chart")
@@ -177,8 +276,16 @@ def main():
         final.click(final.button("Goto Chart"))
         chart = program.wait_screen("Form10")
         chart.click(chart.button("Clear Chart"))
+        alert, _ = clear_chart_question(program)
+        clear = [b for b in pyatspi.findAllDescendants(
+            alert, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON) if b.name == "Clear All Rows"]
+        check(len(clear) == 1, "Clear Chart's question has no button 'Clear All Rows'")
+        clear[0].queryAction().doAction(0)
+        question_closes(program, "Clear All Rows")
+        chart = program.wait_screen("Form10")
         wait_for("the chart to be cleared", lambda: chart.chart()[0][0] == "")
         expect_equal(chart.chart(), [[""] * 16] * 10, "the chart after Clear Chart")
+        expect_equal(tasks(chart), [("", False)] * 10, "the tasks after Clear Chart")
         chart.click(chart.button("Back"))
         final = program.wait_screen("Form9")
         add = final.button("Add to chart")

@@ -46,7 +46,8 @@ PPD = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"
 BACKEND = "/usr/lib/cups/backend/cups-pdf"
 CUPS_PDF_CONF = "/etc/cups/cups-pdf.conf"
 
-CHART_BUTTONS = ["Back", "Print", "Clear Chart", "Exit"]
+CHART_BUTTONS = ["Back", "Print", "Clear Chart", "Exit", "Copy"]
+TASK = "Packing, left arm"
 
 
 class PrivateScheduler:
@@ -231,14 +232,27 @@ def check_page(scheduler, job, screen, what, texts):
     text = subprocess.run(["pdftotext", "-layout", sent, "-"], capture_output=True, text=True,
                           check=True).stdout
     words = " ".join(text.split())
-    for expected in texts + [f"{screen.caption()} {time.strftime('%Y-%m-%d')} "]:
+    for expected in texts:
         expect_equal(expected in words, True, f"{what}: {expected!r} in the text layer {text}")
-    _, _, drawn_width, drawn_height = render(sent, 96, sent).drawn_area()
-    if (drawn_width > drawn_height) != (width > height):
-        drawn_width, drawn_height = drawn_height, drawn_width  # across the page
-    expect_equal(abs(drawn_width - width) <= 2 and height < drawn_height < height + 24, True,
-                 f"{what}: {drawn_width}x{drawn_height} px drawn at 96 dpi for a screen of "
-                 f"{width}x{height}")
+    # The date line: the caption, the screen's name, the time with its offset from UTC.
+    date_line = (re.escape(screen.caption()) + r" · [A-Z][a-z ]+ " +
+                 time.strftime("%Y-%m-%d") + r" \d\d:\d\d [+-]\d\d:\d\d")
+    expect_equal(bool(re.search(date_line, words)), True, f"{what}: the date line in {text}")
+    # The page as sent opens the right way round, with margins of at least 10 mm (38 px)
+    # even on a borderless queue; the printer puts it on paper at the same size, turned
+    # to run across the paper where it is wider than the paper.
+    for pdf, name in ((sent, "sent"), (printed, "printed")):
+        page = render(pdf, 96, pdf)
+        left, top, drawn_width, drawn_height = page.drawn_area()
+        if name == "sent":
+            margins = (left, top, page.width - left - drawn_width,
+                       page.height - top - drawn_height)
+            expect_equal(min(margins) >= 37, True, f"{what}: margins {margins} px at 96 dpi")
+        elif (drawn_width > drawn_height) != (width > height):
+            drawn_width, drawn_height = drawn_height, drawn_width  # across the paper
+        expect_equal(abs(drawn_width - width) <= 2 and height < drawn_height < height + 24, True,
+                     f"{what}: {drawn_width}x{drawn_height} px drawn at 96 dpi on the {name} "
+                     f"page for a screen of {width}x{height}")
     keep = os.environ.get("RULA_KEEP_PRINTS")  # a folder to keep the pages in, to look at
     if keep:
         for pdf, name in ((sent, "sent"), (printed, "printed")):
@@ -512,6 +526,7 @@ def main():
             program.wait_screen("Form9")
             key("alt+a")
             chart = program.wait_screen("Form10")
+            xdotool("type", "--delay", "20", TASK)  # into row 2's task field, which has the focus
             rows = chart.chart()[:2]
             check(rows[1][0] != "", "two rows were not added to the chart")
             chart.click(chart.button("Print"))
@@ -520,8 +535,8 @@ def main():
                               ["Upper", "Muscle", "Score", "Rula posture assessment"])
             lines = [" ".join(line.split()) for line in text.splitlines()]
             for number, row in enumerate(rows, 1):
-                expect_equal(" ".join([str(number)] + [value for value in row if value]) in lines,
-                             True,
+                words = [str(number)] + [value for value in row if value]
+                expect_equal(" ".join(words + ([TASK] if number == 2 else [])) in lines, True,
                              f"chart printout: row {number} as a line of text in {lines}")
             expect_equal("Clear Chart" in text, False, "chart printout: the buttons are printed")
             # Enter right after a mouse Print prints again: it does not reach Exit.

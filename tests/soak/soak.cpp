@@ -10,6 +10,8 @@
 //   - the chart is filled from the top, a new row is the final score screen's boxes
 //     verbatim, old rows change only by Clear Chart, and "Add to chart" is disabled
 //     exactly while row 10 is filled;
+//   - Clear Chart asks first exactly when a row is filled, and only the clearing answer
+//     clears; Copy puts exactly the chart's rows on the clipboard;
 //   - printing writes a page, or tells the user once when the printer fails.
 //
 // Never Exit or the close box. Every failure names the seed and the action index.
@@ -31,9 +33,11 @@
 #include "screens/form9.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -181,7 +185,7 @@ FrequencyAndForceAnswers FrequencyAndForceOn(const Selections& s) {
 
 // ---- Commands and where they lead ----
 
-enum class Command { None, Continue, Back, Print, Exit, AddToChart, GotoChart, ClearChart };
+enum class Command { None, Continue, Back, Print, Exit, AddToChart, GotoChart, ClearChart, Copy };
 
 const char* NameOf(Command command) {
     switch (command) {
@@ -201,6 +205,8 @@ const char* NameOf(Command command) {
         return "Goto Chart";
     case Command::ClearChart:
         return "Clear Chart";
+    case Command::Copy:
+        return "Copy";
     }
     return "?";
 }
@@ -216,9 +222,9 @@ Command CommandOf(int screen, const QString& button) {
         return n >= 1 && n <= 5 ? commands[n] : Command::None;
     }
     if (screen == 10) {
-        const Command commands[] = {Command::None, Command::Back, Command::Print,
-                                    Command::ClearChart, Command::Exit};
-        return n >= 1 && n <= 4 ? commands[n] : Command::None;
+        const Command commands[] = {Command::None,       Command::Back, Command::Print,
+                                    Command::ClearChart, Command::Exit, Command::Copy};
+        return n >= 1 && n <= 5 ? commands[n] : Command::None;
     }
     const Command commands[] = {Command::None, Command::Continue, Command::Back, Command::Print,
                                 Command::Exit};
@@ -331,19 +337,28 @@ public:
     int run();
 
 private:
+    static bool IsClearQuestion(const QWidget* modal) {
+        const auto* box = qobject_cast<const QMessageBox*>(modal);
+        return box && box->text().endsWith(QLatin1String("cannot be brought back."));
+    }
     void closeModalWindow() {
+        // A print-failure message is an ordinary window; Clear Chart's question is the
+        // user's to answer (answerClearQuestion).
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+            if (auto* box = qobject_cast<QMessageBox*>(window);
+                box && box->isVisible() && !IsClearQuestion(box)) {
                 boxes_.push_back(box->text());
                 box->accept();
             }
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && !IsClearQuestion(modal)) {
             boxes_.push_back(
                 QStringLiteral("a %1 \"%2\"")
                     .arg(QLatin1String(modal->metaObject()->className()), modal->windowTitle()));
             modal->close();
         }
     }
+    // Answers Clear Chart's question, if it is open, the way a user might.
+    void answerClearQuestion();
     // Starts the program afresh, as a user who closes it and starts it again; the
     // states before the first answer on each screen come back only this way.
     void startProgram();
@@ -384,6 +399,8 @@ private:
     SoakPrintTarget* printer_ = nullptr;
     QTimer boxWatch_;
     std::vector<QString> boxes_;
+    bool clearAsked_ = false;    // Clear Chart's question was open
+    bool clearAnswered_ = false; // and answered with its clearing button
     std::deque<QString> recent_; // the last actions, shown when a check fails
     QStringList chartButtonsPrinted_;
 
@@ -402,7 +419,8 @@ private:
 
     // Counts for the summary.
     long programs_ = 0, assessments_ = 0, blankFinals_ = 0, rowsAdded_ = 0, clears_ = 0,
-         fullCharts_ = 0, prints_ = 0, failedPrints_ = 0, accessKeys_ = 0;
+         keptByCancel_ = 0, copies_ = 0, fullCharts_ = 0, prints_ = 0, failedPrints_ = 0,
+         accessKeys_ = 0;
     std::array<long, 8> finalScores_{};
     std::array<long, kScreens + 1> continues_{};
     std::set<std::string> groupA_, groupB_; // distinct segment scores met by an assessment
@@ -416,6 +434,41 @@ QPoint Soak::somewhereIn(const QWidget* w) {
             std::uniform_int_distribution<int>(inside.top(), inside.bottom())(random_)};
 }
 
+void Soak::answerClearQuestion() {
+    QPointer<QMessageBox> box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!IsClearQuestion(box))
+        return;
+    clearAsked_ = true;
+    // A window manager activates the question; the offscreen platform does not.
+    box->activateWindow();
+    if (!QTest::qWaitFor([&] { return QApplication::activeWindow() == box; }, 1000))
+        Fail(QStringLiteral("the question to clear the chart never became active"));
+    const double pick = uniform();
+    QString how;
+    if (pick < 0.4) {
+        how = QStringLiteral("Clear All Rows");
+        for (QAbstractButton* b : box->buttons())
+            if (b->text().remove(QLatin1Char('&')) == how)
+                QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
+        clearAnswered_ = true;
+    } else if (pick < 0.55) {
+        how = QStringLiteral("Cancel");
+        QTest::mouseClick(box->defaultButton(), Qt::LeftButton);
+    } else if (pick < 0.7) {
+        how = QStringLiteral("Enter");
+        QTest::keyClick(box, Qt::Key_Return);
+    } else if (pick < 0.85) {
+        how = QStringLiteral("Esc");
+        QTest::keyClick(box, Qt::Key_Escape);
+    } else {
+        how = QStringLiteral("Alt+C");
+        QTest::keyClick(box, Qt::Key_C, Qt::AltModifier);
+    }
+    note(QStringLiteral("   answered the question to clear the chart: %1").arg(how));
+    if (!QTest::qWaitFor([&] { return !box || !box->isVisible(); }, 2000))
+        Fail(QStringLiteral("the question to clear the chart stays open after %1").arg(how));
+}
+
 void Soak::startProgram() {
     program_.reset();
     program_ = std::make_unique<Program>();
@@ -426,7 +479,7 @@ void Soak::startProgram() {
         ScreenShell* chart = screen(10);
         if (!chart || !chart->isVisible())
             return;
-        for (const char* name : {"Command1", "Command2", "Command3", "Command4"})
+        for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"})
             if (Control(*chart, name)->isVisible())
                 chartButtonsPrinted_ << QLatin1String(name);
     };
@@ -467,6 +520,8 @@ double Soak::weightOf(int on, Command command) const {
         return 0.25;
     case Command::ClearChart:
         return goal_ == 10 ? 0.08 : 0.02;
+    case Command::Copy:
+        return 0.1;
     default:
         break;
     }
@@ -847,9 +902,37 @@ void Soak::check(int before, const Action& action, const std::array<Selections, 
             ++fullCharts_;
         break;
     case Command::ClearChart:
-        chart_.clear();
-        ++clears_;
+        if (clearAsked_ != !chart_.empty())
+            Fail(QStringLiteral("Clear Chart %1 with %2 rows in the chart")
+                     .arg(clearAsked_ ? QStringLiteral("asked") : QStringLiteral("did not ask"))
+                     .arg(chart_.size()));
+        if (!clearAsked_ || clearAnswered_) {
+            chart_.clear();
+            ++clears_;
+        } else {
+            ++keptByCancel_;
+        }
         break;
+    case Command::Copy: {
+        // The heading line, then each row: its number, its sixteen cells and its task.
+        const QStringList lines = QApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+        QStringList expected;
+        for (std::size_t row = 0; row < chart_.size(); ++row) {
+            QStringList cells = {QString::number(row + 1)};
+            for (const std::string& cell : chart_[row])
+                cells << QString::fromStdString(cell);
+            expected << cells.join(QLatin1Char('\t'));
+        }
+        QStringList copied;
+        for (const QString& line : lines.mid(1, lines.size() - 2))
+            copied << line.section(QLatin1Char('\t'), 0, kFinalScreenBoxes);
+        if (lines.size() != static_cast<qsizetype>(chart_.size()) + 2 ||
+            !lines.front().startsWith(QLatin1String("Row\t")) || copied != expected)
+            Fail(QStringLiteral("Copy put\n    %1\n  on the clipboard for the rows\n    %2")
+                     .arg(lines.join(QStringLiteral(" | ")), expected.join(QStringLiteral(" | "))));
+        ++copies_;
+        break;
+    }
     case Command::Print: {
         ++prints_;
         if (printFailed)
@@ -860,7 +943,7 @@ void Soak::check(int before, const Action& action, const std::array<Selections, 
             Fail(QStringLiteral("the chart was printed with its buttons %1")
                      .arg(chartButtonsPrinted_.join(QStringLiteral(", "))));
         if (before == 10)
-            for (const char* name : {"Command1", "Command2", "Command3", "Command4"})
+            for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"})
                 if (!Control(*screen(10), name)->isVisible())
                     Fail(QStringLiteral("the chart's %1 stays hidden after printing")
                              .arg(QLatin1String(name)));
@@ -896,6 +979,8 @@ void Soak::step(long index) {
     const std::vector<std::string> boxesBefore = finalBoxes();
     const int printJobsBefore = printer_->jobs;
     boxes_.clear();
+    clearAsked_ = false;
+    clearAnswered_ = false;
     chartButtonsPrinted_.clear();
     QString line = QStringLiteral("#%1 %2").arg(index).arg(action.description);
     if (action.expected.command == Command::Print) {
@@ -906,13 +991,17 @@ void Soak::step(long index) {
     }
     note(line);
 
+    if (action.expected.command == Command::Copy)
+        QApplication::clipboard()->setText(QStringLiteral("not the chart"));
     action.perform();
     QCoreApplication::processEvents();
+    answerClearQuestion();
     closeModalWindow(); // one that opened without waiting for the user
     QCoreApplication::processEvents();
     // The offscreen platform gives no window the focus back when a message box closes;
     // a window manager gives it to the box's parent.
-    if (!boxes_.empty() && visible() != 0 && QApplication::activeWindow() != screen(visible())) {
+    if ((!boxes_.empty() || clearAsked_) && visible() != 0 &&
+        QApplication::activeWindow() != screen(visible())) {
         screen(visible())->activateWindow();
         QCoreApplication::processEvents();
     }
@@ -955,12 +1044,12 @@ int Soak::run() {
                 "  Continue on Form1 to Form8: %s\n"
                 "  %ld assessments checked: %zu arm and wrist, %zu neck, trunk and legs segment "
                 "combinations; final scores %s, blank %ld\n"
-                "  chart: %ld rows added, %ld times full, %ld clears; %ld prints (%ld failed); "
-                "%ld access keys\n",
+                "  chart: %ld rows added, %ld times full, %ld clears, %ld kept by a cancelled "
+                "clear, %ld copies; %ld prints (%ld failed); %ld access keys\n",
                 seed_, actions_, seconds(), programs_, qPrintable(perScreen.join(QLatin1Char(' '))),
                 assessments_, groupA_.size(), groupB_.size(),
                 qPrintable(finals.join(QLatin1Char(' '))), blankFinals_, rowsAdded_, fullCharts_,
-                clears_, prints_, failedPrints_, accessKeys_);
+                clears_, keptByCancel_, copies_, prints_, failedPrints_, accessKeys_);
     return 0;
 }
 
