@@ -12,6 +12,7 @@ Measured from outside, the same way for both programs, by a small X client:
   colour left ends the measurement.
 - on-CPU time: the scheduler's run time of all the process's threads at that moment
   (less disturbed than wall time when other work shares the machine).
+- shared libraries: how many distinct shared objects /proc/PID/maps shows at that moment.
 - peak memory: VmHWM of /proc/PID/status, read just before the window is closed (by
   WM_DELETE_WINDOW, as the close box does), with the resident memory split by kind of
   mapping from /proc/PID/smaps. The exit status must be 0.
@@ -21,8 +22,8 @@ Measured from outside, the same way for both programs, by a small X client:
 
 Usage: desktop_bench.py startup --program CMD --baseline CMD [--runs N] --json OUT
        desktop_bench.py drive --program CMD --baseline CMD [--runs N] --json OUT
---compare LABEL=CMD (repeatable) measures another build in turn with the two, to check
-a change. A CMD may be a wrapper command line (env VAR=1 path, heaptrack path).
+--compare LABEL=CMD (repeatable) measures another program in turn with the two: another
+build, to check a change, or the baseline showing text ("text floor"). A CMD may be a wrapper command line (env VAR=1 path, heaptrack path).
 The DISPLAY environment variable names the X server. Needs python3-xlib and xdotool.
 """
 
@@ -102,6 +103,7 @@ class Watcher:
         self.pid = pid  # the process started
         self.app_pid = None  # the process that owns its windows: the same, or a child
         self.cpu_ms = None  # its on-CPU time when its first window was painted
+        self.libraries = None  # shared objects it had mapped then
         self.known = {}  # window id -> Window, every window created since reset
         self.damages = {}  # window id -> damage id
         self.mapped = set()  # window ids of this process's mapped top-level windows
@@ -263,6 +265,13 @@ def cpu_ms(pid):
     return total / 1e6
 
 
+def shared_libraries(pid):
+    """The distinct shared objects mapped into the process."""
+    with open(f"/proc/{pid}/maps") as f:
+        paths = {line.split()[5] for line in f if len(line.split()) > 5}
+    return sorted(path for path in paths if path.endswith(".so") or ".so." in path)
+
+
 def vm_hwm_kib(pid):
     with open(f"/proc/{pid}/status") as f:
         for line in f:
@@ -333,6 +342,7 @@ def start(watcher, program):
         watcher.wait(painted, "the window to be painted", proc=proc)
         ms = (time.perf_counter() - t0) * 1000.0
         watcher.cpu_ms = cpu_ms(watcher.app_pid)
+        watcher.libraries = shared_libraries(watcher.app_pid)
     except BaseException:
         proc.kill()
         proc.wait()
@@ -341,14 +351,15 @@ def start(watcher, program):
 
 
 def run_idle(watcher, program, settle_s):
-    """One start: time to the first painted window, then VmHWM after `settle_s` idle."""
+    """One start: time to the first painted window, the shared libraries mapped then, and
+    VmHWM after `settle_s` idle."""
     proc, wid, ms = start(watcher, program)
-    cpu = watcher.cpu_ms
+    cpu, libraries = watcher.cpu_ms, watcher.libraries
     time.sleep(settle_s)
     hwm = vm_hwm_kib(watcher.app_pid)
     parts = memory_breakdown(watcher.app_pid)
     end_process(proc, watcher, wid)
-    return ms, cpu, hwm, parts
+    return ms, cpu, hwm, parts, libraries
 
 
 # --- driving the program through ten assessments -----------------------------------------
@@ -516,27 +527,36 @@ def main():
         ms = {name: [] for name, _ in subjects}
         cpu = {name: [] for name, _ in subjects}
         hwm = {name: [] for name, _ in subjects}
+        libs = {name: [] for name, _ in subjects}
         parts = {}
+        mapped = {}
         for i in range(a.warmup + a.runs):
             for name, command in subjects:
-                t, c, m, parts[name] = run_idle(watcher, command, a.settle)
+                t, c, m, parts[name], mapped[name] = run_idle(watcher, command, a.settle)
                 if i >= a.warmup:
                     ms[name].append(round(t, 2))
                     cpu[name].append(round(c, 2))
                     hwm[name].append(m)
+                    libs[name].append(len(mapped[name]))
             if i >= a.warmup:
                 line = " | ".join(
                     f"{name} {ms[name][-1]:6.1f} ms (cpu {cpu[name][-1]:5.1f})"
-                    f" {hwm[name][-1]:6d} KiB"
+                    f" {hwm[name][-1]:6d} KiB {libs[name][-1]} libraries"
                     for name, _ in subjects
                 )
                 print(f"  start {i - a.warmup + 1:2d}: {line}", flush=True)
         for name, _ in subjects:
             print_breakdown(f"resident memory of the last {name} start", parts[name])
+        baseline = set(mapped["baseline"])
+        for name, _ in subjects[1:]:
+            extra = [os.path.basename(path) for path in mapped[name] if path not in baseline]
+            print(f"  shared libraries of the last {name} start beyond the baseline's:"
+                  f" {' '.join(extra) or 'none'}")
         out = {
             "startup_ms": {k: summary(v) for k, v in ms.items()},
             "startup_cpu_ms": {k: summary(v) for k, v in cpu.items()},
             "idle_hwm_kib": {k: summary(v) for k, v in hwm.items()},
+            "shared_libraries": {k: summary(v) for k, v in libs.items()},
         }
     else:
         subjects = [("program", a.program), *others]
@@ -544,7 +564,7 @@ def main():
         hwm = {name: [] for name, _ in subjects}
         parts = {}
         for i in range(a.runs):
-            _, _, m, base_parts = run_idle(watcher, a.baseline, a.settle)
+            _, _, m, base_parts, _ = run_idle(watcher, a.baseline, a.settle)
             base.append(m)
             line = f"baseline {m:6d} KiB"
             for name, command in subjects:

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The Debian package, end to end:
 #   1. cpack builds the .deb from the build tree;
-#   2. dpkg-deb shows it holds the program, the desktop entry, the icon, the metadata for
-#      software centres, the manual page, the copyright file and the changelog, and that it
-#      depends on the Qt Widgets library and the Liberation fonts;
+#   2. dpkg-deb shows it holds the program, its print module, the desktop entry, the icon,
+#      the metadata for software centres, the manual page, the copyright file and the
+#      changelog, and that it depends on the Qt Widgets library, libcups (for the module)
+#      and the Liberation fonts;
 #   3. lintian, Debian's package checker, reports no error and no warning;
 #   4. it is unpacked into a scratch root; the desktop entry is valid, names the installed
 #      program and icon, and the icon is the program's own; the metadata passes
@@ -11,12 +12,14 @@
 #      the metadata, the copyright file and LICENSE name one licence, and the metadata and
 #      the changelog the package's version;
 #   5. the installed program starts on its own X server (with a window manager), shows a
-#      window titled "Rula", and ends with status 0 when that window's close box is used.
+#      window titled "Rula" with nothing of the print system mapped, and ends with status
+#      0 when that window's close box is used;
+#   6. the printing end-to-end test passes with the installed program and module.
 #
 #   test_package.sh BUILD_DIR SOURCE_DIR
 #
 # Needs: dpkg-dev (dpkg-shlibdeps), lintian, appstream, desktop-file-utils, xvfb, openbox,
-# xdotool, wmctrl.
+# xdotool, wmctrl; for printing, what the end-to-end printing test needs.
 set -euo pipefail
 
 build=$(cd "$1" && pwd)
@@ -74,6 +77,7 @@ echo "package: $(basename "$deb")"
 dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
 holds() { grep -qx "$1" "$work/contents"; }
 check "holds the program" holds ./usr/bin/rula
+check "holds the print module" grep -qx '\./usr/lib/.*/print-cups\.so' "$work/contents"
 # The desktop entry and the metadata are named after the program's id.
 id=$(sed -n 's/^set(RULA_APP_ID \(.*\))$/\1/p' "$source/CMakeLists.txt")
 check "holds the desktop entry" holds "./usr/share/applications/$id.desktop"
@@ -86,6 +90,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 needs() { [[ ", $depends," =~ ,\ $1[\ ,] ]]; }
 check "depends on libqt6widgets6" needs libqt6widgets6
+check "depends on libcups2" needs libcups2
 check "depends on fonts-liberation2" needs fonts-liberation2
 for field in Maintainer Description Section; do
     check "has a $field" test -n "$(dpkg-deb -f "$deb" "$field")"
@@ -161,8 +166,15 @@ if [ -z "$window" ]; then
 fi
 check "the installed program shows a window titled \"Rula\"" \
     test "$(xdotool getwindowname "$window")" = "Rula"
+# The print system is opened on the first Print, not at start.
+sleep 0.5
+libraries=$(awk '$6 ~ /\.so/ {print $6}' "/proc/$rula/maps" | sort -u)
+echo "shared libraries mapped once the window is shown: $(wc -l <<<"$libraries")"
+check "nothing of the print system is mapped at start" \
+    test -z "$(grep -E 'libcups|print-cups' <<<"$libraries")"
 wmctrl -i -c "$window" # the close box, through the window manager
-ended() { [ ! -e "/proc/$rula" ] || grep -q ') Z' "/proc/$rula/stat"; }
+# The shell may reap it at any moment: gone, a zombie, or gone while being looked at.
+ended() { [ ! -e "/proc/$rula" ] || grep -qs ') Z' "/proc/$rula/stat" || [ ! -e "/proc/$rula" ]; }
 for _ in $(seq 100); do
     ended && break
     sleep 0.1
@@ -174,6 +186,18 @@ ended || {
 status=0
 wait "$rula" || status=$?
 check "the program ends with status 0 when its window is closed" test "$status" -eq 0
+
+# 6. Printing through a private print system with the installed program (the test skips
+# itself, status 77, where it cannot run a scheduler of its own).
+printing=0
+dbus-run-session -- /usr/bin/python3 "$source/tests/e2e/run_printing.py" "$root/usr/bin/rula" \
+    >"$work/printing.log" 2>&1 || printing=$?
+if [ "$printing" -eq 77 ]; then
+    echo "skipped: printing with the installed program: $(tail -1 "$work/printing.log")"
+else
+    [ "$printing" -eq 0 ] || cat "$work/printing.log"
+    check "the installed program prints" test "$printing" -eq 0
+fi
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"

@@ -4,6 +4,10 @@
 #include "screens/screen_shell.h"
 #include "screens/screen_style.h"
 
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
 namespace rula {
 namespace {
 
@@ -35,8 +39,19 @@ ScreenShell* ScreenSet::find(ScreenId id) const {
 }
 
 const QIcon& ScreenSet::windowIcon() {
-    if (windowIcon_.isNull())
-        windowIcon_ = QIcon(QStringLiteral(":/images/icon.svg"));
+    // Drawn here at the sizes the window system is given, rather than by Qt's SVG icon
+    // engine: that is a plugin of its own, which would be loaded at start for this alone.
+    if (windowIcon_.isNull()) {
+        QSvgRenderer drawing(QStringLiteral(":/images/icon.svg"));
+        for (int side : {16, 32, 64, 128}) {
+            QPixmap pixmap(side, side);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            drawing.render(&painter);
+            painter.end();
+            windowIcon_.addPixmap(pixmap);
+        }
+    }
     return windowIcon_;
 }
 

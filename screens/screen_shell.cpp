@@ -147,14 +147,24 @@ void ScreenShell::printDone(const QString& whyNot) {
     if (closing_)
         return;
     if (!whyNot.isEmpty()) {
-        // Over whichever screen is on view by now; it does not hold up the screens.
-        QWidget* over = isVisible() ? this : QApplication::activeWindow();
-        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                    tr("Nothing was printed: %1").arg(whyNot), QMessageBox::Ok,
-                                    over ? over : this);
+        // Over whichever screen is on view by now. It holds up nothing, not even closing,
+        // and a newer one takes the place of the one already over that screen.
+        ScreenShell* over = this;
+        for (ScreenId other : kAllScreens)
+            if (ScreenShell* screen = screens_.find(other); screen && screen->isOnView())
+                over = screen;
+        const QString name = QStringLiteral("PrintFailure");
+        for (QMessageBox* older :
+             over->findChildren<QMessageBox*>(name, Qt::FindDirectChildrenOnly))
+            older->close();
+        auto* box =
+            new QMessageBox(QMessageBox::Warning, windowTitle(),
+                            tr("Nothing was printed: %1").arg(whyNot), QMessageBox::Ok, over);
+        box->setObjectName(name);
+        box->setWindowModality(Qt::NonModal);
         box->setAttribute(Qt::WA_DeleteOnClose);
         connect(box, &QDialog::finished, this, &ScreenShell::focusPrintButton);
-        box->open();
+        box->show();
     }
     focusPrintButton();
 }

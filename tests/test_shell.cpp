@@ -672,6 +672,21 @@ void ShellTest::printWithoutAPrinterSaysNothingWasPrinted() {
     QCOMPARE(program.visibleScreen(), 2);
     QVERIFY(Checked(form2, "Option1"));
     QCOMPARE(Text(form2, "Label6"), "1");
+
+    // A message holds nothing up, a newer one takes the place of the older, and closing
+    // the screen under it ends the program.
+    const auto shownBoxes = [] {
+        int shown = 0;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            shown += qobject_cast<QMessageBox*>(window) && window->isVisible();
+        return shown;
+    };
+    form2.printScreen();
+    form2.printScreen();
+    QCOMPARE(shownBoxes(), 1);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    form2.close();
+    QCOMPARE(program.allClosedCalls, 1);
 }
 
 void ShellTest::introductionText() {

@@ -1,17 +1,26 @@
 """Printing from the real program through a real print system: a private CUPS scheduler
-with a cups-pdf queue as the default printer. Print on the upper arm screen and on the
+with cups-pdf queues, the default printer. Print on the upper arm screen and on the
 chart, each pressed with a mouse click, must each deliver a one-page PDF that shows the
 screen as text and lines at its true size (96 pixels to the inch), dated, the chart
-without its buttons; Enter right after leaves the program running. A queue that refuses
-jobs, a stopped scheduler and one that never answers must each bring a message within
-15 s, the last while the screen keeps repainting; closing the program while a job is
-being sent ends it at once, leaving no file behind. After each, the chart is as it was
-and the focus is on Print.
+without its buttons; Enter right after leaves the program running. Queues whose default
+paper is A4 or Letter (short names) or Legal (a PWG name), and a user's own choice of
+paper in ~/.cups/lpoptions, each get a page of their paper, and the job asks for it.
+
+The program reaches the scheduler through a link that the test points at stand-ins, one
+fault at a time (the table in main()): a queue that refuses jobs, a link that pauses in
+every reply (the page must still print), one that stalls after the job was created (a
+message within 15 s, and no job left in the queue), a stopped scheduler and one that
+never answers (the screen keeps repainting meanwhile). After each, the chart is as it
+was and the focus is on Print. With a message still shown, closing the chart while a
+job is being sent ends the program within a second, and so does closing while the
+print server's name is being looked up by a resolver that never answers. A copy of the
+program without its print module beside it says why it cannot print, and goes on.
 
 The scheduler runs as root (cups-pdf refuses anything else) in a mount namespace of its
 own, where a private cups-pdf.conf is bound over /etc/cups/cups-pdf.conf: the PDFs land
-in the test's own folder and no file of the machine's printing set-up is touched. Where
-that cannot be done, the test reports itself skipped.
+in the test's own folder and no file of the machine's printing set-up is touched; the
+program that looks up a name gets a private resolv.conf the same way. Where that cannot
+be done, the test reports itself skipped.
 
 Usage: run_printing.py path/to/rula   (inside dbus-run-session)
 """
@@ -264,9 +273,10 @@ def chart_is_intact(program, rows, what):
     return chart
 
 
-def failed_print(program, chart, what, expected, meanwhile=lambda: None):
-    """Clicks Print, runs `meanwhile` and waits for the message; returns how long it took
-    to appear."""
+def failed_print(program, chart, what, expected, meanwhile=lambda: None, dismiss=True):
+    """Clicks Print, runs `meanwhile` and waits for the message, which must read "Nothing
+    was printed: " and then match the pattern `expected`; returns how long it took to
+    appear."""
     button = chart.button("Print")
     started = time.monotonic()
     chart.click(button)
@@ -277,11 +287,13 @@ def failed_print(program, chart, what, expected, meanwhile=lambda: None):
     texts = [label.name for label in pyatspi.findAllDescendants(
         alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL)]
     print(f"{what}: after {took:.2f} s: {texts}")
-    check(any(text.startswith("Nothing was printed: ") and expected in text for text in texts),
+    check(any(re.fullmatch("Nothing was printed: " + expected, text) for text in texts),
           f"{what}: the message does not say {expected!r}: {texts}")
-    key("Return")
-    wait_for("the message to close", lambda: not any(
-        w.getRole() == pyatspi.ROLE_ALERT for w in program.showing_windows()))
+    expect_equal(took < 15, True, f"{what}: the message came after {took:.2f} s")
+    if dismiss:
+        key("Return")
+        wait_for("the message to close", lambda: not any(
+            w.getRole() == pyatspi.ROLE_ALERT for w in program.showing_windows()))
     return took
 
 
@@ -289,6 +301,7 @@ class SilentServer:
     """A print system that accepts connections and never answers."""
 
     def __init__(self, path):
+        self.path = path
         self.server = socket.socket(socket.AF_UNIX)
         self.server.bind(path)
         self.server.listen()
@@ -298,6 +311,101 @@ class SilentServer:
     def _accept(self):
         while True:
             self.held.append(self.server.accept()[0])
+
+
+class Front:
+    """The socket path the program knows the print system by: a link to the scheduler's
+    socket, or to a stand-in in front of it."""
+
+    def __init__(self, scheduler):
+        self.path = scheduler.path("front.sock")
+        self.to(scheduler.socket)
+
+    def to(self, target):
+        link = self.path + ".new"
+        os.symlink(target, link)
+        os.replace(link, self.path)
+
+
+class Proxy:
+    """A link to the scheduler that is slow or stalls. With `pause`, every part of a reply
+    (its header, then pieces of at most 16 KiB) comes that many seconds after the one
+    before. With `stall`, a connection stops after a Create-Job request: at "answer" the
+    scheduler's answer to it never reaches the program; at "after" the answer does, but
+    nothing more the program sends reaches the scheduler."""
+
+    CREATE_JOB = re.compile(rb"\r\n\r\n(?:[0-9a-fA-F]+\r\n)?[\x01\x02][\x00\x01]\x00\x05")
+
+    def __init__(self, path, target, pause=0.0, stall=None):
+        self.target, self.pause, self.stall = target, pause, stall
+        self.server = socket.socket(socket.AF_UNIX)
+        self.server.bind(path)
+        self.server.listen()
+        self.path = path
+        threading.Thread(target=self._accept, daemon=True).start()
+
+    def _accept(self):
+        while True:
+            client = self.server.accept()[0]
+            threading.Thread(target=self._requests, args=(client,), daemon=True).start()
+
+    def _requests(self, client):
+        upstream = socket.socket(socket.AF_UNIX)
+        upstream.connect(self.target)
+        link = {"create_job": False, "stalled": False}
+        threading.Thread(target=self._replies, args=(upstream, client, link),
+                         daemon=True).start()
+        seen = b""
+        try:
+            while data := client.recv(65536):
+                if link["stalled"]:
+                    continue
+                seen = (seen + data)[-4096:]
+                link["create_job"] |= bool(self.stall and self.CREATE_JOB.search(seen))
+                upstream.sendall(data)
+        except OSError:
+            pass
+        upstream.close()
+
+    def _replies(self, upstream, client, link):
+        try:
+            while data := upstream.recv(65536):
+                if link["create_job"] and self.stall == "answer":
+                    continue
+                link["stalled"] = link["create_job"]
+                header = data.find(b"\r\n\r\n") + 4 if data.startswith(b"HTTP/") else 0
+                parts = [data[:header]] + [data[i:i + 16384]
+                                           for i in range(header, len(data), 16384)]
+                for part in filter(None, parts):
+                    time.sleep(self.pause)
+                    client.sendall(part)
+        except OSError:
+            pass
+        client.close()
+
+
+class SilentResolver:
+    """A name server that never answers, and the resolv.conf that names it."""
+
+    ADDRESS = "127.0.0.77"
+
+    def __init__(self, folder):
+        self.asked = threading.Event()
+        self.server = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+        self.server.bind((self.ADDRESS, 53))
+        self.conf = os.path.join(folder, "resolv.conf")
+        with open(self.conf, "w") as conf:
+            conf.write(f"nameserver {self.ADDRESS}\noptions timeout:5 attempts:2\n")
+        threading.Thread(target=self._listen, daemon=True).start()
+
+    def _listen(self):
+        while self.server.recv(4096):
+            self.asked.set()
+
+    def wrapper(self):
+        """Runs a program in a mount namespace of its own that has this resolv.conf."""
+        return ["unshare", "--mount", "--propagation", "private", "sh", "-c",
+                'mount --bind "$0" /etc/resolv.conf && exec "$@"', self.conf]
 
 
 def repaints(chart):
@@ -317,6 +425,54 @@ def repaints(chart):
         return False
 
 
+# Queues and the paper each must get: (queue, its set-up, the user's lpoptions line, the
+# page size sent in points, the media of the job as page_log shows it). A paper that no
+# one knows by its name is not asked for (the job keeps the printer's default), and the
+# page is A4 (the program runs in a locale that measures in metres).
+PAPERS = [
+    ("A4", ["-o", "media-default=A4", "-o", "PageSize=A4"], None, (595, 842),
+     "iso_a4_210x297mm"),
+    ("Letter", ["-o", "media-default=Letter", "-o", "PageSize=Letter"], None, (612, 792),
+     "na_letter_8.5x11in"),
+    ("Legal", ["-o", "media-default=na_legal_8.5x14in"], None, (612, 1008),
+     "na_legal_8.5x14in"),
+    ("A4", [], "Default A4 media=Letter", (612, 792), "na_letter_8.5x11in"),
+    ("Tray", ["-o", "media-default=Tray9"], None, (595, 842), "Tray9"),
+]
+
+
+def check_paper(scheduler, job, what, size, media):
+    """Job number `job` came out; the page sent was of `size` and the job asked for `media`."""
+    scheduler.wait_pdf(job)
+    sent = scheduler.path("spool", f"d{job:05d}-001")
+    info = subprocess.run(["pdfinfo", sent], capture_output=True, text=True, check=True).stdout
+    width, height = re.search(r"Page size:\s+([\d.]+) x ([\d.]+) pts", info).groups()
+    expect_equal((round(float(width)), round(float(height))), size, f"{what}: the page sent")
+
+    def logged():
+        with open(scheduler.path("log", "page_log")) as log:
+            for line in log:
+                fields = line.split()
+                if fields[2] == str(job):
+                    return fields[-2]  # the media, before the sides
+        return None
+    expect_equal(wait_for(f"job {job} in page_log", logged), media, f"{what}: the job's media")
+    keep = os.environ.get("RULA_KEEP_PRINTS")
+    if keep:
+        shutil.copy(sent, os.path.join(keep, f"job{job}-sent.pdf"))
+    print(f"{what}: a page of {width} x {height} pt, media {media}")
+
+
+def closes_at_once(program, window, what):
+    """Closes `window` with its close box; the program must end within a second."""
+    started = time.monotonic()
+    subprocess.run(["wmctrl", "-i", "-c", str(window)], check=True)
+    check_equal(program.wait_exit(5), 0, f"{what}: exit status")
+    took = time.monotonic() - started
+    print(f"{what}: ended after {took:.2f} s")
+    expect_equal(took <= 1.0, True, f"{what}: ended after {took:.2f} s")
+
+
 def main():
     binary = sys.argv[1]
     reason = skip_reason()
@@ -327,9 +483,14 @@ def main():
     runtime = tempfile.mkdtemp(prefix="rula-runtime-")
     try:
         scheduler.start()
+        front = Front(scheduler)
+        for queue, options, _, _, _ in PAPERS:
+            if options:
+                scheduler.lp("lpadmin", "-p", queue, "-v", "cups-pdf:/", "-E", "-P", PPD,
+                             *options)
         with Desktop() as desktop:
-            program = desktop.launch(binary, {"CUPS_SERVER": scheduler.socket, "TMPDIR": temp,
-                                              "XDG_RUNTIME_DIR": runtime})
+            program = desktop.launch(binary, {"CUPS_SERVER": front.path, "TMPDIR": temp,
+                                              "XDG_RUNTIME_DIR": runtime, "LC_ALL": "C.UTF-8"})
             first = program.wait_screen("Form1")
             first.click(first.button("Continue"))
             upper_arm = program.wait_screen("Form2")
@@ -340,6 +501,20 @@ def main():
                        ["Upper Arm Posture", "Continue", "Rula posture assessment"])
             focus = program.wait_screen("Form2").focused()
             expect_equal(focus and focus.name, "Print", "Form2: the focus after printing")
+
+            job = 1
+            lpoptions = os.path.join(program.home, ".cups", "lpoptions")
+            os.makedirs(os.path.dirname(lpoptions))
+            for queue, _, choice, size, media in PAPERS:
+                scheduler.lp("lpadmin", "-d", queue)
+                with open(lpoptions, "w") as file:
+                    file.write(choice + "\n" if choice else "")
+                upper_arm.click(upper_arm.button("Print"))
+                job += 1
+                check_paper(scheduler, job, f"queue {queue}, {choice or 'its own default'}",
+                            size, media)
+            os.unlink(lpoptions)
+            scheduler.lp("lpadmin", "-d", "PDF")
 
             for form in ("Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"):
                 program.wait_screen(form)
@@ -355,7 +530,8 @@ def main():
             rows = chart.chart()[:2]
             check(rows[1][0] != "", "two rows were not added to the chart")
             chart.click(chart.button("Print"))
-            text = check_page(scheduler, 2, chart, "chart printout",
+            job += 1
+            text = check_page(scheduler, job, chart, "chart printout",
                               ["Upper", "Muscle", "Score", "Rula posture assessment"])
             lines = [" ".join(line.split()) for line in text.splitlines()]
             for number, row in enumerate(rows, 1):
@@ -366,39 +542,93 @@ def main():
             # Enter right after a mouse Print prints again: it does not reach Exit.
             chart_is_intact(program, rows, "after printing")
             key("Return")
-            scheduler.wait_pdf(3)
+            job += 1
+            scheduler.wait_pdf(job)
             chart = chart_is_intact(program, rows, "after Print and Enter")
-
-            scheduler.lp("cupsreject", "PDF")
-            refused = failed_print(program, chart, "queue not accepting jobs", "not accepting")
-            chart = chart_is_intact(program, rows, "after the refused print")
-            scheduler.lp("cupsaccept", "PDF")
-
-            scheduler.stop()
-            gone = failed_print(program, chart, "scheduler stopped", "could not be reached")
-            chart = chart_is_intact(program, rows, "after printing with no print system")
-
-            if os.path.exists(scheduler.socket):
-                os.unlink(scheduler.socket)
-            SilentServer(scheduler.socket)
 
             def repainted():
                 check(repaints(chart), "the chart does not repaint while a job is being sent")
 
-            silent = failed_print(program, chart, "silent print system",
-                                  "the printer did not answer.", repainted)
-            chart = chart_is_intact(program, rows, "after the print system did not answer")
+            def queue_is_empty():
+                expect_equal(scheduler.lp("lpstat", "-o").stdout, "", "jobs left in the queue")
 
-            # Closing while a job is being sent ends the program at once, leaving no file.
+            # What goes wrong; what the user is told (None: the page is printed); what runs
+            # while the job is under way, and what must hold afterwards.
+            faults = [
+                ("queue not accepting jobs", lambda: scheduler.lp("cupsreject", "PDF"),
+                 r'Destination "PDF" is not accepting jobs\.', None,
+                 lambda: scheduler.lp("cupsaccept", "PDF")),
+                ("a link that pauses 0.3 s in every reply", lambda: front.to(
+                    Proxy(scheduler.path("slow.sock"), scheduler.socket, pause=0.3).path),
+                 None, None, None),
+                ("a scheduler that never answers Create-Job", lambda: front.to(
+                    Proxy(scheduler.path("mute.sock"), scheduler.socket, stall="answer").path),
+                 r"the printer did not answer\.", None, queue_is_empty),
+                ("a scheduler that stalls after Create-Job", lambda: front.to(
+                    Proxy(scheduler.path("stall.sock"), scheduler.socket, stall="after").path),
+                 r"the printer did not answer\.", None, queue_is_empty),
+                ("scheduler stopped", lambda: (scheduler.stop(), front.to(scheduler.socket)),
+                 r"the print system \(.*\) could not be reached\.", None, None),
+                ("silent print system", lambda: front.to(
+                    SilentServer(scheduler.path("silent.sock")).path),
+                 r"the printer did not answer\.", repainted, None),
+            ]
+            took = {}
+            for what, fault, expected, meanwhile, afterwards in faults:
+                fault()
+                if expected is None:
+                    started = time.monotonic()
+                    chart.click(chart.button("Print"))
+                    job += 1
+                    scheduler.wait_pdf(job)
+                    took[what] = time.monotonic() - started
+                    print(f"{what}: printed after {took[what]:.2f} s")
+                    expect_equal(program.visible_windows(), [chart.xid], f"{what}: windows")
+                else:
+                    # The last message stays while the chart is closed.
+                    took[what] = failed_print(program, chart, what, expected,
+                                              meanwhile or (lambda: None),
+                                              dismiss=what != faults[-1][0])
+                if afterwards:
+                    afterwards()
+                if what != faults[-1][0]:
+                    chart = chart_is_intact(program, rows, f"after: {what}")
+
+            # With the message still shown, Print again and close the chart while the job is
+            # being sent: the program ends at once, leaving no file.
+            message = [w for w in program.visible_windows() if w != chart.xid]
+            check(len(message) == 1, f"the message is not shown: {program.visible_windows()}")
+            xdotool("windowmove", "--sync", str(message[0]), "0", "0")
             chart.click(chart.button("Print"))
             time.sleep(0.5)
-            started = time.monotonic()
-            subprocess.run(["wmctrl", "-c", "Rula"], check=True)
-            check_equal(program.wait_exit(2), 0, "exit status")
-            print(f"closed while sending: ended after {time.monotonic() - started:.2f} s")
+            closes_at_once(program, chart.xid, "closed while sending, a message shown")
             expect_equal(os.listdir(temp), [], "files left in the program's temporary folder")
-            print(f"messages after {refused:.2f} s (refused), {gone:.2f} s (no print system), "
-                  f"{silent:.2f} s (silent)")
+            print("; ".join(f"{what}: {seconds:.2f} s" for what, seconds in took.items()))
+
+            # Closed while the print server's name is being looked up.
+            resolver = SilentResolver(scheduler.root)
+            program = desktop.launch(binary, {"CUPS_SERVER": "printers.rula.test",
+                                              "XDG_RUNTIME_DIR": runtime}, resolver.wrapper())
+            first = program.wait_screen("Form1")
+            first.click(first.button("Continue"))
+            upper_arm = program.wait_screen("Form2")
+            upper_arm.click(upper_arm.button("Print"))
+            wait_for("the program to look the print server's name up", resolver.asked.is_set)
+            closes_at_once(program, upper_arm.xid, "closed during a name look-up")
+
+            # Without its print module the program says why it cannot print, and goes on.
+            alone = os.path.join(temp, "rula")
+            shutil.copy(binary, alone)
+            program = desktop.launch(alone, {"CUPS_SERVER": front.path,
+                                             "XDG_RUNTIME_DIR": runtime})
+            first = program.wait_screen("Form1")
+            first.click(first.button("Continue"))
+            upper_arm = program.wait_screen("Form2")
+            failed_print(program, upper_arm, "no print module",
+                         r"Cannot load library .*/print-cups\.so: .*No such file.*")
+            focus = program.wait_screen("Form2").focused()
+            expect_equal(focus and focus.name, "Print", "without the module: the focus")
+            closes_at_once(program, upper_arm.xid, "closed without the module")
     finally:
         scheduler.cleanup()
         shutil.rmtree(temp, ignore_errors=True)

@@ -328,8 +328,8 @@ public:
         , trace_(trace)
         , random_(seed) {
         pdfPath_ = printDir_.filePath(QStringLiteral("print.pdf"));
-        // A message box, or any other modal window, would wait for a user: note it and
-        // close it.
+        // A message box, or any other modal window, would wait for a user or stay in the
+        // way: note it and close it.
         QObject::connect(&boxWatch_, &QTimer::timeout, [this] { closeModalWindow(); });
         boxWatch_.start(10);
     }
@@ -342,13 +342,15 @@ private:
         return box && box->text().endsWith(QLatin1String("cannot be brought back."));
     }
     void closeModalWindow() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (IsClearQuestion(modal))
-            return; // the user answers it (answerClearQuestion)
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            boxes_.push_back(box->text());
-            box->accept();
-        } else if (modal) {
+        // A print-failure message is an ordinary window; Clear Chart's question is the
+        // user's to answer (answerClearQuestion).
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(window);
+                box && box->isVisible() && !IsClearQuestion(box)) {
+                boxes_.push_back(box->text());
+                box->accept();
+            }
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && !IsClearQuestion(modal)) {
             boxes_.push_back(
                 QStringLiteral("a %1 \"%2\"")
                     .arg(QLatin1String(modal->metaObject()->className()), modal->windowTitle()));
