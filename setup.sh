@@ -31,6 +31,8 @@ if [ "$mode" = test ]; then
     packages+=(imagemagick dbus at-spi2-core python3-pyatspi cups cups-client cups-bsd
         printer-driver-cups-pdf poppler-utils xclip dpkg-dev file desktop-file-utils)
     packages+=(lintian appstream)
+    # One printing test runs the program under the GTK dark style.
+    packages+=(qt6-gtk-platformtheme)
 fi
 if [ "$mode" = bench ]; then
     packages+=(python3-xlib)

@@ -239,8 +239,10 @@ class Program:
         Atspi.Accessible.set_cache_mask(self.app, Atspi.Cache.NONE)
 
     def _find_app(self):
+        # Under the GTK platform theme, GTK registers an application of its own with the
+        # same process id and no windows; the program's windows are under the other.
         for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == self.process.pid:
+            if app is not None and app.get_process_id() == self.process.pid and app.childCount:
                 return app
         return None
 

@@ -189,6 +189,16 @@ class Picture:
         return min((min(row[left * 3:right * 3], default=255) for row in self.rows[top:bottom]),
                    default=255)
 
+    def mean(self, left, top, right, bottom):
+        """The mean colour value in the rectangle: light paper is near 255."""
+        values = b"".join(row[left * 3:right * 3] for row in self.rows[top:bottom])
+        return sum(values) / max(1, len(values))
+
+    def count(self, colour, tolerance=24):
+        """How many pixels are of the colour, or nearly."""
+        return sum(1 for row in self.rows for x in range(0, len(row), 3)
+                   if all(abs(row[x + i] - colour[i]) <= tolerance for i in range(3)))
+
     def drawn_area(self):
         """(left, top, width, height) of everything that is not white."""
         first = re.compile(rb"[\x00-\xf9]")
@@ -209,11 +219,15 @@ def render(pdf, dpi, what):
     return Picture(out, what)
 
 
-def check_page(scheduler, job, screen, what, texts):
+# The highlight colour of paper, which frames the chosen drawing.
+PAPER_HIGHLIGHT = (0x00, 0x55, 0xb3)
+
+
+def check_page(scheduler, job, screen, what, texts, framed=0):
     """Checks print job number `job`: the document the program sent is one page showing
-    the screen as words and lines at its true size (96 pixels to the inch) with the date
-    line under it, and it came out of the PDF printer as one page without a bitmap.
-    Returns the page's text."""
+    the screen as words and lines at its true size (96 pixels to the inch) on light paper,
+    with the date line under it, and `framed` drawings framed; it came out of the PDF
+    printer as one page without a bitmap. Returns the page's text."""
     printed = scheduler.wait_pdf(job)
     sent = scheduler.path("spool", f"d{job:05d}-001")
     width, height = screen.geometry()[2:]
@@ -248,6 +262,13 @@ def check_page(scheduler, job, screen, what, texts):
             margins = (left, top, page.width - left - drawn_width,
                        page.height - top - drawn_height)
             expect_equal(min(margins) >= 37, True, f"{what}: margins {margins} px at 96 dpi")
+            # Light paper whatever the desktop's colours.
+            mean = page.mean(left, top, left + width, top + height)
+            expect_equal(mean > 200, True, f"{what}: mean colour value {mean:.0f} on paper")
+            # A frame 4 pixels wide round a picture box of at least 50 x 50 pixels.
+            frames = page.count(PAPER_HIGHLIGHT)
+            expect_equal(frames >= 700 * framed and (framed or frames == 0), True,
+                         f"{what}: {frames} pixels of frame for {framed} chosen drawing(s)")
         elif (drawn_width > drawn_height) != (width > height):
             drawn_width, drawn_height = drawn_height, drawn_width  # across the paper
         expect_equal(abs(drawn_width - width) <= 2 and height < drawn_height < height + 24, True,
@@ -489,8 +510,11 @@ def main():
                 scheduler.lp("lpadmin", "-p", queue, "-v", "cups-pdf:/", "-E", "-P", PPD,
                              *options)
         with Desktop() as desktop:
+            # On a dark desktop, as many users have it: the pages are light all the same.
             program = desktop.launch(binary, {"CUPS_SERVER": front.path, "TMPDIR": temp,
-                                              "XDG_RUNTIME_DIR": runtime, "LC_ALL": "C.UTF-8"})
+                                              "XDG_RUNTIME_DIR": runtime, "LC_ALL": "C.UTF-8",
+                                              "QT_QPA_PLATFORMTHEME": "gtk3",
+                                              "GTK_THEME": "Adwaita:dark"})
             first = program.wait_screen("Form1")
             first.click(first.button("Continue"))
             upper_arm = program.wait_screen("Form2")
@@ -498,7 +522,7 @@ def main():
                                                      pyatspi.ROLE_RADIO_BUTTON))
             upper_arm.click(upper_arm.button("Print"))
             check_page(scheduler, 1, upper_arm, "Form2 printout",
-                       ["Upper Arm Posture", "Continue", "Rula posture assessment"])
+                       ["Upper Arm Posture", "Continue", "Rula posture assessment"], framed=1)
             focus = program.wait_screen("Form2").focused()
             expect_equal(focus and focus.name, "Print", "Form2: the focus after printing")
 
