@@ -95,16 +95,24 @@ void DrawRecording(QPainter& painter, const ScreenRecording& page) {
     painter.restore();
 }
 
+namespace {
+
+// The caption and which screen it is: the page's title, and the start of its date line.
+QString Heading(const ScreenRecording& page) {
+    return page.name.isEmpty() ? page.caption
+                               : QStringLiteral("%1 · %2").arg(page.caption, page.name);
+}
+
+} // namespace
+
 QString DateLine(const ScreenRecording& page) {
     const int offsetMinutes = page.printedAt.offsetFromUtc() / 60;
     const QString offset = QStringLiteral("%1%2:%3")
                                .arg(offsetMinutes < 0 ? QLatin1Char('-') : QLatin1Char('+'))
                                .arg(std::abs(offsetMinutes) / 60, 2, 10, QLatin1Char('0'))
                                .arg(std::abs(offsetMinutes) % 60, 2, 10, QLatin1Char('0'));
-    const QString heading =
-        page.name.isEmpty() ? page.caption : QStringLiteral("%1 · %2").arg(page.caption, page.name);
     return QStringLiteral("%1   %2 %3")
-        .arg(heading, page.printedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")), offset);
+        .arg(Heading(page), page.printedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")), offset);
 }
 
 QPageLayout FallbackPaper() {
@@ -123,7 +131,7 @@ QByteArray ComposePdf(const ScreenRecording& page, const QPageLayout& paper) {
     // system needs to turn the page into a bitmap on its way to the paper.
     writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     writer.setCreator(QCoreApplication::applicationName());
-    writer.setTitle(DateLine(page).section(QStringLiteral("   "), 0, 0));
+    writer.setTitle(Heading(page));
 
     const QFont font = DateLineFont();
     const QFontMetricsF metrics(font, &writer);

@@ -1,9 +1,7 @@
 #include "screens/screen_style.h"
 
-#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QPainter>
-#include <QStyleFactory>
 #include <QStyleOption>
 
 namespace rula {
@@ -44,13 +42,16 @@ QColor OutlineColour(const QPalette& palette) {
 
 } // namespace
 
-ScreenStyle::ScreenStyle(const QString& baseStyle)
-    : QProxyStyle(QStyleFactory::create(baseStyle)) {}
+ScreenStyle::ScreenStyle(QStyle* base)
+    : QProxyStyle(base) {}
 
 void ScreenStyle::Install() {
-    if (qobject_cast<ScreenStyle*>(QApplication::style()))
+    QStyle* inUse = QApplication::style();
+    if (qobject_cast<ScreenStyle*>(inUse))
         return;
-    QApplication::setStyle(new ScreenStyle(QApplication::style()->name()));
+    // The style in use becomes the wrapped one; the application gives up its ownership
+    // of it, so it is neither created twice nor deleted.
+    QApplication::setStyle(new ScreenStyle(inUse));
 }
 
 void ScreenStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
@@ -89,14 +90,6 @@ void ScreenStyle::drawControl(ControlElement element, const QStyleOption* option
         if (element == CE_PushButton) {
             DrawFocusRing(*painter, QRectF(drawn->rect).adjusted(3, 3, -3, -3),
                           FocusColour(drawn->palette, QPalette::Button));
-        } else if (element == CE_ShapedFrame && qobject_cast<const QAbstractScrollArea*>(widget)) {
-            // A text box shows its focus on its frame, the one part its page leaves
-            // uncovered; where the box reaches past its window, the ring stops at the
-            // window's edge.
-            QRectF ring = drawn->rect;
-            if (const QWidget* parent = widget->parentWidget())
-                ring &= QRectF(parent->rect().translated(-widget->pos()));
-            DrawFocusRing(*painter, ring, FocusColour(drawn->palette));
         }
     });
 }

@@ -12,8 +12,8 @@ namespace rula {
 class ScreenStyle final : public QProxyStyle {
     Q_OBJECT
 public:
-    // Wraps a fresh instance of the style named `baseStyle`.
-    explicit ScreenStyle(const QString& baseStyle);
+    // Wraps `base`, and owns it.
+    explicit ScreenStyle(QStyle* base);
 
     // Makes it the application's style, wrapping the one in use; does nothing when it
     // already is.
