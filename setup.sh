@@ -20,7 +20,7 @@ run | test | bench) ;;
     ;;
 esac
 
-packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev fonts-liberation2)
+packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev libfontconfig-dev fonts-liberation2)
 if [ "$mode" != run ]; then
     # The end-to-end tests and the benchmark drive the real program on an X server.
     packages+=(xvfb openbox xdotool x11-utils wmctrl)

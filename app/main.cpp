@@ -1,12 +1,14 @@
 // Start-up: the ten screens as single instances, the introduction shown first. The
 // program ends when the closing cascade has closed every screen.
 #include "app/display.h"
+#include "app/font_warmup.h"
 #include "app/screen_factory.h"
 #include "screens/screen_shell.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    rula::FontConfigWarmUp fonts;
     rula::HoldMessagesWhileOpeningTheDisplay();
     QApplication app(argc, argv);
     rula::DisplayOpened();
@@ -19,6 +21,7 @@ int main(int argc, char* argv[]) {
     // Every screen writes in Times New Roman; made the default, no other font is loaded.
     QApplication::setFont(rula::TimesFont(9.75));
 
+    fonts.wait();
     rula::ScreenSet screens(&rula::CreateScreen);
     screens.setOnAllClosed([] { QCoreApplication::quit(); });
     screens.get(rula::ScreenId::Form1).showScreen();
