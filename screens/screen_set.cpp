@@ -4,6 +4,8 @@
 #include "screens/screen_shell.h"
 #include "screens/screen_style.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -38,21 +40,32 @@ ScreenShell* ScreenSet::find(ScreenId id) const {
     return screens_[IndexOf(id)].get();
 }
 
-const QIcon& ScreenSet::windowIcon() {
-    // Drawn here at the sizes the window system is given, rather than by Qt's SVG icon
-    // engine: that is a plugin of its own, which would be loaded at start for this alone.
-    if (windowIcon_.isNull()) {
-        QSvgRenderer drawing(QStringLiteral(":/images/icon.svg"));
-        for (int side : {16, 32, 64, 128}) {
-            QPixmap pixmap(side, side);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            drawing.render(&painter);
-            painter.end();
-            windowIcon_.addPixmap(pixmap);
-        }
-    }
-    return windowIcon_;
+void ScreenSet::screenPainted() {
+    if (iconAsked_)
+        return;
+    iconAsked_ = true;
+    // The window icon is drawn once the first screen is painted, so that it does not delay
+    // the first window, and after the painted window has gone to the display. It is drawn
+    // here, at the sizes the window system is given, rather than by Qt's SVG icon engine:
+    // that is a plugin of its own, which would be loaded for this alone. Set for the
+    // application, it is the icon of every window without one of its own: the screens and
+    // their messages.
+    QMetaObject::invokeMethod(
+        qApp,
+        [] {
+            QIcon icon;
+            QSvgRenderer drawing(QStringLiteral(":/images/icon.svg"));
+            for (int side : {16, 32, 64, 128}) {
+                QPixmap pixmap(side, side);
+                pixmap.fill(Qt::transparent);
+                QPainter painter(&pixmap);
+                drawing.render(&painter);
+                painter.end();
+                icon.addPixmap(pixmap);
+            }
+            QApplication::setWindowIcon(icon);
+        },
+        Qt::QueuedConnection);
 }
 
 void ScreenSet::setPrintTarget(std::unique_ptr<PrintTarget> target) {

@@ -6,8 +6,6 @@
 
 #include "screens/screen_id.h"
 
-#include <QIcon>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -34,9 +32,6 @@ public:
     template <class Form> Form& get() { return static_cast<Form&>(get(Form::kId)); }
     template <class Form> Form* find() const { return static_cast<Form*>(find(Form::kId)); }
 
-    // One icon for all screens, so that each size of it is rendered only once.
-    const QIcon& windowIcon();
-
     PrintTarget& printTarget() const { return *printTarget_; }
     void setPrintTarget(std::unique_ptr<PrintTarget> target);
 
@@ -49,11 +44,12 @@ public:
 private:
     friend class ScreenShell;
     void screenUnloaded();
+    void screenPainted();
 
     Factory factory_;
     std::array<std::unique_ptr<ScreenShell>, kAllScreens.size()> screens_;
     std::unique_ptr<PrintTarget> printTarget_;
-    QIcon windowIcon_;
+    bool iconAsked_ = false;
     std::function<void()> onAllClosed_;
     bool allClosed_ = false;
 };

@@ -93,7 +93,6 @@ ScreenShell::ScreenShell(ScreenSet& screens, ScreenId id, const QString& caption
     , id_(id) {
     setObjectName(QStringLiteral("Form%1").arg(static_cast<int>(id)));
     setWindowTitle(caption);
-    setWindowIcon(screens.windowIcon());
     setFont(TimesFont(9.75));
     const QSize client = ToPixels(clientTwips.width(), clientTwips.height());
     if (IsFixed(style))
@@ -363,6 +362,7 @@ void ScreenShell::updateMark(const QObject* button) {
 
 void ScreenShell::paintEvent(QPaintEvent* event) {
     QDialog::paintEvent(event);
+    screens_.screenPainted();
     if (drawings_.empty())
         return;
     QPainter painter(this);

@@ -113,7 +113,7 @@ void ShellTest::windows() {
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
     QCOMPARE(flags.testFlag(Qt::WindowMinimizeButtonHint), minimize);
     QCOMPARE(flags.testFlag(Qt::WindowMaximizeButtonHint), maximize);
-    QVERIFY(!s.windowIcon().isNull());
+    QTRY_VERIFY(!s.windowIcon().isNull());
     // Centred on the screen the first time it is shown, with its frame inside the available
     // area; along a side too long for the area it starts at the area's edge.
     // (screen_shell_small_screen runs this on a screen smaller than the chart.)

@@ -310,6 +310,12 @@ class Screen:
                               capture_output=True, text=True, check=True).stdout
         return tuple(int(n) for n in prop.split("=")[1].split(","))  # left, right, top, bottom
 
+    def icon_sizes(self):
+        """The sizes of the icon the window gives the window manager, e.g. [(16, 16)]."""
+        prop = subprocess.run(["xprop", "-id", str(self.xid), "_NET_WM_ICON"],
+                              capture_output=True, text=True).stdout
+        return [tuple(map(int, size)) for size in re.findall(r"Icon \((\d+) x (\d+)\)", prop)]
+
     def geometry(self):
         """The client area's true origin and size: (x, y, width, height)."""
         info = subprocess.run(["xwininfo", "-id", str(self.xid)], capture_output=True,

@@ -1,8 +1,8 @@
 """The ten screens of the real program: a walk forward through all of them with nothing
-chosen and back again. Checks each screen's caption and client size, that exactly one
-window is on view at a time, that each screen is a window of its own (a hidden screen
-gives up its window and gets a new one when shown again), that Esc does nothing anywhere,
-that two access keys pressed at once on the lower arm screen leave one screen on view,
+chosen and back again. Checks each screen's caption, client size and window icon, that
+exactly one window is on view at a time, that each screen is a window of its own (a hidden
+screen gives up its window and gets a new one when shown again), that Esc does nothing
+anywhere, that two access keys pressed at once on the lower arm screen leave one screen on view,
 and that Enter on the final score screen goes to the chart without adding a row.
 
 Usage: run_screens.py path/to/rula   (inside dbus-run-session)
@@ -13,7 +13,7 @@ import sys
 import time
 
 from desktop import (SCREENS, Desktop, Failure, check, check_equal, expect_equal, key,
-                     run_test, xdotool)
+                     run_test, wait_for, xdotool)
 
 FORWARD = ["Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9"]
 
@@ -28,6 +28,9 @@ def look_at(program, form, windows, escape=True):
     caption, size, _ = SCREENS[form]
     expect_equal(screen.caption(), caption, f"{form}: caption")
     expect_equal(screen.geometry()[2:], size, f"{form}: client size")
+    # The icon comes once the first screen has been painted; later screens have it at once.
+    icons = wait_for(f"{form}'s window icon", screen.icon_sizes)
+    expect_equal(icons, [(16, 16), (32, 32), (64, 64), (128, 128)], f"{form}: icon sizes")
     previous = windows.get("on view")
     check(previous is None or previous[1] != screen.xid or previous[0] == form,
           f"{form} shows in {previous and previous[0]}'s window")
