@@ -55,7 +55,7 @@ void ScreenSet::screenPainted() {
         [] {
             QIcon icon;
             QSvgRenderer drawing(QStringLiteral(":/images/icon.svg"));
-            for (int side : {16, 32, 64, 128}) {
+            for (int side : {16, 32, 48, 64}) {
                 QPixmap pixmap(side, side);
                 pixmap.fill(Qt::transparent);
                 QPainter painter(&pixmap);

@@ -30,7 +30,7 @@ def look_at(program, form, windows, escape=True):
     expect_equal(screen.geometry()[2:], size, f"{form}: client size")
     # The icon comes once the first screen has been painted; later screens have it at once.
     icons = wait_for(f"{form}'s window icon", screen.icon_sizes)
-    expect_equal(icons, [(16, 16), (32, 32), (64, 64), (128, 128)], f"{form}: icon sizes")
+    expect_equal(icons, [(16, 16), (32, 32), (48, 48), (64, 64)], f"{form}: icon sizes")
     previous = windows.get("on view")
     check(previous is None or previous[1] != screen.xid or previous[0] == form,
           f"{form} shows in {previous and previous[0]}'s window")
