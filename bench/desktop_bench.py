@@ -11,7 +11,8 @@ Measured from outside, the same way for both programs, by a small X client:
   report the window's pixels are read back; the first read-back with no pixel of the root
   colour left ends the measurement.
 - on-CPU time: the scheduler's run time of all the process's threads at that moment,
-  those that have already ended included (less disturbed than wall time when other work shares the machine).
+  those that have already ended included (less disturbed than wall time when other work
+  shares the machine).
 - shared libraries: how many distinct shared objects /proc/PID/maps shows at that moment.
 - peak memory: VmHWM of /proc/PID/status, read just before the window is closed (by
   WM_DELETE_WINDOW, as the close box does), with the resident memory split by kind of

@@ -17,6 +17,22 @@ std::size_t IndexOf(ScreenId id) {
     return static_cast<std::size_t>(id) - 1;
 }
 
+// Drawn here, at the sizes the window system is given, rather than by Qt's SVG icon
+// engine: that is a plugin of its own, which would be loaded for this alone.
+QIcon DrawWindowIcon() {
+    QIcon icon;
+    QSvgRenderer drawing(QStringLiteral(":/images/icon.svg"));
+    for (int side : {16, 32, 48, 64}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        drawing.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 } // namespace
 
 ScreenSet::ScreenSet(Factory factory)
@@ -45,27 +61,11 @@ void ScreenSet::screenPainted() {
         return;
     iconAsked_ = true;
     // The window icon is drawn once the first screen is painted, so that it does not delay
-    // the first window, and after the painted window has gone to the display. It is drawn
-    // here, at the sizes the window system is given, rather than by Qt's SVG icon engine:
-    // that is a plugin of its own, which would be loaded for this alone. Set for the
+    // the first window, and after the painted window has gone to the display. Set for the
     // application, it is the icon of every window without one of its own: the screens and
     // their messages.
     QMetaObject::invokeMethod(
-        qApp,
-        [] {
-            QIcon icon;
-            QSvgRenderer drawing(QStringLiteral(":/images/icon.svg"));
-            for (int side : {16, 32, 48, 64}) {
-                QPixmap pixmap(side, side);
-                pixmap.fill(Qt::transparent);
-                QPainter painter(&pixmap);
-                drawing.render(&painter);
-                painter.end();
-                icon.addPixmap(pixmap);
-            }
-            QApplication::setWindowIcon(icon);
-        },
-        Qt::QueuedConnection);
+        qApp, [] { QApplication::setWindowIcon(DrawWindowIcon()); }, Qt::QueuedConnection);
 }
 
 void ScreenSet::setPrintTarget(std::unique_ptr<PrintTarget> target) {

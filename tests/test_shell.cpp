@@ -34,6 +34,18 @@ void WalkTo(Program& program, int n) {
     QCOMPARE(program.visibleScreen(), n);
 }
 
+// "what x,y wxh on WxH", for a failure message about where something lies in an area.
+QString Placement(const char* what, const QRect& rect, const QSize& area) {
+    return QString("%1 %2,%3 %4x%5 on %6x%7")
+        .arg(QLatin1String(what))
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height())
+        .arg(area.width())
+        .arg(area.height());
+}
+
 } // namespace
 
 class ShellTest : public QObject {
@@ -121,13 +133,7 @@ void ShellTest::windows() {
     if (qEnvironmentVariableIsSet("RULA_SMALL_SCREEN"))
         QVERIFY(available.width() < 792 && available.height() < 500);
     const QRect frame = s.frameGeometry();
-    const QString where = QString("frame %1,%2 %3x%4 on %5x%6")
-                              .arg(frame.x())
-                              .arg(frame.y())
-                              .arg(frame.width())
-                              .arg(frame.height())
-                              .arg(available.width())
-                              .arg(available.height());
+    const QString where = Placement("frame", frame, available.size());
     const auto placed = [](int start, int length, int areaStart, int areaLength) {
         if (length > areaLength)
             return start == areaStart;
@@ -619,13 +625,7 @@ void ShellTest::printedPage() {
         for (int x = 0; x < paper.width(); ++x)
             if (qGray(paper.pixel(x, y)) < 250)
                 screenDrawn |= QRect(x, y, 1, 1);
-    const QString where = QString("drawn %1,%2 %3x%4 on %5x%6")
-                              .arg(drawn.x())
-                              .arg(drawn.y())
-                              .arg(drawn.width())
-                              .arg(drawn.height())
-                              .arg(paper.width())
-                              .arg(paper.height());
+    const QString where = Placement("drawn", drawn, paper.size());
     QVERIFY2(qAbs(screenDrawn.width() - s.width()) <= 1, qPrintable(where));
     QVERIFY2(drawn.height() > s.height() && drawn.height() < s.height() + 24, qPrintable(where));
     QVERIFY2(drawn.left() >= 37 && drawn.top() >= 37 && paper.width() - drawn.right() > 37 &&
