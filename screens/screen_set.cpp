@@ -1,6 +1,6 @@
 #include "screens/screen_set.h"
 
-#include "screens/printing.h"
+#include "printing/printing.h"
 #include "screens/screen_shell.h"
 #include "screens/screen_style.h"
 

@@ -2,7 +2,7 @@
 
 #include "scoring/score_text.h"
 #include "scoring/segment_score.h"
-#include "screens/printing.h"
+#include "printing/printing.h"
 #include "screens/screen_set.h"
 
 #include <QApplication>

@@ -7,8 +7,6 @@
 namespace rula {
 namespace {
 
-int paperDepth = 0;
-
 constexpr QStyle::State kOfTheMoment = QStyle::State_HasFocus | QStyle::State_MouseOver;
 
 // Draws with the option as it is drawn: for paper without focus, hover or the default
@@ -92,18 +90,6 @@ void ScreenStyle::drawControl(ControlElement element, const QStyleOption* option
                           FocusColour(drawn->palette, QPalette::Button));
         }
     });
-}
-
-DrawingForPaper::DrawingForPaper() {
-    ++paperDepth;
-}
-
-DrawingForPaper::~DrawingForPaper() {
-    --paperDepth;
-}
-
-bool DrawingForPaper::active() {
-    return paperDepth > 0;
 }
 
 QColor FocusColour(const QPalette& palette, QPalette::ColorRole background) {

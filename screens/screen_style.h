@@ -5,6 +5,8 @@
 // while a screen is drawn for paper, nothing of the moment: no focus, no hover.
 #pragma once
 
+#include "printing/paper_drawing.h"
+
 #include <QProxyStyle>
 
 namespace rula {
@@ -23,17 +25,6 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
-};
-
-// While one exists, the screens are being drawn for paper.
-class DrawingForPaper {
-public:
-    DrawingForPaper();
-    ~DrawingForPaper();
-    DrawingForPaper(const DrawingForPaper&) = delete;
-    DrawingForPaper& operator=(const DrawingForPaper&) = delete;
-
-    static bool active();
 };
 
 // The colour a focus ring or an outline is drawn in on `background`: the text colour

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/screen_factory.h"
-#include "screens/printing.h"
+#include "printing/printing.h"
 #include "screens/screen_set.h"
 #include "screens/screen_shell.h"
 

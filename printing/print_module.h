@@ -4,7 +4,7 @@
 // PrintTarget; the program hands it what the module needs of the program itself.
 #pragma once
 
-#include "screens/printing.h"
+#include "printing/printing.h"
 
 namespace rula {
 

@@ -2,7 +2,7 @@
 // the first Print and hands every page on to the target the module makes. The module sits
 // at the same place relative to the program in the build tree and where it is installed.
 // Once opened it stays: its workers may outlive the target when the program closes.
-#include "screens/print_module.h"
+#include "printing/print_module.h"
 
 #include <QCoreApplication>
 #include <QDir>

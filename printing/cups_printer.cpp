@@ -1,4 +1,4 @@
-// The default printer through CUPS: the print module (screens/print_module.h), the only
+// The default printer through CUPS: the print module (printing/print_module.h), the only
 // code that links libcups. Each job has a worker thread that talks to the print system: it
 // connects, finds the default printer and the paper the user chose for it, asks the
 // user-interface thread to compose the page for that paper, then creates the job and sends
@@ -11,7 +11,7 @@
 // is taken back out of the queue over a fresh connection. Closing the program gives every
 // worker a moment for that, then leaves behind any that is stuck where nothing can
 // interrupt it (a name look-up): a worker shares nothing with the target but its JobState.
-#include "screens/print_module.h"
+#include "printing/print_module.h"
 
 #include <QCoreApplication>
 #include <QObject>

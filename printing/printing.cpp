@@ -1,6 +1,6 @@
-#include "screens/printing.h"
+#include "printing/printing.h"
 
-#include "screens/screen_style.h"
+#include "printing/paper_drawing.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
