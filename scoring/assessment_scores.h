@@ -41,6 +41,40 @@ struct AssessmentScores {
         &AssessmentScores::NeckTrunkLegScore, &AssessmentScores::FinalScore,
     };
 
+    // The fields' names, in the same order: the names a saved study uses.
+    static constexpr std::array<const char*, kFieldCount> kFieldNames = {
+        "UpperArmScore",   "LowerArmScore",   "WristScore",        "WristTwistScore",
+        "PostureScoreA",   "MuscleUseScoreA", "ForceLoadScoreA",   "WristArmScore",
+        "NeckScore",       "TrunkScore",      "LegsScore",         "PostureScoreB",
+        "MuscleUseScoreB", "ForceLoadScoreB", "NeckTrunkLegScore", "FinalScore",
+    };
+
+    // What the program can produce for a field: a whole number from `lowest` to
+    // `highest`, or, for the results of a look-up that can find no cell, a blank.
+    struct Range {
+        int lowest;
+        int highest;
+        bool mayBeBlank;
+    };
+    static constexpr std::array<Range, kFieldCount> kFieldRanges = {{
+        {0, 6, false}, // upper arm: 0 unchosen; a chosen posture never below 1
+        {0, 3, false}, // lower arm: base 0 to 2, +1 across the mid-line
+        {0, 4, false}, // wrist: base 0 to 3, +1 bent from the mid-line
+        {0, 2, false}, // wrist twist
+        {1, 9, true},  // Table A
+        {0, 1, false}, // muscle use A
+        {0, 3, false}, // force or load A
+        {1, 13, true}, // score C: posture A + muscle use A + force A
+        {0, 6, false}, // neck: base 0 to 4, +1 twisting, +1 side-bending
+        {0, 6, false}, // trunk: base 0 to 4, +1 twisting, +1 side-bending
+        {1, 2, false}, // legs
+        {1, 9, true},  // Table B
+        {0, 1, false}, // muscle use B
+        {0, 3, false}, // force or load B
+        {1, 13, true}, // score D
+        {1, 7, true},  // Table C
+    }};
+
     std::string& field(std::size_t index) { return this->*kFieldOrder[index]; }
     const std::string& field(std::size_t index) const { return this->*kFieldOrder[index]; }
 

@@ -1,0 +1,55 @@
+// Joint angles from points placed on a side-view photo of a worker. Points are in the
+// photo's pixels, x to the right and y downwards, as images have them. No GUI: the C++
+// standard library only.
+//
+// The references (the design note says why):
+//   trunk      the hip->shoulder line against the vertical; forward positive
+//   neck       the shoulder->ear line against the trunk line; forward flexion positive,
+//              backward (extension) negative
+//   upper arm  the shoulder->elbow line against the trunk line, hanging along the trunk
+//              being 0; forward positive, behind the trunk (extension) negative
+//   lower arm  elbow flexion: 180 minus the inner angle at the elbow, 0 for a straight arm
+//   wrist      the wrist->knuckle line against the forearm line; positive up, negative
+//              down (as the design note defines for each facing)
+// The vertical is the photo's own unless a plumb line is given.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+
+namespace rula {
+
+struct PhotoPoint {
+    double x = 0;
+    double y = 0;
+    bool operator==(const PhotoPoint&) const = default;
+};
+
+enum class Facing { Left, Right };
+
+// The six points, in the order the photo window asks for them.
+enum class Landmark { Hip, Shoulder, Ear, Elbow, Wrist, Knuckle };
+inline constexpr std::size_t kLandmarkCount = 6;
+
+using Landmarks = std::array<std::optional<PhotoPoint>, kLandmarkCount>;
+
+// Two points on something vertical in the scene; `top` is the upper one.
+struct PlumbLine {
+    PhotoPoint top;
+    PhotoPoint bottom;
+};
+
+// Degrees; an angle is missing while a point it needs is.
+struct BodyAngles {
+    std::optional<double> trunk;
+    std::optional<double> neck;
+    std::optional<double> upperArm;
+    std::optional<double> lowerArm;
+    std::optional<double> wrist;
+};
+
+BodyAngles MeasureBodyAngles(const Landmarks& points, Facing facing,
+                             const std::optional<PlumbLine>& plumb = std::nullopt);
+
+} // namespace rula

@@ -1,0 +1,41 @@
+// An opened photo: its size upright (the EXIF orientation applied) and decoding at the
+// resolution it is shown. JPEG decodes at the decoder's own 1/2, 1/4 or 1/8 scale, never
+// in full to be scaled afterwards; a region decodes at full resolution when the user
+// zooms in. HEIC/HEIF, JPEG and the other formats' decoders are loaded on the first open,
+// so that a run that never opens a photo maps none of them. Nothing is written, sent or
+// cached: the file is only read.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+#include <variant>
+
+namespace rula {
+
+struct PhotoError {
+    QString message; // for the user: "… is not a photo this program can open: …"
+};
+
+class PhotoFile {
+public:
+    virtual ~PhotoFile() = default;
+
+    // Looks at the file before it opens it (a directory, a named pipe or a device is
+    // refused at once and never blocks); refuses an empty, unreadable, truncated or
+    // unknown file, and one whose declared size would need too much memory.
+    static std::variant<std::unique_ptr<PhotoFile>, PhotoError> open(const QString& path);
+
+    // The photo's size in pixels as it is to be seen, upright.
+    virtual QSize uprightSize() const = 0;
+    // The whole photo, upright, decoded at the smallest scale the decoder offers that is
+    // at least `fit` (or whole, when smaller), its proportions kept.
+    virtual std::variant<QImage, PhotoError> decodeToFit(QSize fit) = 0;
+    // `region` of the upright photo, in full-resolution pixels, decoded at full resolution.
+    virtual std::variant<QImage, PhotoError> decodeRegion(const QRect& region) = 0;
+};
+
+} // namespace rula

@@ -1,0 +1,48 @@
+// A study file, NAME.rula: the chart and its details as UTF-8 JSON, in exactly this
+// shape (the design note documents it):
+//
+//   {"format": "rula-study", "version": 1, "title": "", "site": "", "assessor": "",
+//    "observed": "YYYY-MM-DD",
+//    "rows": [{"task": "", "scores": {"UpperArmScore": 2, ..., "FinalScore": 7}}]}
+//
+// A blank cell is null. Reading checks the whole file before anything is handed over
+// and refuses, with a message that says what is wrong and where, whatever this program
+// could not have written. Writing is atomic: the earlier file stays as it was unless
+// the new one is whole. No GUI: Qt Core only.
+#pragma once
+
+#include "study/chart_record.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <variant>
+
+namespace rula {
+
+inline constexpr int kStudyFormatVersion = 1;
+inline constexpr qint64 kStudyMaxBytes = 1024 * 1024;
+
+// Why a file was refused or could not be written, in words for the user:
+// "row 3, FinalScore: 9 is not a score this program gives (1 to 7)".
+struct StudyError {
+    QString message;
+};
+
+// The file's bytes for a study.
+QByteArray WriteStudyJson(const Study& study);
+// The study those bytes hold, or why not.
+std::variant<Study, StudyError> ReadStudyJson(const QByteArray& bytes);
+
+// Reads a file: a regular file no larger than kStudyMaxBytes (looked at before it is
+// opened, so a named pipe, a device or a directory never blocks), read whole, then
+// ReadStudyJson. The message names the file.
+std::variant<Study, StudyError> ReadStudyFile(const QString& path);
+// Writes the study through a temporary file renamed over `path`; an empty error when
+// the file is whole, otherwise what failed and where.
+std::optional<StudyError> WriteStudyFile(const QString& path, const Study& study);
+// The same atomic write for any bytes: the CSV and PDF exports use it.
+std::optional<StudyError> WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace rula
