@@ -281,12 +281,20 @@ QString ParseFault(const QByteArray& bytes, const QJsonParseError& error) {
     qsizetype end = bytes.size();
     while (end > 0 && QChar::isSpace(QLatin1Char(bytes.at(end - 1)).unicode()))
         --end;
-    const bool atEnd = error.offset >= end;
+    bool atEnd = error.offset >= end;
     switch (error.error) {
+    case QJsonParseError::IllegalValue: {
+        // The parser points at the start of a cut "true", "false" or "null".
+        const QByteArray rest = bytes.mid(error.offset, end - error.offset);
+        atEnd = atEnd || (!rest.isEmpty() && (QByteArray("true").startsWith(rest) ||
+                                              QByteArray("false").startsWith(rest) ||
+                                              QByteArray("null").startsWith(rest)));
+        [[fallthrough]];
+    }
     case QJsonParseError::UnterminatedObject:
     case QJsonParseError::UnterminatedArray:
     case QJsonParseError::UnterminatedString:
-    case QJsonParseError::IllegalValue:
+    case QJsonParseError::TerminationByNumber:
     case QJsonParseError::MissingNameSeparator:
     case QJsonParseError::MissingValueSeparator:
     case QJsonParseError::IllegalNumber:
@@ -440,7 +448,9 @@ std::optional<StudyError> WriteStudyFile(const QString& path, const Study& study
 
 std::optional<StudyError> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: with a buffer, a write that fails for a full disk inside commit() is
+    // not reported (Qt 6.4), and an empty file replaces the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileError(path, QStringLiteral("not saved: %1").arg(file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
