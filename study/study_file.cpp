@@ -132,13 +132,9 @@ void RefuseUnknownKeys(const QJsonObject& object, const QString& place,
     }
 }
 
-std::optional<int> WholeNumber(const QJsonValue& value) {
-    if (!value.isDouble())
-        return std::nullopt;
+bool IsWholeNumber(const QJsonValue& value) {
     const double number = value.toDouble();
-    if (!std::isfinite(number) || std::floor(number) != number || std::fabs(number) > 1e9)
-        return std::nullopt;
-    return static_cast<int>(number);
+    return value.isDouble() && std::isfinite(number) && std::floor(number) == number;
 }
 
 // One line of text as the program stores it.
@@ -148,10 +144,9 @@ QString ReadLine(const QJsonValue& value, const QString& place, int maxCharacter
     const QString text = value.toString();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
-        if (c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == 0x85 || c == 0x2028 ||
-            c == 0x2029)
+        if (IsLineBreak(c))
             Refuse(Where(place, QStringLiteral("holds a line break")));
-        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+        if (IsControlCharacter(c))
             Refuse(Where(place, QStringLiteral("holds a control character (U+%1)")
                                     .arg(QString::number(c, 16).toUpper().rightJustified(
                                         4, QLatin1Char('0')))));
@@ -180,19 +175,13 @@ QString ReadScore(const QJsonValue& value, const QString& place,
         Refuse(Where(
             place, QStringLiteral("blank (null), but this score is never blank (%1)").arg(bounds)));
     }
-    const std::optional<int> number = WholeNumber(value);
-    if (!number) {
-        if (value.isDouble() && std::isfinite(value.toDouble()) &&
-            std::floor(value.toDouble()) == value.toDouble())
-            Refuse(Where(place, QStringLiteral("%1 is not a score this program gives (%2)")
-                                    .arg(Describe(value), bounds)));
+    if (!IsWholeNumber(value))
         Refuse(Where(place, QStringLiteral("%1 is not a whole number").arg(Describe(value))));
-    }
-    if (*number < range.lowest || *number > range.highest)
-        Refuse(Where(
-            place,
-            QStringLiteral("%1 is not a score this program gives (%2)").arg(*number).arg(bounds)));
-    return QString::number(*number);
+    const double number = value.toDouble();
+    if (number < range.lowest || number > range.highest)
+        Refuse(Where(place, QStringLiteral("%1 is not a score this program gives (%2)")
+                                .arg(Describe(value), bounds)));
+    return QString::number(static_cast<int>(number));
 }
 
 ChartRow ReadRow(const QJsonValue& value, int number) {
@@ -233,16 +222,17 @@ Study ReadStudyObject(const QJsonObject& object) {
     if (format.value() != QJsonValue(kFormatName))
         Refuse(QStringLiteral("not a Rula study (format %1)").arg(Describe(format.value())));
     const QJsonValue versionValue = Take(object, QString(), "version");
-    const std::optional<int> version = WholeNumber(versionValue);
-    if (!version)
+    if (!IsWholeNumber(versionValue))
         Refuse(Where(QStringLiteral("version"),
                      QStringLiteral("%1 is not a whole number").arg(Describe(versionValue))));
-    if (*version > kStudyFormatVersion)
+    const double version = versionValue.toDouble();
+    if (version > kStudyFormatVersion)
         Refuse(QStringLiteral("written by a newer Rula: format %1; this one reads format %2")
-                   .arg(*version)
+                   .arg(Describe(versionValue))
                    .arg(kStudyFormatVersion));
-    if (*version < 1)
-        Refuse(QStringLiteral("version: %1 is not a version of the format").arg(*version));
+    if (version < 1)
+        Refuse(QStringLiteral("version: %1 is not a version of the format")
+                   .arg(Describe(versionValue)));
     RefuseUnknownKeys(object, QString(),
                       {"format", "version", "title", "site", "assessor", "observed", "rows"},
                       "a study");
