@@ -267,6 +267,47 @@ Study ReadStudyObject(const QJsonObject& object) {
     return study;
 }
 
+// QJsonObject keeps the last of two equal keys; the writer never gives one twice. The
+// bytes are valid JSON here, so a light walk over them finds every key.
+std::optional<QString> RepeatedKey(const QByteArray& bytes) {
+    struct Level {
+        bool isObject;
+        bool keyNext;
+        QSet<QString> keys;
+    };
+    QList<Level> levels;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c == '{' || c == '[') {
+            levels.append({c == '{', c == '{', {}});
+        } else if (c == '}' || c == ']') {
+            levels.removeLast();
+        } else if (c == ',' && levels.last().isObject) {
+            levels.last().keyNext = true;
+        } else if (c == '"') {
+            const qsizetype start = i;
+            bool escaped = false;
+            for (++i; i < bytes.size() && (escaped || bytes.at(i) != '"'); ++i)
+                escaped = !escaped && bytes.at(i) == '\\';
+            Level& level = levels.last();
+            if (!level.isObject || !level.keyNext)
+                continue;
+            level.keyNext = false;
+            const QByteArray quoted = bytes.mid(start, i - start + 1);
+            const QString key =
+                quoted.contains('\\')
+                    ? QJsonDocument::fromJson('[' + quoted + ']').array().at(0).toString()
+                    : QString::fromUtf8(quoted.mid(1, quoted.size() - 2));
+            if (level.keys.contains(key))
+                return QStringLiteral("%1 is given twice (at byte %2)")
+                    .arg(Describe(QJsonValue(key)))
+                    .arg(start);
+            level.keys.insert(key);
+        }
+    }
+    return std::nullopt;
+}
+
 QString ParseFault(const QByteArray& bytes, const QJsonParseError& error) {
     qsizetype end = bytes.size();
     while (end > 0 && QChar::isSpace(QLatin1Char(bytes.at(end - 1)).unicode()))
@@ -350,6 +391,8 @@ std::variant<Study, StudyError> ReadStudyJson(const QByteArray& bytes) {
         return StudyError{ParseFault(bytes, error)};
     if (!document.isObject())
         return StudyError{QStringLiteral("not a Rula study (a list, not an object)")};
+    if (const std::optional<QString> repeated = RepeatedKey(bytes))
+        return StudyError{*repeated};
     try {
         return ReadStudyObject(document.object());
     } catch (const Refused& refused) {

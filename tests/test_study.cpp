@@ -442,6 +442,9 @@ void StudyTest::brokenStudiesAreRefused_data() {
     QTest::newRow("version as text")
         << set("version", "1") << "version: \"1\" is not a whole number";
     QTest::newRow("version zero") << set("version", 0) << "version: 0 is not a version";
+    QTest::newRow("key given twice")
+        << QByteArray(valid).replace("\"site\":", "\"site\": \"x\", \"s\\u0069te\":")
+        << "\"site\" is given twice (at byte";
     QTest::newRow("unknown key") << set("notes", "x") << "\"notes\" is not a key of a study";
     QTest::newRow("missing title")
         << Changed([](QJsonObject& o) { o.remove("title"); }) << "title is missing";
