@@ -44,7 +44,7 @@ qint64 ReadAt(int fd, void* data, qint64 size, qint64 offset) {
     return done;
 }
 
-enum class Format { Unknown, Jpeg, Heif, Qt };
+enum class Format { Unknown, Jpeg, Heif, Png, Webp, Bmp, Tiff };
 
 Format Sniff(const QByteArray& head) {
     if (head.startsWith("\xFF\xD8\xFF"))
@@ -57,11 +57,38 @@ Format Sniff(const QByteArray& head) {
             if (brand == b)
                 return Format::Heif;
     }
-    if (head.startsWith("\x89PNG\r\n\x1A\n") || head.startsWith("BM") || head.startsWith("II*\0") ||
-        head.startsWith(QByteArray("MM\0*", 4)) ||
-        (head.startsWith("RIFF") && head.mid(8, 4) == "WEBP"))
-        return Format::Qt;
+    if (head.startsWith("\x89PNG\r\n\x1A\n"))
+        return Format::Png;
+    if (head.size() >= 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WEBP")
+        return Format::Webp;
+    if (head.size() >= 14 && head.startsWith("BM"))
+        return Format::Bmp;
+    if (head.startsWith(QByteArray("II*\0", 4)) || head.startsWith(QByteArray("MM\0*", 4)))
+        return Format::Tiff;
     return Format::Unknown;
+}
+
+quint32 LittleEndian32(const QByteArray& bytes, int at) {
+    return quint32(quint8(bytes[at])) | quint32(quint8(bytes[at + 1])) << 8 |
+           quint32(quint8(bytes[at + 2])) << 16 | quint32(quint8(bytes[at + 3])) << 24;
+}
+
+// Whether a file Qt reads is shorter than its own structure says: a PNG ends with its
+// end chunk, WebP and BMP files give their length in their header.
+bool CutShort(Format format, int fd, qint64 fileSize, const QByteArray& head) {
+    switch (format) {
+    case Format::Png: {
+        char tail[12];
+        return fileSize < 12 || ReadAt(fd, tail, 12, fileSize - 12) != 12 ||
+               QByteArray(tail + 4, 4) != "IEND";
+    }
+    case Format::Webp:
+        return 8 + qint64(LittleEndian32(head, 4)) > fileSize;
+    case Format::Bmp:
+        return qint64(LittleEndian32(head, 2)) > fileSize;
+    default:
+        return false;
+    }
 }
 
 // What the markers before a JPEG's first scan say.
@@ -293,10 +320,16 @@ std::variant<std::unique_ptr<PhotoFile>, PhotoError> PhotoFile::open(const QStri
     if (got < 0)
         return CannotRead(name, errno);
     head.truncate(got);
-    switch (Sniff(head)) {
+    const Format format = Sniff(head);
+    switch (format) {
     case Format::Unknown:
         return NotAPhoto(name);
-    case Format::Qt:
+    case Format::Png:
+    case Format::Webp:
+    case Format::Bmp:
+    case Format::Tiff:
+        if (CutShort(format, fd, info.st_size, head))
+            return Truncated(name);
         return QtPhotoFile::open(std::move(handle));
     case Format::Heif: {
         QString whyNot;

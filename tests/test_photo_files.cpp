@@ -154,6 +154,18 @@ void PhotoFilesTest::badFilesAreRefusedAtOnce_data() {
         const QByteArray whole = ReadAll(Saved(dir, "whole.jpg", Drawn({400, 300}), "jpeg"));
         return Written(dir, "cut.jpg", whole.left(whole.size() / 2));
     }) << "cut.jpg ends too early (truncated)";
+    QTest::newRow("truncated PNG") << Maker([](const QDir& dir) {
+        const QByteArray whole = ReadAll(Saved(dir, "whole.png", Drawn({400, 300}), "png"));
+        return Written(dir, "cut.png", whole.left(whole.size() / 2));
+    }) << "cut.png ends too early (truncated)";
+    QTest::newRow("truncated HEIC") << Maker([](const QDir& dir) {
+        const QString png = Saved(dir, "whole.png", Drawn({400, 300}), "png");
+        const QString heic = dir.filePath("whole.heic");
+        if (!Run("heif-enc", {"-q", "90", "-o", heic, png}))
+            QTest::qSkip("heif-enc is missing: install libheif-examples", __FILE__, __LINE__);
+        const QByteArray whole = ReadAll(heic);
+        return Written(dir, "cut.heic", whole.left(whole.size() * 2 / 3));
+    }) << "cut.heic ends too early (truncated)";
     QTest::newRow("JPEG cut inside its header") << Maker([](const QDir& dir) {
         const QByteArray whole = ReadAll(Saved(dir, "whole.jpg", Drawn({400, 300}), "jpeg"));
         return Written(dir, "head.jpg", whole.left(40));
