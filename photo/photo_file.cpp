@@ -212,7 +212,13 @@ public:
         if (!prepare(file, reader))
             return NotAPhoto(file_->name());
         const bool turned = transformation_ & QImageIOHandler::TransformationRotate90;
-        const QSize scaled = FittedSize(stored_, turned ? fit.transposed() : fit);
+        const QSize storedFit = turned ? fit.transposed() : fit;
+        QSize scaled = FittedSize(stored_, storedFit);
+        // Qt's JPEG reader scales in the decoder too: the same reduced scale as the module's.
+        if (format_ == "jpeg") {
+            const int d = ReductionToFit(stored_, storedFit);
+            scaled = QSize((stored_.width() + d - 1) / d, (stored_.height() + d - 1) / d);
+        }
         if (scaled != stored_)
             reader.setScaledSize(scaled);
         return read(reader);
@@ -334,8 +340,12 @@ std::variant<std::unique_ptr<PhotoFile>, PhotoError> PhotoFile::open(const QStri
     case Format::Heif: {
         QString whyNot;
         const PhotoDecoderTable* decoders = PhotoDecoders(&whyNot);
-        if (!decoders) // a Qt image plugin for HEIF may be installed
+        if (!decoders) { // a Qt image plugin for HEIF may be installed
+            if (!QImageReader::supportedImageFormats().contains("heic"))
+                return PhotoError{tr("%1 is a HEIC photo, and the decoder for HEIC is missing: %2")
+                                      .arg(name, whyNot)};
             return QtPhotoFile::open(std::move(handle));
+        }
         PhotoError error;
         if (auto photo = decoders->openHeif(std::move(handle), error))
             return photo;
