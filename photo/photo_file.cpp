@@ -268,6 +268,9 @@ private:
         if (::lseek(file_->fd(), 0, SEEK_SET) != 0 ||
             !file.open(file_->fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
             return false;
+        // Qt's own limit (128 MB) is below the photos this program opens; their pixel
+        // count has been checked. Up to 8 bytes a pixel, for 16-bit channels.
+        QImageReader::setAllocationLimit(int((kMaxPhotoPixels * 8) >> 20) + 1);
         reader.setDevice(&file);
         if (!format_.isEmpty())
             reader.setFormat(format_);
@@ -282,7 +285,9 @@ private:
                 return Damaged(file_->name(), reader.errorString());
             return NotAPhoto(file_->name());
         }
-        return image;
+        // The formats the JPEG decoder gives too, which the view paints fastest.
+        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
     }
 
     std::unique_ptr<PhotoFileHandle> file_;
