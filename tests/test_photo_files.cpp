@@ -254,6 +254,12 @@ void PhotoFilesTest::badFilesAreRefusedAtOnce_data() {
         const QByteArray whole = ReadAll(Saved(dir, "whole.png", Drawn({400, 300}), "png"));
         return Written(dir, "cut.png", whole.left(whole.size() / 2));
     }) << "cut.png ends too early (truncated)";
+    // A text chunk that claims almost 2 GB: a reader would set that much memory aside.
+    QTest::newRow("PNG chunk longer than the file") << Maker([](const QDir& dir) {
+        const QByteArray png = ReadAll(Saved(dir, "whole.png", Drawn({40, 30}), "png"));
+        const QByteArray claim = BigEndian(0x7f000000u) + "tEXtComment";
+        return Written(dir, "claim.png", png.left(png.size() - 12) + claim + png.right(12));
+    }) << "claim.png ends too early (truncated)";
     QTest::newRow("truncated HEIC") << Maker([](const QDir& dir) {
         if (WithoutDecoders())
             return Skip("HEIC needs the decoder module");
