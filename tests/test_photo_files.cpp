@@ -354,6 +354,14 @@ void PhotoFilesTest::goodFilesDecodeUpright_data() {
                 return Skip("exiftool is missing: install libimage-exiftool-perl");
             return path;
         }) << whole << fit << whole;
+    QTest::newRow("CMYK JPEG") << Maker([drawn](const QDir& dir) {
+        const QString png = Saved(dir, "forcmyk.png", drawn, "png");
+        const QString path = dir.filePath("cmyk.jpg");
+        if (QStandardPaths::findExecutable("convert").isEmpty() ||
+            !Run("convert", {png, "-colorspace", "CMYK", "-quality", "95", path}))
+            return Skip("convert is missing: install imagemagick");
+        return path;
+    }) << whole << fit << whole;
     // HEIC, stored upright and stored turned with a rotation property that turns it back.
     for (int quarters : {0, 1, 3})
         QTest::addRow("HEIC turned %d quarters", quarters) << Maker([=](const QDir& dir) {
