@@ -1,8 +1,8 @@
 // HEIC/HEIF through libheif, inside the decoder module: the file's primary image, with its
 // own turns and mirrors (irot, imir: how phones store the orientation) applied by the
 // library. libheif cannot decode at a reduced scale: the image decodes whole and is
-// scaled down afterwards, or cut for a region. The file is read through the library's
-// reader callbacks from the open file.
+// scaled down afterwards, or kept for the regions cut from it when zoomed in. The file is read
+// through the library's reader callbacks from the open file.
 #include "photo/module_decoders.h"
 #include "photo/photo_geometry.h"
 
@@ -107,14 +107,20 @@ public:
         return whole;
     }
 
+    // The first region decodes the whole image, which is kept in memory (never anywhere
+    // else) for the regions that follow as the user zooms and pans: decoding it takes
+    // a second or more for a phone's photo.
     std::variant<QImage, PhotoError> decodeRegion(const QRect& region) override {
         const QRect within = region & QRect(QPoint(0, 0), size_);
         if (within.isEmpty())
             return QImage();
-        auto whole = decode();
-        if (auto* image = std::get_if<QImage>(&whole))
-            return image->copy(within).convertToFormat(QImage::Format_RGB32);
-        return whole;
+        if (whole_.isNull()) {
+            auto whole = decode();
+            if (auto* error = std::get_if<PhotoError>(&whole))
+                return *error;
+            whole_ = std::get<QImage>(std::move(whole));
+        }
+        return whole_.copy(within).convertToFormat(QImage::Format_RGB32);
     }
 
 private:
@@ -147,6 +153,7 @@ private:
     heif_context* context_ = nullptr;
     heif_image_handle* handle_ = nullptr;
     QSize size_;
+    QImage whole_;
 };
 
 } // namespace
