@@ -96,7 +96,7 @@ public:
     QSize uprightSize() const override { return size_; }
 
     std::variant<QImage, PhotoError> decodeToFit(QSize fit) override {
-        auto whole = decode();
+        auto whole = whole_.isNull() ? decode() : whole_;
         if (auto* image = std::get_if<QImage>(&whole)) {
             const QSize fitted = FittedSize(image->size(), fit);
             if (fitted != image->size())
@@ -108,8 +108,8 @@ public:
     }
 
     // The first region decodes the whole image, which is kept in memory (never anywhere
-    // else) for the regions that follow as the user zooms and pans: decoding it takes
-    // a second or more for a phone's photo.
+    // else) while the photo is open, for what follows as the user zooms and pans:
+    // decoding it takes a second or more for a phone's photo.
     std::variant<QImage, PhotoError> decodeRegion(const QRect& region) override {
         const QRect within = region & QRect(QPoint(0, 0), size_);
         if (within.isEmpty())
