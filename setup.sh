@@ -20,7 +20,8 @@ run | test | bench) ;;
     ;;
 esac
 
-packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev libfontconfig-dev fonts-liberation2)
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev libfontconfig-dev fonts-liberation2
+    libjpeg62-turbo-dev libheif-dev qt6-image-formats-plugins)
 if [ "$mode" != run ]; then
     # The end-to-end tests and the benchmark drive the real program on an X server.
     packages+=(xvfb openbox xdotool x11-utils wmctrl)
@@ -35,9 +36,11 @@ if [ "$mode" = test ]; then
     packages+=(qt6-gtk-platformtheme)
     # The study reader's fuzz target is built with clang's libFuzzer.
     packages+=(clang libclang-rt-14-dev)
+    # The photo tests set EXIF orientations and encode HEIC.
+    packages+=(libimage-exiftool-perl libheif-examples)
 fi
 if [ "$mode" = bench ]; then
-    packages+=(python3-xlib)
+    packages+=(python3-xlib imagemagick libjpeg-turbo-progs)
 fi
 
 missing=()
