@@ -5,6 +5,7 @@
 #include "printing/printing.h"
 #include "screens/screen_set.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -100,6 +101,22 @@ ScreenShell::ScreenShell(ScreenSet& screens, ScreenId id, const QString& caption
     else
         resize(client);
     setSizeGripEnabled(false);
+    if (static_cast<int>(id) <= static_cast<int>(ScreenId::Form7))
+        offerPhotoWindow();
+}
+
+void ScreenShell::offerPhotoWindow() {
+    // A menu on the screen's background and a shortcut, so that no control moves.
+    auto* photo = new QAction(tr("Measure on a &Photo…"), this);
+    photo->setObjectName(QStringLiteral("MeasureOnPhoto"));
+    photo->setShortcut(kPhotoWindowKeys);
+    photo->setShortcutContext(Qt::WindowShortcut);
+    connect(photo, &QAction::triggered, this, [this] {
+        if (isOnView())
+            screens_.openPhotoWindow();
+    });
+    addAction(photo);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void ScreenShell::showScreen() {

@@ -38,6 +38,10 @@ enum class WindowStyle {
 inline constexpr const char* kMakerNoticeLine1 = "Rula posture assessment";
 inline constexpr const char* kMakerNoticeLine2 = "Free software";
 
+// The shortcut that opens the Photo window from the introduction and the posture screens.
+inline constexpr QKeyCombination kPhotoWindowKeys{Qt::ControlModifier | Qt::ShiftModifier,
+                                                  Qt::Key_P};
+
 // Times New Roman in the given point size.
 QFont TimesFont(double points, bool bold = false);
 
@@ -129,6 +133,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void offerPhotoWindow();
     void printDone(const QString& whyNot);
     void focusPrintButton();
 
