@@ -9,9 +9,12 @@
 //   upper arm  the shoulder->elbow line against the trunk line, hanging along the trunk
 //              being 0; forward positive, behind the trunk (extension) negative
 //   lower arm  elbow flexion: 180 minus the inner angle at the elbow, 0 for a straight arm
-//   wrist      the wrist->knuckle line against the forearm line; positive up, negative
-//              down (as the design note defines for each facing)
-// The vertical is the photo's own unless a plumb line is given.
+//   wrist      the wrist->knuckle line against the forearm line; positive "up": the hand
+//              turned off the forearm's line the same way the elbow bends, so that with
+//              the forearm held forward the knuckles lie above it; negative "down"
+// Facing left mirrors the photo first, so forward is positive either way. The vertical is
+// the photo's own unless a plumb line is given. Angles lie in (-180, 180]; the lower arm
+// in [0, 180].
 #pragma once
 
 #include <array>
@@ -34,13 +37,16 @@ inline constexpr std::size_t kLandmarkCount = 6;
 
 using Landmarks = std::array<std::optional<PhotoPoint>, kLandmarkCount>;
 
-// Two points on something vertical in the scene; `top` is the upper one.
+// Two points on something vertical in the scene; `top` is the upper one, though either
+// order gives the same vertical (a camera is never tilted by 90° or more).
 struct PlumbLine {
     PhotoPoint top;
     PhotoPoint bottom;
+    bool operator==(const PlumbLine&) const = default;
 };
 
-// Degrees; an angle is missing while a point it needs is.
+// Degrees; an angle is missing while a point it needs is, or while two of them lie on one
+// another (a segment of no length, or a plumb line of no length for the trunk).
 struct BodyAngles {
     std::optional<double> trunk;
     std::optional<double> neck;

@@ -25,10 +25,13 @@ public:
     void setFacing(Facing facing);
     // Places the point asked for next; does nothing while none is asked for.
     void placeNext(PhotoPoint at);
-    // Moves a placed point (a drag, or the arrow keys).
-    void move(Landmark which, PhotoPoint to);
+    // Moves a placed point (a drag, or the arrow keys); does nothing to a point not yet
+    // placed. A move `continuing` the last change, when that moved the same point, joins
+    // it: one Undo then takes back a whole drag.
+    void move(Landmark which, PhotoPoint to, bool continuing = false);
     void setPlumb(const std::optional<PlumbLine>& plumb);
     // Takes back the last facing, placing, move or plumb line; false when nothing is left.
+    // Setting what is already set is no change and leaves nothing to take back.
     bool undo();
     bool canUndo() const { return !history_.empty(); }
     // A new photo starts afresh.
@@ -43,12 +46,15 @@ private:
         Landmarks points;
         std::optional<PlumbLine> plumb;
     };
-    void remember();
+    State now() const { return {facing_, points_, plumb_}; }
+    void remember(bool joinsLastMove = false);
 
     std::optional<Facing> facing_;
     Landmarks points_{};
     std::optional<PlumbLine> plumb_;
     std::vector<State> history_;
+    // The point the last change moved, while that change was a move.
+    std::optional<Landmark> lastMoved_;
 };
 
 } // namespace rula

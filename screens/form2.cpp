@@ -63,11 +63,8 @@ Form2::Form2(ScreenSet& screens)
     Label4 = addScoreLabel("Label4", {120, 4320, 255, 375});
     Label5 = addScoreLabel("Label5", {120, 4800, 255, 375});
 
-    writeWhenSelected(Option1, Label6, "1");
-    writeWhenSelected(Option2, Label6, "2");
-    writeWhenSelected(Option3, Label6, "2");
-    writeWhenSelected(Option4, Label6, "3");
-    writeWhenSelected(Option5, Label6, "4");
+    writeBaseFromBands(PostureSegment::UpperArm, {Option1, Option2, Option3, Option4, Option5},
+                       Label6);
     writeWhenTicked(Check1, Label3, "1", "0");
     writeWhenTicked(Check2, Label4, "1", "0");
     writeWhenTicked(Check3, Label5, "-1", "0");

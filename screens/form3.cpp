@@ -47,8 +47,7 @@ Form3::Form3(ScreenSet& screens)
     Label4 = addScoreLabel("Label4", {3240, 2520, 255, 375});
     Label6 = addScoreLabel("Label6", {6360, 120, 255, 375});
 
-    writeWhenSelected(Option1, Label3, "1");
-    writeWhenSelected(Option2, Label3, "2");
+    writeBaseFromBands(PostureSegment::LowerArm, {Option1, Option2}, Label3);
     writeWhenTicked(Check1, Label4, "1", "0");
     pairWithDrawing(Picture1, Option1);
     pairWithDrawing(Picture2, Option2);

@@ -50,9 +50,7 @@ Form4::Form4(ScreenSet& screens)
     Label3 = addScoreLabel("Label3", {1800, 3360, 255, 375});
     Label6 = addScoreLabel("Label6", {5040, 120, 255, 375});
 
-    writeWhenSelected(Option1, Label4, "1");
-    writeWhenSelected(Option2, Label4, "2");
-    writeWhenSelected(Option5, Label4, "3");
+    writeBaseFromBands(PostureSegment::Wrist, {Option1, Option2, Option5}, Label4);
     writeWhenTicked(Check1, Label3, "1", "0");
     pairWithDrawing(Picture1, Option1);
     pairWithDrawing(Picture2, Option2);

@@ -52,10 +52,7 @@ Form6::Form6(ScreenSet& screens)
     Label3 = addScoreLabel("Label3", {2880, 4080, 255, 375});
     Label6 = addScoreLabel("Label6", {4440, 120, 255, 375});
 
-    writeWhenSelected(Option1, Label5, "1");
-    writeWhenSelected(Option2, Label5, "2");
-    writeWhenSelected(Option3, Label5, "3");
-    writeWhenSelected(Option4, Label5, "4");
+    writeBaseFromBands(PostureSegment::Neck, {Option1, Option2, Option3, Option4}, Label5);
     writeWhenTicked(Check1, Label4, "1", "0");
     writeWhenTicked(Check2, Label3, "1", "0");
     pairWithDrawing(Picture1, Option1);

@@ -59,10 +59,7 @@ Form7::Form7(ScreenSet& screens)
     Label8 = addScoreLabel("Label8", {4320, 5040, 255, 375}, "2");
     Label6 = addScoreLabel("Label6", {5760, 120, 255, 375});
 
-    writeWhenSelected(Option1, Label7, "1");
-    writeWhenSelected(Option2, Label7, "2");
-    writeWhenSelected(Option3, Label7, "3");
-    writeWhenSelected(Option4, Label7, "4");
+    writeBaseFromBands(PostureSegment::Trunk, {Option1, Option2, Option3, Option4}, Label7);
     writeWhenTicked(Check1, Label3, "1", "0");
     writeWhenTicked(Check2, Label4, "1", "0");
     writeWhenTicked(Check3, Label5, "1", "2");

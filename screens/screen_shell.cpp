@@ -1,8 +1,8 @@
 #include "screens/screen_shell.h"
 
+#include "printing/printing.h"
 #include "scoring/score_text.h"
 #include "scoring/segment_score.h"
-#include "printing/printing.h"
 #include "screens/screen_set.h"
 
 #include <QAction>
@@ -347,6 +347,20 @@ void ScreenShell::writeWhenSelected(OptionButton* option, QLabel* label, const c
         if (selected)
             label->setText(QLatin1String(value));
     });
+}
+
+void ScreenShell::writeBaseFromBands(PostureSegment segment,
+                                     std::initializer_list<OptionButton*> options, QLabel* label) {
+    for (OptionButton* option : options) {
+        const PostureBand* band = BandOfOption(segment, qPrintable(option->objectName()));
+        if (!band)
+            qFatal("No band for %s", qPrintable(option->objectName()));
+        const QString base = QString::number(band->base);
+        connect(option, &QAbstractButton::toggled, label, [label, base](bool selected) {
+            if (selected)
+                label->setText(base);
+        });
+    }
 }
 
 void ScreenShell::writeWhenTicked(CheckBox* box, QLabel* label, const char* ticked,

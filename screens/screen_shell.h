@@ -11,6 +11,8 @@
 #include "screens/screen_id.h"
 #include "screens/twips.h"
 
+#include "scoring/posture_bands.h"
+
 #include <QDialog>
 #include <QFont>
 
@@ -117,6 +119,10 @@ protected:
     static void writeWhenSelected(OptionButton* option, QLabel* label, const char* value);
     static void writeWhenTicked(CheckBox* box, QLabel* label, const char* ticked,
                                 const char* otherwise);
+    // A posture screen's options, each writing its base score from the segment's bands
+    // (found by the option's name) when selected.
+    static void writeBaseFromBands(PostureSegment segment,
+                                   std::initializer_list<OptionButton*> options, QLabel* label);
     // A click on a drawing acts as a click on its option or check box; a caption-less
     // option takes the drawing's words for screen readers and its tooltip. The drawing is
     // framed while its option or box is on, and ringed while that has the focus.

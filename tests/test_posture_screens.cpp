@@ -1,10 +1,13 @@
 // The six posture screens, driven through their real controls: every base score and
 // adjustment, the largest totals, the mended cases (supported arm, no posture chosen,
-// trunk supported while seated), drawings as labels, tab order and keys.
+// trunk supported while seated), drawings as labels, tab order and keys; angles measured
+// on a photo choosing the options.
 #include "screen_driver.h"
+#include "screens/measured_posture.h"
 
 #include <QPushButton>
 
+#include <cmath>
 #include <map>
 
 using namespace rula;
@@ -67,6 +70,9 @@ private slots:
     void enterIsContinueExceptOnAnotherButton_data();
     void enterIsContinueExceptOnAnotherButton();
     void captionlessOptionsSpeakForTheirDrawings();
+    void measuredAnglesChooseOptions_data();
+    void measuredAnglesChooseOptions();
+    void measuredChoiceIsTheUsersToChange();
 };
 
 void PostureScreensTest::segmentScores_data() {
@@ -351,6 +357,93 @@ void PostureScreensTest::captionlessOptionsSpeakForTheirDrawings() {
     for (int n : {2, 3, 4, 6, 7})
         for (QWidget* picture : program.form(n).findChildren<PictureBox*>())
             QVERIFY(!picture->accessibleName().isEmpty() && !picture->toolTip().isEmpty());
+}
+
+void PostureScreensTest::measuredAnglesChooseOptions_data() {
+    // The angles of upper arm, lower arm, wrist, neck and trunk (NaN: not measured); what
+    // changes from the screens' design state; what is reported for each measured angle.
+    QTest::addColumn<QList<double>>("angles");
+    QTest::addColumn<QStringList>("changes");
+    QTest::addColumn<QStringList>("report");
+    const double none = std::nan("");
+    QTest::newRow("all five") << QList<double>{47, 90, -10, 25, 18}
+                              << QStringList{"Form2.Option4=on", "Form2.Label6=3",
+                                             "Form3.Option1=on", "Form3.Label3=1",
+                                             "Form4.Option2=on", "Form4.Label4=2",
+                                             "Form6.Option3=on", "Form6.Label5=3",
+                                             "Form7.Option2=on", "Form7.Label7=2"}
+                              << QStringList{"Option4 3 near Upper arm 45° to 90° forward",
+                                             "Option1 1 Lower arm 60° to 100° of elbow flexion",
+                                             "Option2 2 Wrist bent up to 15°",
+                                             "Option3 3 Neck over 20° forward",
+                                             "Option2 2 near Trunk 0° to 20° forward"};
+    QTest::newRow("the arm only") << QList<double>{-30, 20, none, none, none}
+                                  << QStringList{"Form2.Option2=on", "Form2.Label6=2",
+                                                 "Form3.Option2=on", "Form3.Label3=2"}
+                                  << QStringList{"Option2 2 Upper arm in extension beyond 20°",
+                                                 "Option2 2 Lower arm below 60° or beyond 100°"};
+    QTest::newRow("leaning back") << QList<double>{none, none, 0, -8, -12}
+                                  << QStringList{"Form4.Option1=on", "Form4.Label4=1",
+                                                 "Form6.Option4=on", "Form6.Label5=4"}
+                                  << QStringList{"Option1 1 Wrist neutral, 0°",
+                                                 "Option4 4 near Neck in extension", "none 0"};
+}
+
+void PostureScreensTest::measuredAnglesChooseOptions() {
+    QFETCH(QList<double>, angles);
+    QFETCH(QStringList, changes);
+    QFETCH(QStringList, report);
+    std::map<QString, QString> design;
+    {
+        Program fresh;
+        for (int n = 2; n <= 8; ++n)
+            fresh.form(n);
+        design = Snapshot(fresh);
+    }
+    const auto measured = [&](int i) {
+        return std::isnan(angles[i]) ? std::nullopt : std::optional(angles[i]);
+    };
+    Program program;
+    const QPoint introductionAt = program.form(1).pos();
+    const auto choices = UsePostureAngles(
+        program.screens, {measured(4), measured(3), measured(0), measured(1), measured(2)});
+
+    QStringList reported;
+    for (const MeasuredChoice& c : choices)
+        reported << (c.option.isEmpty() ? QString("none") : c.option) + " " +
+                        QString::number(c.base) + (c.nearEdge ? " near" : "") +
+                        (c.band.isEmpty() ? "" : " " + c.band);
+    QCOMPARE(reported, report);
+    QStringList changed;
+    for (const auto& [name, value] : Snapshot(program))
+        if (design.at(name) != value)
+            changed << name + "=" + value;
+    changed.sort();
+    changes.sort();
+    QCOMPARE(changed, changes);
+    // Nothing shown, hidden or moved.
+    QCOMPARE(program.visibleScreen(), 1);
+    QCOMPARE(program.form(1).pos(), introductionAt);
+}
+
+void PostureScreensTest::measuredChoiceIsTheUsersToChange() {
+    Program program;
+    ContinueTo(program, 2);
+    Click(program.form(2), "Option1");
+    Click(program.form(2), "Check1");
+    Click(program.form(2), "Command2");
+    // The measured angle replaces the earlier choice; the adjustment stays.
+    UsePostureAngles(program.screens,
+                     {std::nullopt, std::nullopt, 100, std::nullopt, std::nullopt});
+    QVERIFY(Checked(program.form(2), "Option5") && !Checked(program.form(2), "Option1"));
+    QVERIFY(Checked(program.form(2), "Check1"));
+    ContinueTo(program, 3);
+    QCOMPARE(Text(program.form(3), "Label6"), "5");
+    // A click afterwards overrides it, as any click does.
+    Click(program.form(3), "Command2");
+    Click(program.form(2), "Option3");
+    Click(program.form(2), "Command1");
+    QCOMPARE(Text(program.form(3), "Label6"), "3");
 }
 
 QTEST_MAIN(PostureScreensTest)
