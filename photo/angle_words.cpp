@@ -50,7 +50,7 @@ long Whole(double degrees) {
 
 // A band edge far out (or infinite) means the band is open on that side.
 bool Open(double edge) {
-    return !std::isfinite(edge) || std::abs(edge) >= 360;
+    return !std::isfinite(edge) || std::abs(edge) >= 180;
 }
 
 } // namespace

@@ -37,7 +37,7 @@ constexpr int kMarginTwips = 180;
 constexpr int kSpacingTwips = 90;
 constexpr int kGapToScreenTwips = 120;
 // The printed page: the photo fitted into this box, the facing and the angles under it.
-constexpr QSize kPrintedPhotoTwips{10500, 8100};
+constexpr QSize kPrintedPhotoTwips{10500, 13500};
 
 QSize PixelsOf(QSize twips) {
     return ToPixels(twips.width(), twips.height());
