@@ -20,7 +20,8 @@ run | test | bench) ;;
     ;;
 esac
 
-packages=(build-essential cmake qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev libfontconfig-dev fonts-liberation2)
+packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev libfontconfig-dev fonts-liberation2
+    libjpeg62-turbo-dev libheif-dev qt6-image-formats-plugins)
 if [ "$mode" != run ]; then
     # The end-to-end tests and the benchmark drive the real program on an X server.
     packages+=(xvfb openbox xdotool x11-utils wmctrl)
@@ -33,9 +34,11 @@ if [ "$mode" = test ]; then
     packages+=(lintian appstream)
     # One printing test runs the program under the GTK dark style.
     packages+=(qt6-gtk-platformtheme)
+    # The photo tests set EXIF orientations and encode HEIC.
+    packages+=(libimage-exiftool-perl libheif-examples)
 fi
 if [ "$mode" = bench ]; then
-    packages+=(python3-xlib)
+    packages+=(python3-xlib libjpeg-turbo-progs)
 fi
 
 missing=()

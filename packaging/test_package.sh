@@ -78,6 +78,7 @@ dpkg-deb -c "$deb" | awk '{print $6}' >"$work/contents"
 holds() { grep -qx "$1" "$work/contents"; }
 check "holds the program" holds ./usr/bin/rula
 check "holds the print module" grep -qx '\./usr/lib/.*/print-cups\.so' "$work/contents"
+check "holds the photo decoder module" grep -qx '\./usr/lib/.*/photo-decoders\.so' "$work/contents"
 # The desktop entry and the metadata are named after the program's id.
 id=$(sed -n 's/^set(RULA_APP_ID \(.*\))$/\1/p' "$source/CMakeLists.txt")
 check "holds the desktop entry" holds "./usr/share/applications/$id.desktop"
@@ -172,6 +173,8 @@ libraries=$(awk '$6 ~ /\.so/ {print $6}' "/proc/$rula/maps" | sort -u)
 echo "shared libraries mapped once the window is shown: $(wc -l <<<"$libraries")"
 check "nothing of the print system is mapped at start" \
     test -z "$(grep -E 'libcups|print-cups' <<<"$libraries")"
+check "nothing of the photo decoders is mapped at start" \
+    test -z "$(grep -E 'libjpeg|libheif|libde265|photo-decoders|imageformats' <<<"$libraries")"
 wmctrl -i -c "$window" # the close box, through the window manager
 # The shell may reap it at any moment: gone, a zombie, or gone while being looked at.
 ended() { [ ! -e "/proc/$rula" ] || grep -qs ') Z' "/proc/$rula/stat" || [ ! -e "/proc/$rula" ]; }

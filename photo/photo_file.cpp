@@ -1,0 +1,327 @@
+// Opening a photo: the file is looked at before it is opened (only a regular file is
+// opened, without blocking), its first bytes tell its format, and it goes to the decoder
+// for that format: JPEG and HEIC/HEIF to the decoder module, the others (and JPEG when the
+// module is missing) to Qt's image reader. A JPEG's markers are read here: the EXIF
+// orientation, and whether the file ends with the image's end.
+#include "photo/photo_file.h"
+
+#include "photo/decoder_module.h"
+#include "photo/photo_geometry.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace rula {
+namespace {
+
+using namespace photo_message;
+
+PhotoError CannotRead(const QString& name, int error) {
+    return {tr("%1 cannot be read: %2").arg(name, QString::fromLocal8Bit(std::strerror(error)))};
+}
+
+// Reads up to `size` bytes at `offset`; the count read, or -1.
+qint64 ReadAt(int fd, void* data, qint64 size, qint64 offset) {
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n =
+            ::pread(fd, static_cast<char*>(data) + done, size_t(size - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+enum class Format { Unknown, Jpeg, Heif, Qt };
+
+Format Sniff(const QByteArray& head) {
+    if (head.startsWith("\xFF\xD8\xFF"))
+        return Format::Jpeg;
+    if (head.size() >= 12 && head.mid(4, 4) == "ftyp") {
+        static const std::array<const char*, 9> brands{"heic", "heix", "heim", "heis", "hevc",
+                                                       "hevx", "mif1", "msf1", "avif"};
+        const QByteArray brand = head.mid(8, 4);
+        for (const char* b : brands)
+            if (brand == b)
+                return Format::Heif;
+    }
+    if (head.startsWith("\x89PNG\r\n\x1A\n") || head.startsWith("BM") || head.startsWith("II*\0") ||
+        head.startsWith(QByteArray("MM\0*", 4)) ||
+        (head.startsWith("RIFF") && head.mid(8, 4) == "WEBP"))
+        return Format::Qt;
+    return Format::Unknown;
+}
+
+// What the markers before a JPEG's first scan say.
+struct JpegMarkers {
+    int orientation = 1;
+    qint64 scanStart = -1; // offset of the first scan's marker; -1 when there is none
+};
+
+// The orientation tag of an EXIF block (the TIFF structure after "Exif\0\0").
+int ExifOrientation(const QByteArray& tiff) {
+    if (tiff.size() < 8)
+        return 1;
+    const bool little = tiff.startsWith("II");
+    if (!little && !tiff.startsWith("MM"))
+        return 1;
+    auto at = [&](qint64 offset, int bytes) -> quint32 {
+        if (offset < 0 || offset + bytes > tiff.size())
+            return 0;
+        quint32 value = 0;
+        for (int i = 0; i < bytes; ++i) {
+            const auto byte = quint8(tiff[offset + (little ? bytes - 1 - i : i)]);
+            value = (value << 8) | byte;
+        }
+        return value;
+    };
+    const qint64 ifd = at(4, 4);
+    const quint32 entries = at(ifd, 2);
+    for (quint32 i = 0; i < entries; ++i) {
+        const qint64 entry = ifd + 2 + 12 * qint64(i);
+        if (entry + 12 > tiff.size())
+            break;
+        if (at(entry, 2) == 0x0112 && at(entry + 2, 2) == 3) { // Orientation, SHORT
+            const quint32 value = at(entry + 8, 2);
+            return value >= 1 && value <= 8 ? int(value) : 1;
+        }
+    }
+    return 1;
+}
+
+JpegMarkers ReadJpegMarkers(int fd, qint64 fileSize) {
+    JpegMarkers markers;
+    qint64 at = 2; // after the start of image
+    while (at + 4 <= fileSize) {
+        unsigned char m[4];
+        if (ReadAt(fd, m, 4, at) != 4 || m[0] != 0xFF)
+            break;
+        if (m[1] == 0xFF) { // fill byte
+            ++at;
+            continue;
+        }
+        if (m[1] == 0xDA) {
+            markers.scanStart = at;
+            break;
+        }
+        if (m[1] == 0x01 || (m[1] >= 0xD0 && m[1] <= 0xD8)) { // no length follows
+            at += 2;
+            continue;
+        }
+        const int length = (m[2] << 8) | m[3];
+        if (length < 2)
+            break;
+        if (m[1] == 0xE1 && length > 16) { // APP1: EXIF, the first one found counts
+            QByteArray segment(length - 2, Qt::Uninitialized);
+            if (ReadAt(fd, segment.data(), segment.size(), at + 4) == segment.size() &&
+                segment.startsWith(QByteArray("Exif\0\0", 6)) && markers.orientation == 1)
+                markers.orientation = ExifOrientation(segment.mid(6));
+        }
+        at += 2 + length;
+    }
+    return markers;
+}
+
+// Whether the end-of-image marker follows the first scan. Looked for from the end of the
+// file backwards, where it is found at once unless the file is cut short.
+bool EndsWithImageEnd(int fd, qint64 fileSize, qint64 scanStart) {
+    constexpr qint64 kBlock = 64 * 1024;
+    std::array<unsigned char, kBlock + 1> buffer;
+    qint64 end = fileSize;
+    while (end > scanStart) {
+        const qint64 begin = std::max(scanStart, end - kBlock);
+        // One byte more than the block, so a marker across two blocks is seen.
+        const qint64 length = std::min(end + 1, fileSize) - begin;
+        if (ReadAt(fd, buffer.data(), length, begin) != length)
+            return false;
+        for (qint64 i = length - 2; i >= 0; --i)
+            if (buffer[size_t(i)] == 0xFF && buffer[size_t(i) + 1] == 0xD9)
+                return true;
+        end = begin;
+    }
+    return false;
+}
+
+// Formats Qt reads, and JPEG when the decoder module is missing.
+class QtPhotoFile final : public PhotoFile {
+public:
+    static std::variant<std::unique_ptr<PhotoFile>, PhotoError>
+    open(std::unique_ptr<PhotoFileHandle> handle) {
+        auto photo = std::unique_ptr<QtPhotoFile>(new QtPhotoFile(std::move(handle)));
+        QFile file;
+        QImageReader reader;
+        if (!photo->prepare(file, reader))
+            return NotAPhoto(photo->file_->name());
+        const QSize stored = reader.size();
+        if (!WithinLimit(stored))
+            return stored.isValid() ? TooLarge(photo->file_->name(), stored)
+                                    : NotAPhoto(photo->file_->name());
+        photo->format_ = reader.format();
+        photo->stored_ = stored;
+        photo->transformation_ = reader.transformation();
+        return std::unique_ptr<PhotoFile>(std::move(photo));
+    }
+
+    QSize uprightSize() const override {
+        return transformation_ & QImageIOHandler::TransformationRotate90 ? stored_.transposed()
+                                                                         : stored_;
+    }
+
+    std::variant<QImage, PhotoError> decodeToFit(QSize fit) override {
+        QFile file;
+        QImageReader reader;
+        if (!prepare(file, reader))
+            return NotAPhoto(file_->name());
+        const bool turned = transformation_ & QImageIOHandler::TransformationRotate90;
+        const QSize scaled = FittedSize(stored_, turned ? fit.transposed() : fit);
+        if (scaled != stored_)
+            reader.setScaledSize(scaled);
+        return read(reader);
+    }
+
+    std::variant<QImage, PhotoError> decodeRegion(const QRect& region) override {
+        const QRect within = region & QRect(QPoint(0, 0), uprightSize());
+        if (within.isEmpty())
+            return QImage();
+        QFile file;
+        QImageReader reader;
+        if (!prepare(file, reader))
+            return NotAPhoto(file_->name());
+        reader.setClipRect(StoredRect(within, stored_, Orientation()));
+        return read(reader);
+    }
+
+private:
+    explicit QtPhotoFile(std::unique_ptr<PhotoFileHandle> handle)
+        : file_(std::move(handle)) {}
+
+    // The EXIF orientation that stands for the reader's transformation.
+    int Orientation() const {
+        using T = QImageIOHandler;
+        switch (int(transformation_)) {
+        case T::TransformationMirror:
+            return 2;
+        case T::TransformationRotate180:
+            return 3;
+        case T::TransformationFlip:
+            return 4;
+        case T::TransformationMirrorAndRotate90:
+            return 5;
+        case T::TransformationRotate90:
+            return 6;
+        case T::TransformationFlipAndRotate90:
+            return 7;
+        case T::TransformationRotate270:
+            return 8;
+        default:
+            return 1;
+        }
+    }
+
+    // A reader over the open file, from its start (the file object is the caller's).
+    bool prepare(QFile& file, QImageReader& reader) {
+        if (::lseek(file_->fd(), 0, SEEK_SET) != 0 ||
+            !file.open(file_->fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+            return false;
+        reader.setDevice(&file);
+        if (!format_.isEmpty())
+            reader.setFormat(format_);
+        reader.setAutoTransform(true);
+        return reader.canRead();
+    }
+
+    std::variant<QImage, PhotoError> read(QImageReader& reader) {
+        QImage image;
+        if (!reader.read(&image) || image.isNull()) {
+            if (reader.error() == QImageReader::InvalidDataError)
+                return Damaged(file_->name(), reader.errorString());
+            return NotAPhoto(file_->name());
+        }
+        return image;
+    }
+
+    std::unique_ptr<PhotoFileHandle> file_;
+    QByteArray format_;
+    QSize stored_;
+    QImageIOHandler::Transformations transformation_;
+};
+
+} // namespace
+
+std::variant<std::unique_ptr<PhotoFile>, PhotoError> PhotoFile::open(const QString& path) {
+    const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
+    const QByteArray local = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(local.constData(), &info) != 0)
+        return CannotRead(name, errno);
+    if (S_ISDIR(info.st_mode))
+        return PhotoError{tr("%1 is a folder").arg(name)};
+    if (S_ISFIFO(info.st_mode))
+        return PhotoError{tr("%1 is a named pipe").arg(name)};
+    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+        return PhotoError{tr("%1 is a device").arg(name)};
+    if (S_ISSOCK(info.st_mode))
+        return PhotoError{tr("%1 is a socket").arg(name)};
+    if (!S_ISREG(info.st_mode))
+        return NotAPhoto(name);
+    // The file may have been swapped for another kind since: it is opened without
+    // blocking and looked at once more.
+    const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return CannotRead(name, errno);
+    auto handle = std::make_unique<PhotoFileHandle>(fd, name);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return NotAPhoto(name);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (info.st_size == 0)
+        return PhotoError{tr("%1 is empty").arg(name)};
+
+    QByteArray head(16, '\0');
+    const qint64 got = ReadAt(fd, head.data(), head.size(), 0);
+    if (got < 0)
+        return CannotRead(name, errno);
+    head.truncate(got);
+    switch (Sniff(head)) {
+    case Format::Unknown:
+        return NotAPhoto(name);
+    case Format::Qt:
+        return QtPhotoFile::open(std::move(handle));
+    case Format::Heif: {
+        QString whyNot;
+        const PhotoDecoderTable* decoders = PhotoDecoders(&whyNot);
+        if (!decoders) // a Qt image plugin for HEIF may be installed
+            return QtPhotoFile::open(std::move(handle));
+        PhotoError error;
+        if (auto photo = decoders->openHeif(std::move(handle), error))
+            return photo;
+        return error;
+    }
+    case Format::Jpeg: {
+        const JpegMarkers markers = ReadJpegMarkers(fd, info.st_size);
+        if (markers.scanStart < 0 || !EndsWithImageEnd(fd, info.st_size, markers.scanStart))
+            return Truncated(name);
+        const PhotoDecoderTable* decoders = PhotoDecoders();
+        if (!decoders)
+            return QtPhotoFile::open(std::move(handle));
+        PhotoError error;
+        if (auto photo = decoders->openJpeg(std::move(handle), markers.orientation, error))
+            return photo;
+        return error;
+    }
+    }
+    return NotAPhoto(name);
+}
+
+} // namespace rula

@@ -1,0 +1,303 @@
+// Opening photos: files of every kind the user may pick, made here, each refused with its
+// message at once or decoded upright at the size asked for.
+#include "photo/decoder_module.h"
+#include "photo/photo_file.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageWriter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTransform>
+
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace rula;
+
+namespace {
+
+// Makes a file in the folder and returns its path; empty (after QSKIP) when it cannot.
+using Maker = std::function<QString(const QDir&)>;
+
+constexpr QRgb kTopLeft = 0xffd02020;     // red
+constexpr QRgb kBottomRight = 0xff2040d0; // blue
+constexpr QRgb kRest = 0xffe0e0c0;
+
+// The upright picture every good file holds: marked corners on a light ground.
+QImage Drawn(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kRest);
+    const int mark = std::max(16, size.height() / 5);
+    for (int y = 0; y < mark; ++y)
+        for (int x = 0; x < mark; ++x) {
+            image.setPixel(x, y, kTopLeft);
+            image.setPixel(size.width() - 1 - x, size.height() - 1 - y, kBottomRight);
+        }
+    return image;
+}
+
+bool Near(QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) < 40 && std::abs(qGreen(a) - qGreen(b)) < 40 &&
+           std::abs(qBlue(a) - qBlue(b)) < 40;
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+bool Run(const QString& program, const QStringList& arguments) {
+    QProcess p;
+    p.start(program, arguments);
+    return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+// `image` saved in `format`, or empty when Qt cannot write it.
+QString Saved(const QDir& dir, const QString& name, const QImage& image, const char* format) {
+    const QString path = dir.filePath(name);
+    QImageWriter writer(path, format);
+    writer.setQuality(95);
+    return writer.write(image) ? path : QString();
+}
+
+// A JPEG holding `upright` turned as a camera held sideways stores it, with the EXIF
+// orientation that turns it back.
+QString TurnedJpeg(const QDir& dir, const QString& name, const QImage& upright, int orientation) {
+    const qreal angle = orientation == 6 ? -90 : 90;
+    const QString path = Saved(dir, name, upright.transformed(QTransform().rotate(angle)), "jpeg");
+    if (QStandardPaths::findExecutable("exiftool").isEmpty() ||
+        !Run("exiftool", {"-q", "-overwrite_original", "-n",
+                          QString("-Orientation=%1").arg(orientation), path}))
+        return {};
+    return path;
+}
+
+quint32 Crc32(const QByteArray& data) {
+    quint32 crc = 0xffffffffu;
+    for (char c : data) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
+QByteArray BigEndian(quint32 v) {
+    const char bytes[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+    return QByteArray(bytes, 4);
+}
+
+QByteArray PngChunk(const QByteArray& type, const QByteArray& data) {
+    return BigEndian(quint32(data.size())) + type + data + BigEndian(Crc32(type + data));
+}
+
+// A grey PNG whose header declares `side` × `side` pixels, with a little data behind it.
+QByteArray PixelBombPng(int side) {
+    const QByteArray header =
+        BigEndian(quint32(side)) + BigEndian(quint32(side)) + QByteArray("\x08\x00\x00\x00\x00", 5);
+    const QByteArray zeros = qCompress(QByteArray(side + 1, '\0')).mid(4); // a zlib stream
+    return QByteArray("\x89PNG\r\n\x1A\n", 8) + PngChunk("IHDR", header) + PngChunk("IDAT", zeros) +
+           PngChunk("IEND", {});
+}
+
+// A small JPEG whose frame header is rewritten to declare width × height.
+QByteArray JpegDeclaring(const QDir& dir, int width, int height) {
+    QByteArray data = ReadAll(Saved(dir, "small.jpg", Drawn({64, 48}), "jpeg"));
+    const qsizetype sof = data.indexOf("\xFF\xC0");
+    if (sof < 0)
+        return {};
+    data[sof + 5] = char(height >> 8), data[sof + 6] = char(height);
+    data[sof + 7] = char(width >> 8), data[sof + 8] = char(width);
+    return data;
+}
+
+QString Written(const QDir& dir, const QString& name, const QByteArray& data) {
+    const QString path = dir.filePath(name);
+    return WriteAll(path, data) ? path : QString();
+}
+
+} // namespace
+
+class PhotoFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QVERIFY(folder_.isValid()); }
+    void badFilesAreRefusedAtOnce_data();
+    void badFilesAreRefusedAtOnce();
+    void goodFilesDecodeUpright_data();
+    void goodFilesDecodeUpright();
+
+private:
+    QTemporaryDir folder_;
+};
+
+void PhotoFilesTest::badFilesAreRefusedAtOnce_data() {
+    QTest::addColumn<Maker>("make");
+    QTest::addColumn<QString>("message");
+    auto file = [](const QString& name, const QByteArray& data) {
+        return Maker([=](const QDir& dir) { return Written(dir, name, data); });
+    };
+    QTest::newRow("not an image") << file("notes.jpg", "Notes on the second shift.\n")
+                                  << "notes.jpg is not a photo Rula can open";
+    QTest::newRow("empty") << file("empty.png", {}) << "empty.png is empty";
+    QTest::newRow("truncated JPEG") << Maker([](const QDir& dir) {
+        const QByteArray whole = ReadAll(Saved(dir, "whole.jpg", Drawn({400, 300}), "jpeg"));
+        return Written(dir, "cut.jpg", whole.left(whole.size() / 2));
+    }) << "cut.jpg ends too early (truncated)";
+    QTest::newRow("JPEG cut inside its header") << Maker([](const QDir& dir) {
+        const QByteArray whole = ReadAll(Saved(dir, "whole.jpg", Drawn({400, 300}), "jpeg"));
+        return Written(dir, "head.jpg", whole.left(40));
+    }) << "head.jpg ends too early (truncated)";
+    QTest::newRow("unreadable") << Maker([](const QDir& dir) {
+        if (::geteuid() == 0)
+            return QString(); // permission bits do not stop root
+        const QString path = Saved(dir, "locked.png", Drawn({40, 30}), "png");
+        ::chmod(QFile::encodeName(path).constData(), 0);
+        return path;
+    }) << "locked.png cannot be read: Permission denied";
+    QTest::newRow("missing") << Maker([](const QDir& dir) { return dir.filePath("gone.jpg"); })
+                             << "gone.jpg cannot be read: No such file or directory";
+    QTest::newRow("folder") << Maker([](const QDir& dir) {
+        dir.mkdir("Photos.jpg");
+        return dir.filePath("Photos.jpg");
+    }) << "Photos.jpg is a folder";
+    QTest::newRow("named pipe") << Maker([](const QDir& dir) {
+        const QString path = dir.filePath("pipe.jpg");
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
+    }) << "pipe.jpg is a named pipe";
+    QTest::newRow("device") << Maker([](const QDir&) { return QString("/dev/zero"); })
+                            << "zero is a device";
+    QTest::newRow("pixel bomb PNG") << file("bomb.png", PixelBombPng(30000))
+                                    << "bomb.png is 30000 × 30000 pixels: too large to open "
+                                       "(at most 100 megapixels)";
+    QTest::newRow("JPEG declaring a huge size") << Maker([](const QDir& dir) {
+        return Written(dir, "huge.jpg", JpegDeclaring(dir, 60000, 50000));
+    }) << "huge.jpg is 60000 × 50000 pixels: too large to open (at most 100 megapixels)";
+}
+
+void PhotoFilesTest::badFilesAreRefusedAtOnce() {
+    QFETCH(Maker, make);
+    QFETCH(QString, message);
+    const QString path = make(QDir(folder_.path()));
+    if (path.isEmpty())
+        QSKIP("this file cannot be made here (as root, permission bits do not apply)");
+    QElapsedTimer timer;
+    timer.start();
+    auto opened = PhotoFile::open(path);
+    // A file that opens must fail when decoded, with the same care.
+    if (auto* photo = std::get_if<std::unique_ptr<PhotoFile>>(&opened)) {
+        auto decoded = (*photo)->decodeToFit({800, 600});
+        QVERIFY2(std::holds_alternative<PhotoError>(decoded), "decoded a bad file");
+        QCOMPARE(std::get<PhotoError>(decoded).message, message);
+    } else {
+        QCOMPARE(std::get<PhotoError>(opened).message, message);
+    }
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString("took %1 ms").arg(timer.elapsed())));
+}
+
+void PhotoFilesTest::goodFilesDecodeUpright_data() {
+    QTest::addColumn<Maker>("make");
+    QTest::addColumn<QSize>("upright");
+    QTest::addColumn<QSize>("fit");
+    QTest::addColumn<QSize>("decoded"); // what decodeToFit yields
+    const QImage drawn = Drawn({240, 160});
+    auto saved = [drawn](const char* name, const char* format) {
+        return Maker([=](const QDir& dir) {
+            const QString path = Saved(dir, name, drawn, format);
+            if (path.isEmpty())
+                QTest::qSkip(
+                    qPrintable(
+                        QString("no %1 writer: install qt6-image-formats-plugins").arg(format)),
+                    __FILE__, __LINE__);
+            return path;
+        });
+    };
+    const QSize whole(240, 160), fit(1600, 1066);
+    QTest::newRow("PNG") << saved("a.png", "png") << whole << fit << whole;
+    QTest::newRow("JPEG") << saved("a.jpg", "jpeg") << whole << fit << whole;
+    QTest::newRow("WebP") << saved("a.webp", "webp") << whole << fit << whole;
+    QTest::newRow("TIFF") << saved("a.tif", "tiff") << whole << fit << whole;
+    QTest::newRow("BMP") << saved("a.bmp", "bmp") << whole << fit << whole;
+    QTest::newRow("PNG scaled down")
+        << saved("b.png", "png") << whole << QSize(120, 120) << QSize(120, 80);
+    QTest::newRow("JPEG at a half")
+        << saved("b.jpg", "jpeg") << whole << QSize(120, 120) << QSize(120, 80);
+    for (int orientation : {6, 8})
+        QTest::addRow("JPEG with EXIF orientation %d", orientation) << Maker([=](const QDir& dir) {
+            const QString path =
+                TurnedJpeg(dir, QString("turned%1.jpg").arg(orientation), drawn, orientation);
+            if (path.isEmpty())
+                QTest::qSkip("exiftool is missing: install libimage-exiftool-perl", __FILE__,
+                             __LINE__);
+            return path;
+        }) << whole << fit << whole;
+    QTest::newRow("HEIC") << Maker([drawn](const QDir& dir) {
+        const QString png = Saved(dir, "forheic.png", drawn, "png");
+        const QString path = dir.filePath("a.heic");
+        if (QStandardPaths::findExecutable("heif-enc").isEmpty() ||
+            !Run("heif-enc", {"-q", "90", "-o", path, png}))
+            QTest::qSkip("heif-enc is missing: install libheif-examples", __FILE__, __LINE__);
+        return path;
+    }) << whole << fit << whole;
+    // 24 megapixels to fit a view of 1600 x 1066: the decoder's quarter scale.
+    QTest::newRow("24-megapixel JPEG") << Maker([](const QDir& dir) {
+        return Saved(dir, "big.jpg", Drawn({6000, 4000}), "jpeg");
+    }) << QSize(6000, 4000) << fit << QSize(1500, 1000);
+}
+
+void PhotoFilesTest::goodFilesDecodeUpright() {
+    QFETCH(Maker, make);
+    QFETCH(QSize, upright);
+    QFETCH(QSize, fit);
+    QFETCH(QSize, decoded);
+    const QString path = make(QDir(folder_.path()));
+    if (path.isEmpty())
+        return; // skipped by the maker
+    auto opened = PhotoFile::open(path);
+    QVERIFY2(std::holds_alternative<std::unique_ptr<PhotoFile>>(opened),
+             qPrintable(std::get_if<PhotoError>(&opened) ? std::get<PhotoError>(opened).message
+                                                         : QString()));
+    PhotoFile& photo = *std::get<std::unique_ptr<PhotoFile>>(opened);
+    QCOMPARE(photo.uprightSize(), upright);
+
+    auto fitted = photo.decodeToFit(fit);
+    QVERIFY(std::holds_alternative<QImage>(fitted));
+    const QImage& image = std::get<QImage>(fitted);
+    QCOMPARE(image.size(), decoded);
+    QVERIFY2(Near(image.pixel(2, 2), kTopLeft), "the top left corner is not where it belongs");
+    QVERIFY(Near(image.pixel(image.width() - 3, image.height() - 3), kBottomRight));
+    QVERIFY(Near(image.pixel(image.width() - 3, 2), kRest));
+
+    // Regions at full resolution, the corners and across a mark's edge.
+    const int mark = std::max(16, upright.height() / 5);
+    const QRect corner(upright.width() - mark - 20, upright.height() - 30, 40, 30);
+    auto region = photo.decodeRegion(corner);
+    QVERIFY(std::holds_alternative<QImage>(region));
+    QCOMPARE(std::get<QImage>(region).size(), corner.size());
+    QVERIFY(Near(std::get<QImage>(region).pixel(35, 25), kBottomRight));
+    QVERIFY(Near(std::get<QImage>(region).pixel(2, 2), kRest));
+    const QRect edge(mark - 10, 3, 20, 8);
+    auto across = photo.decodeRegion(edge);
+    QVERIFY(std::holds_alternative<QImage>(across));
+    QCOMPARE(std::get<QImage>(across).size(), edge.size());
+    QVERIFY(Near(std::get<QImage>(across).pixel(5, 4), kTopLeft));
+    QVERIFY(Near(std::get<QImage>(across).pixel(15, 4), kRest));
+
+    if (QFileInfo(path).suffix() == "jpg" || QFileInfo(path).suffix() == "heic") {
+        QString whyNot;
+        QVERIFY2(PhotoDecoders(&whyNot), qPrintable(whyNot));
+    }
+}
+
+QTEST_GUILESS_MAIN(PhotoFilesTest)
+#include "test_photo_files.moc"
