@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -15,6 +16,8 @@ namespace rula {
 namespace {
 
 constexpr double kArcRadius = 34;
+constexpr double kMinArcRadius = 14;
+constexpr double kNarrowArcDegrees = 40;
 constexpr double kPointRadius = 5;
 constexpr double kSelectedRadius = 9;
 // How far beyond the points anything is drawn: arcs, their values and the names.
@@ -73,18 +76,21 @@ void HaloText(QPainter& painter, QPointF baseline, const QString& text, const QC
     painter.setBrush(Qt::NoBrush);
 }
 
-// An angle at `centre` from the reference direction to the segment's, with its value.
+// An angle at `centre` from the reference direction to the segment's, with its value. The
+// arc is smaller on a short segment; a narrow angle has its value outside, on the side of
+// the reference line, so that it stays clear of both lines.
 void Arc(QPainter& painter, QPointF centre, QPointF reference, QPointF segment, double degrees) {
+    const double radius =
+        std::clamp(std::hypot(segment.x(), segment.y()) * 0.6, kMinArcRadius, kArcRadius);
     const QPointF ref = Unit(reference);
-    HaloLine(painter, centre, centre + ref * kArcRadius * 1.5, kArc, Qt::DashLine);
+    HaloLine(painter, centre, centre + ref * radius * 1.5, kArc, Qt::DashLine);
     const double start = QtAngle(ref);
     double span = QtAngle(segment) - start;
     while (span > 180)
         span -= 360;
     while (span <= -180)
         span += 360;
-    const QRectF box(centre.x() - kArcRadius, centre.y() - kArcRadius, 2 * kArcRadius,
-                     2 * kArcRadius);
+    const QRectF box(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
     QPainterPath arc;
     arc.arcMoveTo(box, start);
     arc.arcTo(box, start, span);
@@ -93,12 +99,39 @@ void Arc(QPainter& painter, QPointF centre, QPointF reference, QPointF segment, 
     painter.drawPath(arc);
     painter.setPen(QPen(kArc, 2));
     painter.drawPath(arc);
-    const double middle = (start + span / 2) * std::numbers::pi / 180;
-    const QPointF along(std::cos(middle), -std::sin(middle));
+    const bool narrow = std::abs(span) < kNarrowArcDegrees;
+    const double at =
+        narrow ? start - (span < 0 ? -1 : 1) * kNarrowArcDegrees / 2 : start + span / 2;
+    const double rad = at * std::numbers::pi / 180;
+    const QPointF along(std::cos(rad), -std::sin(rad));
     const QString value = ArcValue(degrees);
-    const double width = QFontMetricsF(LabelFont()).horizontalAdvance(value);
-    const QPointF label = centre + along * (kArcRadius + 16);
-    HaloText(painter, label + QPointF(-width / 2, 5), value, kArc);
+    const QFontMetricsF metrics(LabelFont());
+    const QPointF middle = centre + along * (radius + 6 + metrics.horizontalAdvance(value) / 2);
+    HaloText(painter,
+             middle + QPointF(-metrics.horizontalAdvance(value) / 2, metrics.ascent() / 2 - 1),
+             value, kArc);
+}
+
+// Where a point's name goes: away from the segments that meet there.
+QPointF NameOffset(const MeasurementShown& shown, Landmark which, const QTransform& toTarget) {
+    using L = Landmark;
+    static constexpr std::array<std::array<int, 3>, kLandmarkCount> kNeighbours = {{
+        {int(L::Shoulder), -1, -1},
+        {int(L::Hip), int(L::Ear), int(L::Elbow)},
+        {int(L::Shoulder), -1, -1},
+        {int(L::Shoulder), int(L::Wrist), -1},
+        {int(L::Elbow), int(L::Knuckle), -1},
+        {int(L::Wrist), -1, -1},
+    }};
+    const QPointF here = *At(shown, which, toTarget);
+    QPointF sum;
+    for (int n : kNeighbours[static_cast<std::size_t>(which)])
+        if (n >= 0)
+            if (const auto there = At(shown, static_cast<Landmark>(n), toTarget))
+                sum += Unit(*there - here);
+    if (std::hypot(sum.x(), sum.y()) < 0.2)
+        return QPointF(0.7, -0.7);
+    return -Unit(sum);
 }
 
 } // namespace
@@ -112,7 +145,8 @@ const char* LandmarkName(Landmark which) {
     return kNames[static_cast<std::size_t>(which)];
 }
 
-void PaintMeasurement(QPainter& painter, const MeasurementShown& shown, const QTransform& toTarget) {
+void PaintMeasurement(QPainter& painter, const MeasurementShown& shown,
+                      const QTransform& toTarget) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const auto at = [&](Landmark which) { return At(shown, which, toTarget); };
@@ -166,8 +200,14 @@ void PaintMeasurement(QPainter& painter, const MeasurementShown& shown, const QT
         painter.setBrush(kPoint);
         painter.drawEllipse(*point, kPointRadius, kPointRadius);
         painter.setBrush(Qt::NoBrush);
-        HaloText(painter, *point + QPointF(10, -8),
-                 QCoreApplication::translate("PhotoWindow", LandmarkName(which)), Qt::white);
+        const QString name = QCoreApplication::translate("PhotoWindow", LandmarkName(which));
+        const QFontMetricsF metrics(LabelFont());
+        const QPointF centre =
+            *point + NameOffset(shown, which, toTarget) *
+                         (kSelectedRadius + 4 + metrics.horizontalAdvance(name) / 2);
+        HaloText(painter,
+                 centre + QPointF(-metrics.horizontalAdvance(name) / 2, metrics.ascent() / 2 - 1),
+                 name, Qt::white);
     }
     painter.restore();
 }

@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kMaxZoomOverFullResolution = 8; // view pixels per photo pixel, at most
 constexpr double kZoomStep = 1.25;
-constexpr double kHitRadius = 10;   // view pixels around a point that pick it
+constexpr double kHitRadius = 10;    // view pixels around a point that pick it
 constexpr double kDragThreshold = 4; // view pixels a press moves before it drags
 constexpr double kPanStep = 40;
 constexpr double kBigStep = 10; // Shift with an arrow key: view pixels per press
@@ -61,7 +61,8 @@ double PhotoView::fitScale() const {
 
 QPointF PhotoView::origin() const {
     const double s = scale();
-    return QPointF((width() - photoSize_.width() * s) / 2, (height() - photoSize_.height() * s) / 2) +
+    return QPointF((width() - photoSize_.width() * s) / 2,
+                   (height() - photoSize_.height() * s) / 2) +
            pan_;
 }
 
@@ -149,11 +150,11 @@ void PhotoView::decodeDetail() {
         return;
     // A margin round the visible part, so that a small pan needs no new decode.
     const QRectF visible = visiblePhoto();
-    const QRect region =
-        visible.adjusted(-visible.width() / 4, -visible.height() / 4, visible.width() / 4,
-                         visible.height() / 4)
-            .toAlignedRect()
-            .intersected(QRect(QPoint(0, 0), photoSize_));
+    const QRect region = visible
+                             .adjusted(-visible.width() / 4, -visible.height() / 4,
+                                       visible.width() / 4, visible.height() / 4)
+                             .toAlignedRect()
+                             .intersected(QRect(QPoint(0, 0), photoSize_));
     auto decoded = file_->decodeRegion(region);
     if (auto* image = std::get_if<QImage>(&decoded); image && !image->isNull()) {
         detail_ = std::move(*image);
@@ -175,8 +176,8 @@ void PhotoView::drawPhoto() {
         const QRectF visible = visiblePhoto();
         // Only the visible part of each image is scaled.
         const double k = base_.width() / double(photoSize_.width());
-        painter.drawImage(toView.mapRect(visible),
-                          base_, QRectF(visible.topLeft() * k, visible.size() * k));
+        painter.drawImage(toView.mapRect(visible), base_,
+                          QRectF(visible.topLeft() * k, visible.size() * k));
         if (!detail_.isNull()) {
             const QRectF part = visible.intersected(QRectF(detailRegion_));
             painter.drawImage(toView.mapRect(part), detail_,
@@ -310,7 +311,8 @@ void PhotoView::mouseReleaseEvent(QMouseEvent* event) {
             const PhotoPoint first = *std::exchange(plumbStart_, std::nullopt);
             plumbing_ = false;
             if (first != at)
-                measurement_.setPlumb(first.y <= at.y ? PlumbLine{first, at} : PlumbLine{at, first});
+                measurement_.setPlumb(first.y <= at.y ? PlumbLine{first, at}
+                                                      : PlumbLine{at, first});
         }
         measurementChanged();
         emit changed();

@@ -55,7 +55,8 @@ QString Prompt(const PhotoMeasurement& measurement, const PhotoView& view) {
         return PhotoWindow::tr("Which way does the worker face?");
     case PhotoMeasurement::Step::Point:
         return PhotoWindow::tr("Click the %1")
-            .arg(QCoreApplication::translate("PhotoWindow", LandmarkName(*measurement.wantedPoint())));
+            .arg(QCoreApplication::translate("PhotoWindow",
+                                             LandmarkName(*measurement.wantedPoint())));
     case PhotoMeasurement::Step::Done:
         break;
     }
@@ -84,8 +85,8 @@ public:
                           box.height() / double(photoSize.height()));
         photoRect_ = QRectF(0, 0, photoSize.width() * scale_, photoSize.height() * scale_);
         const int lineHeight = QFontMetrics(font_).lineSpacing();
-        resize(box.width(), int(photoRect_.height()) + lineHeight / 2 +
-                                lineHeight * int(lines_.size()) + 2);
+        resize(box.width(),
+               int(photoRect_.height()) + lineHeight / 2 + lineHeight * int(lines_.size()) + 2);
         setWindowTitle(PhotoWindow::tr("Photo - Rula"));
     }
 
@@ -332,7 +333,8 @@ void PhotoWindow::tell(const QString& message) {
     const QString name = QStringLiteral("PhotoMessage");
     for (QMessageBox* older : findChildren<QMessageBox*>(name, Qt::FindDirectChildrenOnly))
         older->close();
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
     box->setObjectName(name);
     box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -33,8 +33,11 @@ QString SaveFigure(const QTemporaryDir& dir, const StickFigure& figure, const ch
         return QPointF(p.x, p.y);
     };
     using L = Landmark;
-    for (auto [from, to] : {std::pair{L::Hip, L::Shoulder}, {L::Shoulder, L::Ear},
-                            {L::Shoulder, L::Elbow}, {L::Elbow, L::Wrist}, {L::Wrist, L::Knuckle}})
+    for (auto [from, to] : {std::pair{L::Hip, L::Shoulder},
+                            {L::Shoulder, L::Ear},
+                            {L::Shoulder, L::Elbow},
+                            {L::Elbow, L::Wrist},
+                            {L::Wrist, L::Knuckle}})
         painter.drawLine(at(from), at(to));
     painter.drawLine(QPointF(figure.plumb.top.x, figure.plumb.top.y),
                      QPointF(figure.plumb.bottom.x, figure.plumb.bottom.y));
