@@ -20,6 +20,10 @@ constexpr double kDragThreshold = 4; // view pixels a press moves before it drag
 constexpr double kPanStep = 40;
 constexpr double kBigStep = 10; // Shift with an arrow key: view pixels per press
 constexpr int kDetailDelayMs = 120;
+// Shown this much finer than decoded, the view asks for more detail.
+constexpr double kFinerThanDecoded = 1.05;
+// The most a full-resolution part may hold: 24 MiB at four bytes a pixel.
+constexpr qint64 kMaxDetailPixels = 6 * 1024 * 1024;
 const QColor kBackground(64, 64, 64);
 
 } // namespace
@@ -124,8 +128,11 @@ void PhotoView::viewMoved() {
     if (!hasPhoto())
         return;
     const double decoded = base_.width() / double(photoSize_.width());
-    if (scale() > decoded * 1.05) {
-        if (!detailRegion_.contains(visiblePhoto().toAlignedRect()))
+    const double shown = scale() * devicePixelRatioF();
+    if (base_.width() < photoSize_.width() && shown > decoded * kFinerThanDecoded) {
+        // Zoomed in, a part at full resolution; fitted whole in a view grown larger than
+        // the photo was decoded for, the whole photo decoded again to fit.
+        if (zoom_ == 1 || !detailRegion_.contains(visiblePhoto().toAlignedRect()))
             detailTimer_.start();
     } else {
         detailTimer_.stop();
@@ -148,13 +155,30 @@ bool PhotoView::showsDetail() const {
 void PhotoView::decodeDetail() {
     if (!file_)
         return;
-    // A margin round the visible part, so that a small pan needs no new decode.
+    if (zoom_ == 1) {
+        auto fitted = file_->decodeToFit((QSizeF(size()) * devicePixelRatioF()).toSize());
+        if (auto* image = std::get_if<QImage>(&fitted); image && !image->isNull()) {
+            base_ = std::move(*image);
+            cacheValid_ = false;
+            update();
+        }
+        return;
+    }
+    // A margin round the visible part, so that a small pan needs no new decode. A part too
+    // large to hold at full resolution is left to the photo as decoded to fit: seen that
+    // large, it is shown at nearly the resolution it was decoded at.
+    const QRect photo(QPoint(0, 0), photoSize_);
     const QRectF visible = visiblePhoto();
-    const QRect region = visible
-                             .adjusted(-visible.width() / 4, -visible.height() / 4,
-                                       visible.width() / 4, visible.height() / 4)
-                             .toAlignedRect()
-                             .intersected(QRect(QPoint(0, 0), photoSize_));
+    QRect region = visible
+                       .adjusted(-visible.width() / 4, -visible.height() / 4, visible.width() / 4,
+                                 visible.height() / 4)
+                       .toAlignedRect()
+                       .intersected(photo);
+    const auto area = [](QRect r) { return qint64(r.width()) * r.height(); };
+    if (area(region) > kMaxDetailPixels)
+        region = visible.toAlignedRect().intersected(photo);
+    if (area(region) > kMaxDetailPixels)
+        return;
     auto decoded = file_->decodeRegion(region);
     if (auto* image = std::get_if<QImage>(&decoded); image && !image->isNull()) {
         detail_ = std::move(*image);

@@ -11,6 +11,7 @@
 #include "screens/twips.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -36,6 +37,9 @@ constexpr int kPanelWidthTwips = 4200;
 constexpr int kMarginTwips = 180;
 constexpr int kSpacingTwips = 90;
 constexpr int kGapToScreenTwips = 120;
+// Beside a screen, the window may be as narrow as this; narrower than tall, it has its
+// panel under the photo.
+constexpr int kNarrowestTwips = 7200;
 // The printed page: the photo fitted into this box, the facing and the angles under it.
 constexpr QSize kPrintedPhotoTwips{10500, 13500};
 
@@ -129,8 +133,7 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     view_ = new PhotoView(measurement_, this);
     connect(view_, &PhotoView::changed, this, &PhotoWindow::refresh);
 
-    auto* panel = new QWidget(this);
-    panel->setFixedWidth(ToPixels(kPanelWidthTwips));
+    auto* panel = panel_ = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(ToPixels(kSpacingTwips));
@@ -189,7 +192,7 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     print_ = addButton("Print", tr("&Print"), column);
     connect(print_, &QPushButton::clicked, this, &PhotoWindow::printPhoto);
 
-    auto* row = new QHBoxLayout(this);
+    auto* row = row_ = new QBoxLayout(QBoxLayout::LeftToRight, this);
     const int margin = ToPixels(kMarginTwips);
     row->setContentsMargins(margin, margin, margin, margin);
     row->setSpacing(margin);
@@ -251,16 +254,25 @@ void PhotoWindow::showBeside() {
             if (const ScreenShell* s = screens_.find(id); s && s->isOnView())
                 onView = s;
         if (screen) {
-            // Left of the screen on view where there is room, else at the area's left edge.
+            // Left of the screen on view, narrowed to the room there if need be; where
+            // there is not enough room, at the area's left edge, over part of the screen.
             const QRect area = screen->availableGeometry();
             const QSize frame = onView ? onView->frameGeometry().size() - onView->size() : QSize();
-            const QSize outer = size() + frame;
-            int left = area.left();
+            QPoint at(area.left(),
+                      area.top() + std::max(0, (area.height() - height() - frame.height()) / 2));
             if (onView) {
-                const int room = onView->frameGeometry().left() - ToPixels(kGapToScreenTwips);
-                left = std::max(area.left(), room - outer.width());
+                const int room = onView->frameGeometry().left() - ToPixels(kGapToScreenTwips) -
+                                 area.left() - frame.width();
+                if (room >= width()) {
+                    at.setX(area.left() + room - width());
+                } else if (room >= ToPixels(kNarrowestTwips)) {
+                    // As tall as most of the area, with room left for a frame not known yet.
+                    const int tall = area.height() * 9 / 10;
+                    resize(room, tall - frame.height());
+                    at.setY(area.top() + (area.height() - tall) / 2);
+                }
             }
-            move(left, area.top() + std::max(0, (area.height() - outer.height()) / 2));
+            move(at);
         }
     }
     show();
@@ -339,6 +351,18 @@ void PhotoWindow::tell(const QString& message) {
     box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
+}
+
+void PhotoWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const bool narrow = width() < height();
+    row_->setDirection(narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    if (narrow) {
+        panel_->setMinimumWidth(0);
+        panel_->setMaximumWidth(QWIDGETSIZE_MAX);
+    } else {
+        panel_->setFixedWidth(ToPixels(kPanelWidthTwips));
+    }
 }
 
 void PhotoWindow::dragEnterEvent(QDragEnterEvent* event) {

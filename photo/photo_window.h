@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
 
@@ -42,6 +43,7 @@ public:
     PhotoView* view() const { return view_; }
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -55,6 +57,8 @@ private:
     PhotoMeasurement measurement_;
     std::unique_ptr<PhotoFile> file_;
     PhotoView* view_;
+    QWidget* panel_;
+    QBoxLayout* row_;
     QLabel* prompt_;
     QPushButton* facingLeft_;
     QPushButton* facingRight_;
