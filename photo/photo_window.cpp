@@ -100,6 +100,9 @@ protected:
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(photoRect_, photo_);
         PaintMeasurement(painter, shown_, QTransform::fromScale(scale_, scale_));
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(photoRect_.adjusted(0.5, 0.5, -0.5, -0.5));
         painter.setFont(font_);
         painter.setPen(palette().color(QPalette::WindowText));
         const QFontMetrics metrics(font_);
@@ -330,7 +333,11 @@ void PhotoWindow::printPhoto() {
     MeasurementShown shown = view_->shown();
     shown.selected.reset();
     shown.plumbStart.reset();
-    PrintedPhoto page(view_->fitted(), file_->uprightSize(), std::move(shown), lines);
+    // Decoded afresh at twice the page's pixels, for the printer's finer dots.
+    auto decoded = file_->decodeToFit(PixelsOf(kPrintedPhotoTwips) * 2);
+    const QImage* forPaper = std::get_if<QImage>(&decoded);
+    PrintedPhoto page(forPaper && !forPaper->isNull() ? *forPaper : view_->fitted(),
+                      file_->uprightSize(), std::move(shown), lines);
     printing_ = true;
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
     screens_.printTarget().send(RecordScreen(page, tr("Photo")), [this](const QString& whyNot) {
