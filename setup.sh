@@ -38,7 +38,7 @@ if [ "$mode" = test ]; then
     packages+=(libimage-exiftool-perl libheif-examples)
 fi
 if [ "$mode" = bench ]; then
-    packages+=(python3-xlib libjpeg-turbo-progs)
+    packages+=(python3-xlib imagemagick libjpeg-turbo-progs)
 fi
 
 missing=()

@@ -1,3 +1,4 @@
+<<<<<<< HEAD
 // The Photo window over a 24-megapixel JPEG (6000 x 4000): the time from the open request
 // to the photo painted in the window, and dragging a point, move by move, each move
 // painted. Target: 120 moves a second or more, that is at most 8.3 ms a move.
@@ -146,3 +147,221 @@ int main(int argc, char* argv[]) {
 }
 
 #include "bench_photo.moc"
+=======
+// Opening a large JPEG to fit the photo view, against djpeg decoding the same file at a
+// quarter scale, in one run, alternating: the wall time of each (djpeg's as a program
+// started and waited for, as a user would run it) and the peak memory the photo adds
+// (VmHWM, reset before each open through /proc/self/clear_refs, less the resident memory
+// before it). The first open also loads the decoder module; it is reported apart.
+//
+//   bench_photo PHOTO.jpg [--runs N] [--fit WxH] [--json OUT]
+#include "photo/photo_file.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageReader>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cstdio>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+qint64 StatusKib(const char* field) {
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+void ResetPeak() {
+    QFile refs("/proc/self/clear_refs");
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5");
+}
+
+// The decoders' libraries mapped now.
+QStringList Mapped() {
+    QFile maps("/proc/self/maps");
+    QStringList found;
+    if (!maps.open(QIODevice::ReadOnly | QIODevice::Text))
+        return found;
+    static const QRegularExpression decoders("(libjpeg|libheif|libde265|photo-decoders)[^/]*$");
+    for (const QByteArray& line : maps.readAll().split('\n')) {
+        const auto match = decoders.match(QString::fromLocal8Bit(line));
+        if (match.hasMatch() && !found.contains(match.captured(0)))
+            found << match.captured(0);
+    }
+    return found;
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty()      ? 0
+           : v.size() % 2 ? v[v.size() / 2]
+                          : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// One open and decode to fit: milliseconds and the peak memory added, in KiB.
+bool OpenAndFit(const QString& path, QSize fit, double& ms, qint64& addedKib, QSize& got) {
+    const qint64 before = StatusKib("VmRSS:");
+    ResetPeak();
+    QElapsedTimer timer;
+    timer.start();
+    auto opened = rula::PhotoFile::open(path);
+    auto* photo = std::get_if<std::unique_ptr<rula::PhotoFile>>(&opened);
+    if (!photo) {
+        std::fprintf(stderr, "%s\n", qPrintable(std::get<rula::PhotoError>(opened).message));
+        return false;
+    }
+    auto decoded = (*photo)->decodeToFit(fit);
+    ms = double(timer.nsecsElapsed()) / 1e6;
+    addedKib = StatusKib("VmHWM:") - before;
+    if (auto* image = std::get_if<QImage>(&decoded)) {
+        got = image->size();
+        return true;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(std::get<rula::PhotoError>(decoded).message));
+    return false;
+}
+
+double Djpeg(const QString& path) {
+    const QByteArray file = QFile::encodeName(path);
+    const char* argv[] = {"djpeg",     "-scale",         "1/4",  "-outfile",
+                          "/dev/null", file.constData(), nullptr};
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid;
+    if (posix_spawnp(&pid, "djpeg", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
+        return -1;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ms : -1;
+}
+
+double QtScaledRead(const QString& path, QSize size) {
+    QElapsedTimer timer;
+    timer.start();
+    QImageReader reader(path);
+    reader.setScaledSize(size);
+    const QImage image = reader.read();
+    return image.isNull() ? -1 : double(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    int runs = 15;
+    QSize fit(1600, 1066);
+    QString json, path;
+    while (!args.isEmpty()) {
+        const QString a = args.takeFirst();
+        if (a == "--runs" && !args.isEmpty())
+            runs = args.takeFirst().toInt();
+        else if (a == "--fit" && !args.isEmpty()) {
+            const QStringList wh = args.takeFirst().split('x');
+            fit = QSize(wh.value(0).toInt(), wh.value(1).toInt());
+        } else if (a == "--json" && !args.isEmpty())
+            json = args.takeFirst();
+        else
+            path = a;
+    }
+    if (path.isEmpty() || runs < 1 || fit.isEmpty()) {
+        std::fprintf(stderr, "usage: bench_photo PHOTO.jpg [--runs N] [--fit WxH] [--json OUT]\n");
+        return 2;
+    }
+
+    const QStringList mappedBefore = Mapped();
+    double coldMs = 0;
+    qint64 coldKib = 0;
+    QSize decoded;
+    if (!OpenAndFit(path, fit, coldMs, coldKib, decoded))
+        return 1;
+    const QStringList mappedAfter = Mapped();
+
+    std::vector<double> ours, djpeg, qt;
+    std::vector<double> added;
+    for (int i = 0; i < runs; ++i) {
+        const double d = Djpeg(path);
+        if (d < 0) {
+            std::fprintf(stderr, "djpeg failed (install libjpeg-turbo-progs)\n");
+            return 1;
+        }
+        djpeg.push_back(d);
+        double ms = 0;
+        qint64 kib = 0;
+        if (!OpenAndFit(path, fit, ms, kib, decoded))
+            return 1;
+        ours.push_back(ms);
+        added.push_back(double(kib));
+    }
+    // Qt's own scaled read, for comparison, after the rest (its plugin maps libjpeg).
+    for (int i = 0; i < std::min(runs, 5); ++i)
+        qt.push_back(QtScaledRead(path, decoded));
+
+    QTextStream out(stdout);
+    const double ratio = Median(ours) / Median(djpeg);
+    out << QString("  djpeg -scale 1/4:            %1 ms (median of %2)\n")
+               .arg(Median(djpeg), 0, 'f', 1)
+               .arg(runs);
+    out << QString("  open + decode to fit %1x%2: %3 ms (median; %4x%5 decoded), %6 of djpeg\n")
+               .arg(fit.width())
+               .arg(fit.height())
+               .arg(Median(ours), 0, 'f', 1)
+               .arg(decoded.width())
+               .arg(decoded.height())
+               .arg(ratio, 0, 'f', 2);
+    out << QString("  first open, module loaded:   %1 ms, peak memory added %2 MiB\n")
+               .arg(coldMs, 0, 'f', 1)
+               .arg(double(coldKib) / 1024, 0, 'f', 1);
+    out << QString("  peak memory added, later:    %1 MiB (median)\n")
+               .arg(Median(added) / 1024, 0, 'f', 1);
+    out << QString("  Qt's scaled read:            %1 ms (median of %2)\n")
+               .arg(Median(qt), 0, 'f', 1)
+               .arg(qt.size());
+    out << "  decoder libraries mapped before the first photo: "
+        << (mappedBefore.isEmpty() ? "none" : mappedBefore.join(", ")) << "\n";
+    out << "  mapped after it: " << mappedAfter.join(", ") << "\n";
+    out.flush();
+
+    if (!json.isEmpty()) {
+        auto array = [](const std::vector<double>& v) {
+            QJsonArray a;
+            for (double x : v)
+                a.append(x);
+            return a;
+        };
+        const QJsonObject result{
+            {"djpeg_ms", QJsonObject{{"median", Median(djpeg)}, {"runs", array(djpeg)}}},
+            {"decode_ms", QJsonObject{{"median", Median(ours)}, {"runs", array(ours)}}},
+            {"qt_scaled_read_ms", QJsonObject{{"median", Median(qt)}, {"runs", array(qt)}}},
+            {"first_open_ms", coldMs},
+            {"first_open_added_kib", double(coldKib)},
+            {"added_kib", QJsonObject{{"median", Median(added)}, {"runs", array(added)}}},
+            {"decoded", QString("%1x%2").arg(decoded.width()).arg(decoded.height())},
+            {"mapped_before", QJsonArray::fromStringList(mappedBefore)},
+            {"mapped_after", QJsonArray::fromStringList(mappedAfter)},
+        };
+        QFile f(json);
+        if (!f.open(QIODevice::WriteOnly) || f.write(QJsonDocument(result).toJson()) < 0)
+            return 1;
+    }
+    return 0;
+}
+>>>>>>> decode

@@ -15,12 +15,16 @@
 #      alike);
 #   3. the program's peak memory after a whole assessment and ten chart rows, driven with
 #      real input (xdotool) under openbox, against the baseline's under openbox, N drives
-#      (default 5).
+#      (default 5);
+#   4. a 24-megapixel JPEG (6000 x 4000, made once with ImageMagick and kept in the build
+#      folder) opened and decoded to fit a view of 1600 x 1066, against
+#      `djpeg -scale 1/4` on the same file, alternating, N runs (bench/bench_photo.cpp).
 # Prints the medians, the ratios program/baseline and program/text floor, and whether each
 # target is met. The exit status is 0 when everything was measured; with --strict it is 3
 # when a target is missed.
 #
-# Needs the build packages of setup.sh and: xvfb openbox xdotool x11-utils python3-xlib.
+# Needs the build packages of setup.sh and: xvfb openbox xdotool x11-utils python3-xlib
+# imagemagick libjpeg-turbo-progs.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -53,13 +57,14 @@ done
 
 python=/usr/bin/python3 # Debian's, which python3-xlib belongs to
 missing=()
-for tool in cmake Xvfb openbox xdotool xprop; do
+for tool in cmake Xvfb openbox xdotool xprop convert djpeg; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 "$python" -c "import Xlib.ext.damage" 2>/dev/null || missing+=("python3-xlib")
 if [ ${#missing[@]} -gt 0 ]; then
     echo "missing: ${missing[*]}" >&2
-    echo "install: apt-get install xvfb openbox xdotool x11-utils python3-xlib" >&2
+    echo "install: apt-get install xvfb openbox xdotool x11-utils python3-xlib imagemagick" \
+        "libjpeg-turbo-progs" >&2
     exit 2
 fi
 
@@ -113,6 +118,14 @@ grep "^QINFO" "$work/continue.txt" | tail -1 | sed 's/^/  /'
 # The Photo window over a 24 MP JPEG: open to painted, and dragging a point.
 qtest photo "$build/bin/bench_photo"
 grep "^QINFO" "$work/photo.txt" | sed 's/^/  /' | sort -u
+
+echo
+echo "== A 24-megapixel JPEG opened to fit 1600 x 1066, against djpeg -scale 1/4: $runs runs each"
+photo=$build/bench-photo-6000x4000.jpg
+if [ ! -s "$photo" ]; then
+    convert -size 6000x4000 plasma:green-darkgreen -quality 90 "$photo.part" && mv "$photo.part" "$photo"
+fi
+"$build/bin/bench_photo" "$photo" --runs "$runs" --fit 1600x1066 --json "$work/photo.json"
 
 echo
 echo "== Start-up and peak memory: $runs starts each, alternating (after 2 unmeasured each)"

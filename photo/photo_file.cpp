@@ -44,7 +44,7 @@ qint64 ReadAt(int fd, void* data, qint64 size, qint64 offset) {
     return done;
 }
 
-enum class Format { Unknown, Jpeg, Heif, Qt };
+enum class Format { Unknown, Jpeg, Heif, Png, Webp, Bmp, Tiff };
 
 Format Sniff(const QByteArray& head) {
     if (head.startsWith("\xFF\xD8\xFF"))
@@ -57,11 +57,38 @@ Format Sniff(const QByteArray& head) {
             if (brand == b)
                 return Format::Heif;
     }
-    if (head.startsWith("\x89PNG\r\n\x1A\n") || head.startsWith("BM") || head.startsWith("II*\0") ||
-        head.startsWith(QByteArray("MM\0*", 4)) ||
-        (head.startsWith("RIFF") && head.mid(8, 4) == "WEBP"))
-        return Format::Qt;
+    if (head.startsWith("\x89PNG\r\n\x1A\n"))
+        return Format::Png;
+    if (head.size() >= 12 && head.startsWith("RIFF") && head.mid(8, 4) == "WEBP")
+        return Format::Webp;
+    if (head.size() >= 14 && head.startsWith("BM"))
+        return Format::Bmp;
+    if (head.startsWith(QByteArray("II*\0", 4)) || head.startsWith(QByteArray("MM\0*", 4)))
+        return Format::Tiff;
     return Format::Unknown;
+}
+
+quint32 LittleEndian32(const QByteArray& bytes, int at) {
+    return quint32(quint8(bytes[at])) | quint32(quint8(bytes[at + 1])) << 8 |
+           quint32(quint8(bytes[at + 2])) << 16 | quint32(quint8(bytes[at + 3])) << 24;
+}
+
+// Whether a file Qt reads is shorter than its own structure says: a PNG ends with its
+// end chunk, WebP and BMP files give their length in their header.
+bool CutShort(Format format, int fd, qint64 fileSize, const QByteArray& head) {
+    switch (format) {
+    case Format::Png: {
+        char tail[12];
+        return fileSize < 12 || ReadAt(fd, tail, 12, fileSize - 12) != 12 ||
+               QByteArray(tail + 4, 4) != "IEND";
+    }
+    case Format::Webp:
+        return 8 + qint64(LittleEndian32(head, 4)) > fileSize;
+    case Format::Bmp:
+        return qint64(LittleEndian32(head, 2)) > fileSize;
+    default:
+        return false;
+    }
 }
 
 // What the markers before a JPEG's first scan say.
@@ -185,7 +212,13 @@ public:
         if (!prepare(file, reader))
             return NotAPhoto(file_->name());
         const bool turned = transformation_ & QImageIOHandler::TransformationRotate90;
-        const QSize scaled = FittedSize(stored_, turned ? fit.transposed() : fit);
+        const QSize storedFit = turned ? fit.transposed() : fit;
+        QSize scaled = FittedSize(stored_, storedFit);
+        // Qt's JPEG reader scales in the decoder too: the same reduced scale as the module's.
+        if (format_ == "jpeg") {
+            const int d = ReductionToFit(stored_, storedFit);
+            scaled = QSize((stored_.width() + d - 1) / d, (stored_.height() + d - 1) / d);
+        }
         if (scaled != stored_)
             reader.setScaledSize(scaled);
         return read(reader);
@@ -293,16 +326,26 @@ std::variant<std::unique_ptr<PhotoFile>, PhotoError> PhotoFile::open(const QStri
     if (got < 0)
         return CannotRead(name, errno);
     head.truncate(got);
-    switch (Sniff(head)) {
+    const Format format = Sniff(head);
+    switch (format) {
     case Format::Unknown:
         return NotAPhoto(name);
-    case Format::Qt:
+    case Format::Png:
+    case Format::Webp:
+    case Format::Bmp:
+    case Format::Tiff:
+        if (CutShort(format, fd, info.st_size, head))
+            return Truncated(name);
         return QtPhotoFile::open(std::move(handle));
     case Format::Heif: {
         QString whyNot;
         const PhotoDecoderTable* decoders = PhotoDecoders(&whyNot);
-        if (!decoders) // a Qt image plugin for HEIF may be installed
+        if (!decoders) { // a Qt image plugin for HEIF may be installed
+            if (!QImageReader::supportedImageFormats().contains("heic"))
+                return PhotoError{tr("%1 is a HEIC photo, and the decoder for HEIC is missing: %2")
+                                      .arg(name, whyNot)};
             return QtPhotoFile::open(std::move(handle));
+        }
         PhotoError error;
         if (auto photo = decoders->openHeif(std::move(handle), error))
             return photo;

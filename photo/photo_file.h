@@ -32,7 +32,10 @@ public:
     // The photo's size in pixels as it is to be seen, upright.
     virtual QSize uprightSize() const = 0;
     // The whole photo, upright, decoded at the smallest scale the decoder offers that is
-    // at least `fit` (or whole, when smaller), its proportions kept.
+    // at least `fit` (or whole, when smaller), its proportions kept. A JPEG's reduced
+    // scale may come out up to a tenth smaller than `fit` (6000 x 4000 for 1600 x 1066
+    // decodes at a quarter, 1500 x 1000); the view scales it the rest of the way. A
+    // truncated file may show only here, with its message.
     virtual std::variant<QImage, PhotoError> decodeToFit(QSize fit) = 0;
     // `region` of the upright photo, in full-resolution pixels, decoded at full resolution.
     virtual std::variant<QImage, PhotoError> decodeRegion(const QRect& region) = 0;

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageWriter>
+#include <QMap>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -21,8 +22,16 @@ using namespace rula;
 
 namespace {
 
-// Makes a file in the folder and returns its path; empty (after QSKIP) when it cannot.
+// Whether this run is the one where the decoder module is missing.
+bool WithoutDecoders() {
+    return qEnvironmentVariableIsSet("RULA_TEST_WITHOUT_DECODERS");
+}
+
+// Makes a file in the folder and returns its path, or "skip:" and why it cannot.
 using Maker = std::function<QString(const QDir&)>;
+QString Skip(const QString& why) {
+    return "skip:" + why;
+}
 
 constexpr QRgb kTopLeft = 0xffd02020;     // red
 constexpr QRgb kBottomRight = 0xff2040d0; // blue
@@ -121,6 +130,82 @@ QByteArray JpegDeclaring(const QDir& dir, int width, int height) {
     return data;
 }
 
+quint32 Get(const QByteArray& d, qsizetype at, int bytes) {
+    quint32 v = 0;
+    for (int i = 0; i < bytes; ++i)
+        v = (v << 8) | quint8(d[at + i]);
+    return v;
+}
+
+void Put(QByteArray& d, qsizetype at, int bytes, quint32 v) {
+    for (int i = bytes - 1; i >= 0; --i, v >>= 8)
+        d[at + i] = char(v);
+}
+
+// The boxes directly inside [begin, end): type to offset.
+QMap<QByteArray, qsizetype> Boxes(const QByteArray& d, qsizetype begin, qsizetype end) {
+    QMap<QByteArray, qsizetype> found;
+    for (qsizetype at = begin; at + 8 <= end && Get(d, at, 4) >= 8; at += Get(d, at, 4))
+        found.insert(d.mid(at + 4, 4), at);
+    return found;
+}
+
+// A HEIF file whose primary image gets a rotation property (irot) of `quarters` quarter
+// turns anticlockwise, as a phone stores a photo taken sideways; empty when the file's
+// layout is not the one heif-enc writes.
+QByteArray WithRotation(QByteArray d, int quarters) {
+    const qsizetype meta = Boxes(d, 0, d.size()).value("meta", -1);
+    if (meta < 0)
+        return {};
+    const auto inMeta = Boxes(d, meta + 12, meta + Get(d, meta, 4));
+    const qsizetype iprp = inMeta.value("iprp", -1), iloc = inMeta.value("iloc", -1);
+    const qsizetype pitm = inMeta.value("pitm", -1);
+    if (iprp < 0 || iloc < 0 || pitm < 0 || d[pitm + 8] != 0)
+        return {};
+    const auto inIprp = Boxes(d, iprp + 8, iprp + Get(d, iprp, 4));
+    const qsizetype ipco = inIprp.value("ipco", -1), ipma = inIprp.value("ipma", -1);
+    if (ipco < 0 || ipma < 0 || ipma < ipco || Get(d, ipma + 8, 4) != 0) // ipma v0, 1-byte
+        return {};
+    qsizetype count = 0;
+    for (qsizetype at = ipco + 8; at < ipco + Get(d, ipco, 4); at += Get(d, at, 4))
+        ++count;
+    constexpr int kGrowth = 10; // the property and its association
+    // Items stored in the file after the boxes that grow move along (iloc with 4-byte
+    // offsets and lengths in a base offset and no index).
+    const int version = d[iloc + 8];
+    if (version > 1 || Get(d, iloc + 12, 2) != 0x4440)
+        return {};
+    const int method = version == 1 ? 2 : 0; // the construction method's field
+    qsizetype at = iloc + 16;
+    for (quint32 item = 0, items = Get(d, iloc + 14, 2); item < items; ++item) {
+        const bool inFile = !method || (Get(d, at + 2, 2) & 0xf) == 0;
+        const qsizetype base = at + 4 + method;
+        if (inFile && Get(d, base, 4) > quint32(meta))
+            Put(d, base, 4, Get(d, base, 4) + kGrowth);
+        at = base + 6 + 8 * qsizetype(Get(d, base + 4, 2));
+    }
+    // The association, at the end of the primary item's list.
+    const quint32 primary = Get(d, pitm + 12, 2);
+    at = ipma + 16;
+    for (quint32 entry = 0, entries = Get(d, ipma + 12, 4); entry < entries; ++entry) {
+        const quint32 n = Get(d, at + 2, 1);
+        if (Get(d, at, 2) == primary) {
+            Put(d, at + 2, 1, n + 1);
+            d.insert(at + 3 + n, char(0x80 | (count + 1)));
+            break;
+        }
+        at += 3 + n;
+    }
+    Put(d, ipma, 4, Get(d, ipma, 4) + 1);
+    QByteArray irot("\0\0\0\x09irot", 8);
+    irot.append(char(quarters & 3));
+    d.insert(ipco + Get(d, ipco, 4), irot);
+    for (qsizetype box : {ipco, iprp})
+        Put(d, box, 4, Get(d, box, 4) + 9 + (box == iprp));
+    Put(d, meta, 4, Get(d, meta, 4) + kGrowth);
+    return d;
+}
+
 QString Written(const QDir& dir, const QString& name, const QByteArray& data) {
     const QString path = dir.filePath(name);
     return WriteAll(path, data) ? path : QString();
@@ -131,7 +216,7 @@ QString Written(const QDir& dir, const QString& name, const QByteArray& data) {
 class PhotoFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QVERIFY(folder_.isValid()); }
+    void initTestCase();
     void badFilesAreRefusedAtOnce_data();
     void badFilesAreRefusedAtOnce();
     void goodFilesDecodeUpright_data();
@@ -140,6 +225,15 @@ private slots:
 private:
     QTemporaryDir folder_;
 };
+
+// The decoders' libraries are mapped only once a photo needs them.
+void PhotoFilesTest::initTestCase() {
+    QVERIFY(folder_.isValid());
+    const QByteArray maps = ReadAll("/proc/self/maps");
+    QVERIFY(!maps.isEmpty());
+    for (const char* library : {"libjpeg", "libheif", "photo-decoders"})
+        QVERIFY2(!maps.contains(library), library);
+}
 
 void PhotoFilesTest::badFilesAreRefusedAtOnce_data() {
     QTest::addColumn<Maker>("make");
@@ -154,13 +248,27 @@ void PhotoFilesTest::badFilesAreRefusedAtOnce_data() {
         const QByteArray whole = ReadAll(Saved(dir, "whole.jpg", Drawn({400, 300}), "jpeg"));
         return Written(dir, "cut.jpg", whole.left(whole.size() / 2));
     }) << "cut.jpg ends too early (truncated)";
+    QTest::newRow("truncated PNG") << Maker([](const QDir& dir) {
+        const QByteArray whole = ReadAll(Saved(dir, "whole.png", Drawn({400, 300}), "png"));
+        return Written(dir, "cut.png", whole.left(whole.size() / 2));
+    }) << "cut.png ends too early (truncated)";
+    QTest::newRow("truncated HEIC") << Maker([](const QDir& dir) {
+        if (WithoutDecoders())
+            return Skip("HEIC needs the decoder module");
+        const QString png = Saved(dir, "whole.png", Drawn({400, 300}), "png");
+        const QString heic = dir.filePath("whole.heic");
+        if (!Run("heif-enc", {"-q", "90", "-o", heic, png}))
+            return Skip("heif-enc is missing: install libheif-examples");
+        const QByteArray whole = ReadAll(heic);
+        return Written(dir, "cut.heic", whole.left(whole.size() * 2 / 3));
+    }) << "cut.heic ends too early (truncated)";
     QTest::newRow("JPEG cut inside its header") << Maker([](const QDir& dir) {
         const QByteArray whole = ReadAll(Saved(dir, "whole.jpg", Drawn({400, 300}), "jpeg"));
         return Written(dir, "head.jpg", whole.left(40));
     }) << "head.jpg ends too early (truncated)";
     QTest::newRow("unreadable") << Maker([](const QDir& dir) {
         if (::geteuid() == 0)
-            return QString(); // permission bits do not stop root
+            return Skip("as root, permission bits do not apply");
         const QString path = Saved(dir, "locked.png", Drawn({40, 30}), "png");
         ::chmod(QFile::encodeName(path).constData(), 0);
         return path;
@@ -189,8 +297,9 @@ void PhotoFilesTest::badFilesAreRefusedAtOnce() {
     QFETCH(Maker, make);
     QFETCH(QString, message);
     const QString path = make(QDir(folder_.path()));
-    if (path.isEmpty())
-        QSKIP("this file cannot be made here (as root, permission bits do not apply)");
+    if (path.startsWith("skip:"))
+        QSKIP(qPrintable(path.mid(5)));
+    QVERIFY2(!path.isEmpty(), "the file could not be made");
     QElapsedTimer timer;
     timer.start();
     auto opened = PhotoFile::open(path);
@@ -215,10 +324,7 @@ void PhotoFilesTest::goodFilesDecodeUpright_data() {
         return Maker([=](const QDir& dir) {
             const QString path = Saved(dir, name, drawn, format);
             if (path.isEmpty())
-                QTest::qSkip(
-                    qPrintable(
-                        QString("no %1 writer: install qt6-image-formats-plugins").arg(format)),
-                    __FILE__, __LINE__);
+                return Skip(QString("no %1 writer: install qt6-image-formats-plugins").arg(format));
             return path;
         });
     };
@@ -237,18 +343,25 @@ void PhotoFilesTest::goodFilesDecodeUpright_data() {
             const QString path =
                 TurnedJpeg(dir, QString("turned%1.jpg").arg(orientation), drawn, orientation);
             if (path.isEmpty())
-                QTest::qSkip("exiftool is missing: install libimage-exiftool-perl", __FILE__,
-                             __LINE__);
+                return Skip("exiftool is missing: install libimage-exiftool-perl");
             return path;
         }) << whole << fit << whole;
-    QTest::newRow("HEIC") << Maker([drawn](const QDir& dir) {
-        const QString png = Saved(dir, "forheic.png", drawn, "png");
-        const QString path = dir.filePath("a.heic");
-        if (QStandardPaths::findExecutable("heif-enc").isEmpty() ||
-            !Run("heif-enc", {"-q", "90", "-o", path, png}))
-            QTest::qSkip("heif-enc is missing: install libheif-examples", __FILE__, __LINE__);
-        return path;
-    }) << whole << fit << whole;
+    // HEIC, stored upright and stored turned with a rotation property that turns it back.
+    for (int quarters : {0, 1, 3})
+        QTest::addRow("HEIC turned %d quarters", quarters) << Maker([=](const QDir& dir) {
+            const QString png = Saved(dir, "forheic.png",
+                                      drawn.transformed(QTransform().rotate(90 * quarters)), "png");
+            const QString path = dir.filePath(QString("turned%1.heic").arg(quarters));
+            if (QStandardPaths::findExecutable("heif-enc").isEmpty() ||
+                !Run("heif-enc", {"-q", "90", "-o", path, png}))
+                return Skip("heif-enc is missing: install libheif-examples");
+            if (quarters == 0)
+                return path;
+            const QByteArray turned = WithRotation(ReadAll(path), quarters);
+            if (turned.isEmpty()) // the row fails on an empty file
+                qWarning("heif-enc wrote a layout this test does not know");
+            return Written(dir, path, turned);
+        }) << whole << fit << whole;
     // 24 megapixels to fit a view of 1600 x 1066: the decoder's quarter scale.
     QTest::newRow("24-megapixel JPEG") << Maker([](const QDir& dir) {
         return Saved(dir, "big.jpg", Drawn({6000, 4000}), "jpeg");
@@ -261,8 +374,11 @@ void PhotoFilesTest::goodFilesDecodeUpright() {
     QFETCH(QSize, fit);
     QFETCH(QSize, decoded);
     const QString path = make(QDir(folder_.path()));
-    if (path.isEmpty())
-        return; // skipped by the maker
+    if (path.startsWith("skip:"))
+        QSKIP(qPrintable(path.mid(5)));
+    QVERIFY2(!path.isEmpty(), "the file could not be made");
+    if (WithoutDecoders() && path.endsWith(".heic"))
+        QSKIP("HEIC needs the decoder module");
     auto opened = PhotoFile::open(path);
     QVERIFY2(std::holds_alternative<std::unique_ptr<PhotoFile>>(opened),
              qPrintable(std::get_if<PhotoError>(&opened) ? std::get<PhotoError>(opened).message
@@ -293,9 +409,12 @@ void PhotoFilesTest::goodFilesDecodeUpright() {
     QVERIFY(Near(std::get<QImage>(across).pixel(5, 4), kTopLeft));
     QVERIFY(Near(std::get<QImage>(across).pixel(15, 4), kRest));
 
-    if (QFileInfo(path).suffix() == "jpg" || QFileInfo(path).suffix() == "heic") {
+    if (QFileInfo(path).suffix() == "jpg" && WithoutDecoders()) {
+        QVERIFY2(!PhotoDecoders(), "this run was to find no decoder module");
+    } else if (QFileInfo(path).suffix() == "jpg" || QFileInfo(path).suffix() == "heic") {
         QString whyNot;
         QVERIFY2(PhotoDecoders(&whyNot), qPrintable(whyNot));
+        QVERIFY(ReadAll("/proc/self/maps").contains("photo-decoders.so"));
     }
 }
 
