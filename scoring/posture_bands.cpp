@@ -10,10 +10,12 @@ namespace {
 
 constexpr double kEnd = 180;
 
+// No shoulder reaches 90° behind the trunk: an arm that far back has been raised over the
+// head, past the trunk's line.
 constexpr std::array kUpperArm{
-    PostureBand{"Option1", -20, 20, 1},  PostureBand{"Option2", -kEnd, -20, 2},
+    PostureBand{"Option1", -20, 20, 1},  PostureBand{"Option2", -90, -20, 2},
     PostureBand{"Option3", 20, 45, 2},   PostureBand{"Option4", 45, 90, 3},
-    PostureBand{"Option5", 90, kEnd, 4},
+    PostureBand{"Option5", 90, kEnd, 4}, PostureBand{"Option5", -kEnd, -90, 4},
 };
 constexpr std::array kLowerArm{
     PostureBand{"Option1", 60, 100, 1},

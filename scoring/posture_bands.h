@@ -24,8 +24,9 @@ inline constexpr double kNearEdgeDegrees = 5.0;
 
 enum class PostureSegment { UpperArm, LowerArm, Wrist, Neck, Trunk };
 
-// An option may hold two bands (the lower arm below 60° or beyond 100°): it then has two
-// rows with the same name and base.
+// An option may hold two bands (the lower arm below 60° or beyond 100°; a wrist bent up
+// or down; the upper arm raised over the head, beyond 90° forward or past the trunk's
+// line to beyond 90° behind it): it then has two rows with the same name and base.
 struct PostureBand {
     const char* option; // the option's name on its screen: "Option3"
     double from;        // degrees, both ends included; where two bands meet, the edge

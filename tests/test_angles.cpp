@@ -35,6 +35,7 @@ private slots:
     void drawnFigures();
     void bandEdges_data();
     void bandEdges();
+    void missingAndDegeneratePoints();
     void measurementStepsAndUndo();
 };
 
@@ -125,7 +126,8 @@ void AnglesTest::bandEdges_data() {
     row(UpperArm, 15.5, "Option1", true);
     row(UpperArm, 25, "Option3", false);
     row(UpperArm, 180, "Option5", false);
-    row(UpperArm, -179, "Option2", false);
+    row(UpperArm, -90, "Option2", true);
+    row(UpperArm, -120, "Option5", false);
     row(LowerArm, 60, "Option1", true);
     row(LowerArm, 100, "Option1", true);
     row(LowerArm, 0, "Option2", false);
@@ -163,6 +165,23 @@ void AnglesTest::bandEdges() {
     QFETCH(bool, near);
     QCOMPARE(OptionHolding(segment, degrees), option);
     QCOMPARE(NearBandEdge(segment, degrees), near);
+}
+
+void AnglesTest::missingAndDegeneratePoints() {
+    StickFigure figure = DrawStickFigure({30, 10, 50, 90, -20}, Facing::Right, 10);
+    const PlumbLine upsideDown{figure.plumb.bottom, figure.plumb.top};
+    QCOMPARE(MeasureBodyAngles(figure.points, Facing::Right, upsideDown).trunk,
+             MeasureBodyAngles(figure.points, Facing::Right, figure.plumb).trunk);
+    QVERIFY(!MeasureBodyAngles(figure.points, Facing::Right,
+                               PlumbLine{figure.plumb.top, figure.plumb.top})
+                 .trunk);
+
+    // The ear on the shoulder, the wrist not placed.
+    figure.points[std::size_t(Landmark::Ear)] = figure.points[std::size_t(Landmark::Shoulder)];
+    figure.points[std::size_t(Landmark::Wrist)].reset();
+    const BodyAngles a = MeasureBodyAngles(figure.points, Facing::Right);
+    QVERIFY(a.trunk && a.upperArm);
+    QVERIFY(!a.neck && !a.lowerArm && !a.wrist);
 }
 
 void AnglesTest::measurementStepsAndUndo() {
