@@ -7,7 +7,7 @@
 # (or $RULA_BENCH_BUILD_DIR), then measures:
 #   1. scoring one assessment, and Form8's Continue, with QBENCHMARK on the offscreen
 #      platform (the median of 9 repeats); the Photo window's open to painted and its
-#      point dragging over a 24-megapixel JPEG;
+#      point dragging over a 24-megapixel JPEG (bench/bench_photo_window.cpp);
 #   2. start-up time to the first painted window, the shared libraries mapped then, and
 #      peak memory, of the program, the baseline and the baseline showing the introduction's
 #      text (the text floor), N starts each (default 20), alternating, on a private Xvfb at
@@ -88,7 +88,8 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRULA_BENCH=ON -DRULA_T
     exit 1
 }
 cmake --build "$build" --parallel "$(nproc)" \
-    --target rula rula_baseline bench_scoring bench_screens bench_photo >"$work/build.log" 2>&1 || {
+    --target rula rula_baseline bench_scoring bench_screens bench_photo \
+    bench_photo_window >"$work/build.log" 2>&1 || {
     tail -50 "$work/build.log"
     exit 1
 }
@@ -116,8 +117,8 @@ qtest screens "$build/bin/bench_screens" -median 9 form8Continue
 qtest continue "$build/bin/bench_screens" form8ContinueAlone
 grep "^QINFO" "$work/continue.txt" | tail -1 | sed 's/^/  /'
 # The Photo window over a 24 MP JPEG: open to painted, and dragging a point.
-qtest photo "$build/bin/bench_photo"
-grep "^QINFO" "$work/photo.txt" | sed 's/^/  /' | sort -u
+qtest photo_window "$build/bin/bench_photo_window"
+grep "^QINFO" "$work/photo_window.txt" | sed 's/^/  /' | sort -u
 
 echo
 echo "== A 24-megapixel JPEG opened to fit 1600 x 1066, against djpeg -scale 1/4: $runs runs each"
