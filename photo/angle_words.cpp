@@ -8,7 +8,7 @@ namespace rula {
 namespace {
 
 QString tr(const char* text) {
-    return QCoreApplication::translate("PhotoWindow", text);
+    return QCoreApplication::translate("rula::PhotoWindow", text);
 }
 
 struct SegmentWords {
@@ -20,24 +20,25 @@ struct SegmentWords {
 SegmentWords WordsFor(PostureSegment segment) {
     switch (segment) {
     case PostureSegment::Trunk:
-        return {QT_TRANSLATE_NOOP("PhotoWindow", "Trunk"),
-                QT_TRANSLATE_NOOP("PhotoWindow", "forward"),
-                QT_TRANSLATE_NOOP("PhotoWindow", "backward")};
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Trunk"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "forward"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "backward")};
     case PostureSegment::Neck:
-        return {QT_TRANSLATE_NOOP("PhotoWindow", "Neck"),
-                QT_TRANSLATE_NOOP("PhotoWindow", "flexion"),
-                QT_TRANSLATE_NOOP("PhotoWindow", "extension")};
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Neck"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "flexion"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "extension")};
     case PostureSegment::UpperArm:
-        return {QT_TRANSLATE_NOOP("PhotoWindow", "Upper arm"),
-                QT_TRANSLATE_NOOP("PhotoWindow", "forward"),
-                QT_TRANSLATE_NOOP("PhotoWindow", "extension")};
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Upper arm"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "forward"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "extension")};
     case PostureSegment::LowerArm:
-        return {QT_TRANSLATE_NOOP("PhotoWindow", "Lower arm"),
-                QT_TRANSLATE_NOOP("PhotoWindow", "flexion"),
-                QT_TRANSLATE_NOOP("PhotoWindow", "flexion")};
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Lower arm"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "flexion"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "flexion")};
     case PostureSegment::Wrist:
-        return {QT_TRANSLATE_NOOP("PhotoWindow", "Wrist"), QT_TRANSLATE_NOOP("PhotoWindow", "up"),
-                QT_TRANSLATE_NOOP("PhotoWindow", "down")};
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Wrist"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "up"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "down")};
     }
     return {"", "", ""};
 }

@@ -138,9 +138,12 @@ QPointF NameOffset(const MeasurementShown& shown, Landmark which, const QTransfo
 
 const char* LandmarkName(Landmark which) {
     static constexpr std::array<const char*, kLandmarkCount> kNames = {
-        QT_TRANSLATE_NOOP("PhotoWindow", "hip"),   QT_TRANSLATE_NOOP("PhotoWindow", "shoulder"),
-        QT_TRANSLATE_NOOP("PhotoWindow", "ear"),   QT_TRANSLATE_NOOP("PhotoWindow", "elbow"),
-        QT_TRANSLATE_NOOP("PhotoWindow", "wrist"), QT_TRANSLATE_NOOP("PhotoWindow", "knuckle"),
+        QT_TRANSLATE_NOOP("rula::PhotoWindow", "hip"),
+        QT_TRANSLATE_NOOP("rula::PhotoWindow", "shoulder"),
+        QT_TRANSLATE_NOOP("rula::PhotoWindow", "ear"),
+        QT_TRANSLATE_NOOP("rula::PhotoWindow", "elbow"),
+        QT_TRANSLATE_NOOP("rula::PhotoWindow", "wrist"),
+        QT_TRANSLATE_NOOP("rula::PhotoWindow", "knuckle"),
     };
     return kNames[static_cast<std::size_t>(which)];
 }
@@ -200,7 +203,7 @@ void PaintMeasurement(QPainter& painter, const MeasurementShown& shown,
         painter.setBrush(kPoint);
         painter.drawEllipse(*point, kPointRadius, kPointRadius);
         painter.setBrush(Qt::NoBrush);
-        const QString name = QCoreApplication::translate("PhotoWindow", LandmarkName(which));
+        const QString name = QCoreApplication::translate("rula::PhotoWindow", LandmarkName(which));
         const QFontMetricsF metrics(LabelFont());
         const QPointF centre =
             *point + NameOffset(shown, which, toTarget) *

@@ -59,7 +59,7 @@ QString Prompt(const PhotoMeasurement& measurement, const PhotoView& view) {
         return PhotoWindow::tr("Which way does the worker face?");
     case PhotoMeasurement::Step::Point:
         return PhotoWindow::tr("Click the %1")
-            .arg(QCoreApplication::translate("PhotoWindow",
+            .arg(QCoreApplication::translate("rula::PhotoWindow",
                                              LandmarkName(*measurement.wantedPoint())));
     case PhotoMeasurement::Step::Done:
         break;
@@ -134,7 +134,10 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     resize(PixelsOf(kWindowTwips));
 
     view_ = new PhotoView(measurement_, this);
-    connect(view_, &PhotoView::changed, this, &PhotoWindow::refresh);
+    connect(view_, &PhotoView::changed, this, [this] {
+        used_->clear();
+        refresh();
+    });
 
     auto* panel = panel_ = new QWidget(this);
     auto* column = new QVBoxLayout(panel);
@@ -286,8 +289,10 @@ void PhotoWindow::showBeside() {
 }
 
 void PhotoWindow::chooseFacing(Facing facing) {
-    if (view_->hasPhoto())
+    if (view_->hasPhoto()) {
         measurement_.setFacing(facing);
+        used_->clear();
+    }
     view_->measurementChanged();
     refresh();
     view_->setFocus(Qt::OtherFocusReason);
@@ -295,6 +300,7 @@ void PhotoWindow::chooseFacing(Facing facing) {
 
 void PhotoWindow::undo() {
     if (measurement_.undo()) {
+        used_->clear();
         view_->measurementChanged();
         refresh();
     }

@@ -8,6 +8,7 @@
 #include "stick_figure.h"
 
 #include <QAction>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -82,7 +83,7 @@ private slots:
     void figures();
     void arrowKeysDragAndUndo();
     void zoomDecodesDetail();
-    void badFileKeepsThePhoto();
+    void badFileKeepsThePhotoAndADropOpens();
     void opensFromTheScreensAndClosesWithThem();
     void printsThePhoto();
 
@@ -241,7 +242,7 @@ void PhotoWindowTest::zoomDecodesDetail() {
     QCOMPARE(view.photoToView().mapRect(QRectF(QPointF(), QSizeF(kFigurePhoto))), whole);
 }
 
-void PhotoWindowTest::badFileKeepsThePhoto() {
+void PhotoWindowTest::badFileKeepsThePhotoAndADropOpens() {
     const StickFigure figure = DrawStickFigure({20, 10, 45, 90, 0}, Facing::Right);
     PhotoWindow& window = openFigure(figure, Facing::Right);
     placeAll(figure);
@@ -257,6 +258,17 @@ void PhotoWindowTest::badFileKeepsThePhoto() {
         QCOMPARE(window.view()->fitted().cacheKey(), shown);
         QCOMPARE(window.measurement().points(), before);
     }
+    // A photo dropped on the window opens, and its measurement starts afresh.
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(SaveFigure(dir_, figure, "dropped.png"))});
+    const QPoint at = window.rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &drop);
+    QVERIFY(window.view()->fitted().cacheKey() != shown);
+    QCOMPARE(window.measurement().step(), PhotoMeasurement::Step::Facing);
 }
 
 void PhotoWindowTest::opensFromTheScreensAndClosesWithThem() {
