@@ -163,6 +163,11 @@ void PhotoWindowTest::figures() {
         ClickAt(&view, OnView(view, figure.plumb.top));
     }
     placeAll(figure);
+    // Each click lands where it was made on the photo.
+    for (std::size_t i = 0; i < kLandmarkCount; ++i) {
+        const PhotoPoint placed = *window.measurement().points()[i];
+        QVERIFY(std::hypot(placed.x - figure.points[i]->x, placed.y - figure.points[i]->y) < 0.01);
+    }
 
     const BodyAngles measured = window.measurement().angles();
     const double expected[] = {drawn.trunk, drawn.neck, drawn.upperArm, drawn.lowerArm,
