@@ -121,7 +121,8 @@ echo
 echo "== A 24-megapixel JPEG opened to fit 1600 x 1066, against djpeg -scale 1/4: $runs runs each"
 photo=$build/bench-photo-6000x4000.jpg
 if [ ! -s "$photo" ]; then
-    convert -size 6000x4000 plasma:green-darkgreen -quality 90 "$photo.part" && mv "$photo.part" "$photo"
+    convert -size 6000x4000 plasma:green-darkgreen -quality 90 "jpeg:$photo.part"
+    mv "$photo.part" "$photo"
 fi
 "$build/bin/bench_photo" "$photo" --runs "$runs" --fit 1600x1066 --json "$work/photo.json"
 echo "== The Photo window over the same JPEG: open to painted, and dragging a point"

@@ -73,14 +73,25 @@ quint32 LittleEndian32(const QByteArray& bytes, int at) {
            quint32(quint8(bytes[at + 2])) << 16 | quint32(quint8(bytes[at + 3])) << 24;
 }
 
-// Whether a file Qt reads is shorter than its own structure says: a PNG ends with its
-// end chunk, WebP and BMP files give their length in their header.
+// Whether a file Qt reads is shorter than its own structure says: a PNG's chunks must
+// lie within the file up to its end chunk (a chunk that claims more would have the
+// reader take that much memory), WebP and BMP files give their length in their header.
 bool CutShort(Format format, int fd, qint64 fileSize, const QByteArray& head) {
     switch (format) {
     case Format::Png: {
-        char tail[12];
-        return fileSize < 12 || ReadAt(fd, tail, 12, fileSize - 12) != 12 ||
-               QByteArray(tail + 4, 4) != "IEND";
+        for (qint64 at = 8; at + 12 <= fileSize;) {
+            unsigned char chunk[8];
+            if (ReadAt(fd, chunk, 8, at) != 8)
+                return true;
+            const qint64 length =
+                qint64(chunk[0]) << 24 | chunk[1] << 16 | chunk[2] << 8 | chunk[3];
+            if (at + 12 + length > fileSize)
+                return true;
+            if (std::memcmp(chunk + 4, "IEND", 4) == 0)
+                return false;
+            at += 12 + length;
+        }
+        return true;
     }
     case Format::Webp:
         return 8 + qint64(LittleEndian32(head, 4)) > fileSize;
@@ -268,6 +279,9 @@ private:
         if (::lseek(file_->fd(), 0, SEEK_SET) != 0 ||
             !file.open(file_->fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
             return false;
+        // Qt's own limit (128 MB) is below the photos this program opens; their pixel
+        // count has been checked. Up to 8 bytes a pixel, for 16-bit channels.
+        QImageReader::setAllocationLimit(int((kMaxPhotoPixels * 8) >> 20) + 1);
         reader.setDevice(&file);
         if (!format_.isEmpty())
             reader.setFormat(format_);
@@ -282,7 +296,9 @@ private:
                 return Damaged(file_->name(), reader.errorString());
             return NotAPhoto(file_->name());
         }
-        return image;
+        // The formats the JPEG decoder gives too, which the view paints fastest.
+        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
     }
 
     std::unique_ptr<PhotoFileHandle> file_;

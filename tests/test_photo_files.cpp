@@ -110,12 +110,13 @@ QByteArray PngChunk(const QByteArray& type, const QByteArray& data) {
     return BigEndian(quint32(data.size())) + type + data + BigEndian(Crc32(type + data));
 }
 
-// A grey PNG whose header declares `side` × `side` pixels, with a little data behind it.
-QByteArray PixelBombPng(int side) {
-    const QByteArray header =
-        BigEndian(quint32(side)) + BigEndian(quint32(side)) + QByteArray("\x08\x00\x00\x00\x00", 5);
-    const QByteArray zeros = qCompress(QByteArray(side + 1, '\0')).mid(4); // a zlib stream
-    return QByteArray("\x89PNG\r\n\x1A\n", 8) + PngChunk("IHDR", header) + PngChunk("IDAT", zeros) +
+// A black PNG (8-bit grey) of width × height whose data holds its first `rows` rows.
+QByteArray BlackPng(int width, int height, int rows) {
+    const QByteArray header = BigEndian(quint32(width)) + BigEndian(quint32(height)) +
+                              QByteArray("\x08\x00\x00\x00\x00", 5);
+    // Each row: filter type 0, then its pixels; qCompress puts a zlib stream after 4 bytes.
+    const QByteArray data = qCompress(QByteArray(qsizetype(width + 1) * rows, '\0')).mid(4);
+    return QByteArray("\x89PNG\r\n\x1A\n", 8) + PngChunk("IHDR", header) + PngChunk("IDAT", data) +
            PngChunk("IEND", {});
 }
 
@@ -221,6 +222,7 @@ private slots:
     void badFilesAreRefusedAtOnce();
     void goodFilesDecodeUpright_data();
     void goodFilesDecodeUpright();
+    void largePhotosWithinTheLimitOpen();
 
 private:
     QTemporaryDir folder_;
@@ -252,6 +254,12 @@ void PhotoFilesTest::badFilesAreRefusedAtOnce_data() {
         const QByteArray whole = ReadAll(Saved(dir, "whole.png", Drawn({400, 300}), "png"));
         return Written(dir, "cut.png", whole.left(whole.size() / 2));
     }) << "cut.png ends too early (truncated)";
+    // A text chunk that claims almost 2 GB: a reader would set that much memory aside.
+    QTest::newRow("PNG chunk longer than the file") << Maker([](const QDir& dir) {
+        const QByteArray png = ReadAll(Saved(dir, "whole.png", Drawn({40, 30}), "png"));
+        const QByteArray claim = BigEndian(0x7f000000u) + "tEXtComment";
+        return Written(dir, "claim.png", png.left(png.size() - 12) + claim + png.right(12));
+    }) << "claim.png ends too early (truncated)";
     QTest::newRow("truncated HEIC") << Maker([](const QDir& dir) {
         if (WithoutDecoders())
             return Skip("HEIC needs the decoder module");
@@ -285,7 +293,7 @@ void PhotoFilesTest::badFilesAreRefusedAtOnce_data() {
     }) << "pipe.jpg is a named pipe";
     QTest::newRow("device") << Maker([](const QDir&) { return QString("/dev/zero"); })
                             << "zero is a device";
-    QTest::newRow("pixel bomb PNG") << file("bomb.png", PixelBombPng(30000))
+    QTest::newRow("pixel bomb PNG") << file("bomb.png", BlackPng(30000, 30000, 1))
                                     << "bomb.png is 30000 × 30000 pixels: too large to open "
                                        "(at most 100 megapixels)";
     QTest::newRow("JPEG declaring a huge size") << Maker([](const QDir& dir) {
@@ -416,6 +424,19 @@ void PhotoFilesTest::goodFilesDecodeUpright() {
         QVERIFY2(PhotoDecoders(&whyNot), qPrintable(whyNot));
         QVERIFY(ReadAll("/proc/self/maps").contains("photo-decoders.so"));
     }
+}
+
+// 40 megapixels: more than Qt's reader allows by default, within the program's limit.
+void PhotoFilesTest::largePhotosWithinTheLimitOpen() {
+    const QString path = Written(QDir(folder_.path()), "large.png", BlackPng(8000, 5000, 5000));
+    auto opened = PhotoFile::open(path);
+    QVERIFY(std::holds_alternative<std::unique_ptr<PhotoFile>>(opened));
+    auto fitted = std::get<std::unique_ptr<PhotoFile>>(opened)->decodeToFit({1600, 1066});
+    QVERIFY2(std::holds_alternative<QImage>(fitted),
+             qPrintable(std::get_if<PhotoError>(&fitted) ? std::get<PhotoError>(fitted).message
+                                                         : QString()));
+    QCOMPARE(std::get<QImage>(fitted).size(), QSize(1600, 1000));
+    QCOMPARE(std::get<QImage>(fitted).pixel(800, 500), qRgb(0, 0, 0));
 }
 
 QTEST_GUILESS_MAIN(PhotoFilesTest)
