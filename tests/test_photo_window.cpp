@@ -20,15 +20,21 @@ Q_DECLARE_METATYPE(rula::testing::FigureAngles)
 namespace {
 
 constexpr double kTolerance = 0.5;
-constexpr QSize kFigurePhoto{1000, 1000};
+// Upright, taller than wide, so that a photo shown turned would not fit the same way.
+constexpr QSize kFigurePhoto{1000, 1200};
+constexpr PhotoPoint kHip{500, 600};
 
-// The figure as a photo: its segments drawn dark on white, and the plumb line.
-QString SaveFigure(const QTemporaryDir& dir, const StickFigure& figure, const char* name) {
+// The figure as a photo: its segments drawn dark on white, and the plumb line. `stored`
+// is how a camera may have saved it: "png"; "jpeg6" and "jpeg8", the pixels turned a
+// quarter and the EXIF orientation saying how to turn them back; "heic". Empty when the
+// tool that writes it is missing.
+QString SaveFigure(const QTemporaryDir& dir, const StickFigure& figure, const char* name,
+                   const QString& stored = QStringLiteral("png")) {
     QImage image(kFigurePhoto, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::darkGray, 3));
+    painter.setPen(QPen(Qt::black, 5));
     const auto at = [&](Landmark which) {
         const PhotoPoint p = *figure.points[static_cast<std::size_t>(which)];
         return QPointF(p.x, p.y);
@@ -44,7 +50,20 @@ QString SaveFigure(const QTemporaryDir& dir, const StickFigure& figure, const ch
                      QPointF(figure.plumb.bottom.x, figure.plumb.bottom.y));
     painter.end();
     const QString path = dir.filePath(QLatin1String(name));
-    image.save(path);
+    if (stored == QLatin1String("png")) {
+        image.save(path, "PNG");
+    } else if (stored.startsWith(QLatin1String("jpeg"))) {
+        const bool six = stored == QLatin1String("jpeg6");
+        image.transformed(QTransform().rotate(six ? -90 : 90)).save(path, "JPEG", 95);
+        const QString orientation = QStringLiteral("-Orientation=%1").arg(six ? 6 : 8);
+        if (QProcess::execute("exiftool", {"-q", "-overwrite_original", "-n", orientation, path}) !=
+            0)
+            return {};
+    } else {
+        image.save(path + ".png", "PNG");
+        if (QProcess::execute("heif-enc", {"-q", "90", "-o", path, path + ".png"}) != 0)
+            return {};
+    }
     return path;
 }
 
@@ -88,7 +107,7 @@ private slots:
     void printsThePhoto();
 
 private:
-    PhotoWindow& openFigure(const StickFigure& figure, Facing facing);
+    PhotoWindow& openFigure(const StickFigure& figure, Facing facing, const QString& path = {});
     void placeAll(const StickFigure& figure);
 
     std::unique_ptr<Program> program_;
@@ -106,11 +125,14 @@ void PhotoWindowTest::cleanup() {
     program_.reset();
 }
 
-PhotoWindow& PhotoWindowTest::openFigure(const StickFigure& figure, Facing facing) {
+PhotoWindow& PhotoWindowTest::openFigure(const StickFigure& figure, Facing facing,
+                                         const QString& path) {
     PhotoWindow& window = photo_->window();
     window.showBeside();
     [&] { QVERIFY(QTest::qWaitForWindowExposed(&window)); }();
-    [&] { QVERIFY(window.openFile(SaveFigure(dir_, figure, "figure.png"))); }();
+    [&] {
+        QVERIFY(window.openFile(path.isEmpty() ? SaveFigure(dir_, figure, "figure.png") : path));
+    }();
     Click(Button(window, facing == Facing::Left ? "FacingLeft" : "FacingRight"));
     return window;
 }
@@ -131,18 +153,28 @@ void PhotoWindowTest::figures_data() {
     QTest::addColumn<bool>("plumb");
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("stored");
     QTest::newRow("facing right") << FigureAngles{10, 15, 60, 80, 10} << false << 0.0 << false
                                   << QStringList{"Trunk: 10° forward", "Neck: 15° flexion"}
                                   << QStringList{"Option4", "Option1", "Option2", "Option2",
-                                                 "Option2"};
+                                                 "Option2"}
+                                  << "png";
     QTest::newRow("facing left, bent back")
         << FigureAngles{30, -12, -30, 110, -25} << true << 0.0 << false
         << QStringList{"Trunk: 30° forward", "Neck: 12° extension"}
-        << QStringList{"Option2", "Option2", "Option5", "Option4", "Option3"};
+        << QStringList{"Option2", "Option2", "Option5", "Option4", "Option3"} << "jpeg6";
     QTest::newRow("tilted camera, plumb line")
         << FigureAngles{70, 25, 100, 40, 0} << false << 8.0 << true
         << QStringList{"Trunk: 70° forward", "Neck: 25° flexion"}
-        << QStringList{"Option5", "Option2", "Option1", "Option3", "Option4"};
+        << QStringList{"Option5", "Option2", "Option1", "Option3", "Option4"} << "png";
+    QTest::newRow("turned the other way")
+        << FigureAngles{0, 5, 15, 120, 20} << false << 0.0 << false
+        << QStringList{"Trunk: 0°", "Neck: 5° flexion"}
+        << QStringList{"Option1", "Option2", "Option5", "Option1", "Option1"} << "jpeg8";
+    QTest::newRow("as phones save it")
+        << FigureAngles{50, 30, 95, 70, -10} << true << 0.0 << false
+        << QStringList{"Trunk: 50° forward", "Neck: 30° flexion"}
+        << QStringList{"Option5", "Option1", "Option2", "Option3", "Option3"} << "heic";
 }
 
 void PhotoWindowTest::figures() {
@@ -152,10 +184,21 @@ void PhotoWindowTest::figures() {
     QFETCH(bool, plumb);
     QFETCH(QStringList, words);
     QFETCH(QStringList, options);
+    QFETCH(QString, stored);
     const Facing facing = left ? Facing::Left : Facing::Right;
-    const StickFigure figure = DrawStickFigure(drawn, facing, tilt);
-    PhotoWindow& window = openFigure(figure, facing);
+    const StickFigure figure = DrawStickFigure(drawn, facing, tilt, kHip);
+    const QString path = SaveFigure(dir_, figure, "figure", stored);
+    if (path.isEmpty())
+        QSKIP("exiftool or heif-enc is missing (libimage-exiftool-perl, libheif-examples)");
+    PhotoWindow& window = openFigure(figure, facing, path);
     PhotoView& view = *window.view();
+    // Shown upright: the figure's lines lie under its points.
+    const QImage& shown = view.fitted();
+    QVERIFY(std::abs(shown.height() -
+                     shown.width() * kFigurePhoto.height() / double(kFigurePhoto.width())) <= 1);
+    const double k = shown.width() / double(kFigurePhoto.width());
+    for (const auto& p : figure.points)
+        QVERIFY2(qGray(shown.pixel(int(p->x * k), int(p->y * k))) < 128, qPrintable(stored));
     QCOMPARE(Shown(window, "Prompt"), QStringLiteral("Click the hip"));
     if (plumb) {
         Click(Button(window, "PlumbLine"));
