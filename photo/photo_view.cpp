@@ -247,8 +247,13 @@ void PhotoView::paintEvent(QPaintEvent* event) {
     painter.drawPixmap(dirty, cache_,
                        QRect((QPointF(dirty.topLeft()) * ratio).toPoint(),
                              (QSizeF(dirty.size()) * ratio).toSize()));
-    if (hasPhoto())
+    if (hasPhoto()) {
         PaintMeasurement(painter, shown(), photoToView());
+    } else {
+        painter.setPen(QColor(220, 220, 220));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                         tr("Open a photo, or drop one here."));
+    }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
         painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));

@@ -20,6 +20,7 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -152,6 +153,7 @@ private:
     ScreenSet& screens_;
     ScreenId id_;
     std::vector<DrawingPair> drawings_;
+    QAction* photoAction_ = nullptr; // the Photo window, where the screen offers it
     bool shownBefore_ = false;
     bool closing_ = false;
     bool printing_ = false;
