@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The Debian package, end to end:
 #   1. cpack builds the .deb from the build tree;
-#   2. dpkg-deb shows it holds the program, its print module, the desktop entry, the icon,
-#      the metadata for software centres, the manual page, the copyright file and the
-#      changelog, and that it depends on the Qt Widgets library, libcups (for the module)
-#      and the Liberation fonts;
+#   2. dpkg-deb shows it holds the program, its print and photo decoder modules, the
+#      desktop entry, the icon, the metadata for software centres, the manual page, the
+#      copyright file and the changelog, and that it depends on the Qt Widgets library,
+#      libcups, libjpeg and libheif (for the modules), Qt's image format plugins and the
+#      Liberation fonts;
 #   3. lintian, Debian's package checker, reports no error and no warning;
 #   4. it is unpacked into a scratch root; the desktop entry is valid, names the installed
 #      program and icon, and the icon is the program's own; the metadata passes
@@ -12,8 +13,8 @@
 #      the metadata, the copyright file and LICENSE name one licence, and the metadata and
 #      the changelog the package's version;
 #   5. the installed program starts on its own X server (with a window manager), shows a
-#      window titled "Rula" with nothing of the print system mapped, and ends with status
-#      0 when that window's close box is used;
+#      window titled "Rula" with nothing of the print system or the photo decoders mapped,
+#      and ends with status 0 when that window's close box is used;
 #   6. the printing end-to-end test passes with the installed program and module.
 #
 #   test_package.sh BUILD_DIR SOURCE_DIR
@@ -93,6 +94,10 @@ needs() { [[ ", $depends," =~ ,\ $1[\ ,] ]]; }
 check "depends on libqt6widgets6" needs libqt6widgets6
 check "depends on libcups2" needs libcups2
 check "depends on fonts-liberation2" needs fonts-liberation2
+# The photo decoder module's libraries, and Qt's readers of WebP and TIFF.
+check "depends on libjpeg62-turbo" needs libjpeg62-turbo
+check "depends on libheif1" needs libheif1
+check "depends on qt6-image-formats-plugins" needs qt6-image-formats-plugins
 for field in Maintainer Description Section; do
     check "has a $field" test -n "$(dpkg-deb -f "$deb" "$field")"
 done
