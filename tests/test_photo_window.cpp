@@ -8,7 +8,9 @@
 #include "stick_figure.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMimeData>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -331,6 +333,21 @@ void PhotoWindowTest::opensFromTheScreensAndClosesWithThem() {
     QTest::keyClick(&form1, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(photo_->existing() && photo_->existing()->isVisible());
     QCOMPARE(program_->visibleScreen(), 1);
+    // The introduction's text box, which covers most of it, offers it in its own menu.
+    auto* text = Control<QPlainTextEdit>(form1, "Text1");
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* item : menu->actions())
+                offered << item->text();
+            menu->close();
+        }
+    });
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {5, 5},
+                              text->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(text->viewport(), &menuKey);
+    QVERIFY(offered.size() >= 2); // the text box's own items stay
+    QCOMPARE(offered.last(), QStringLiteral("Measure on a &Photo…"));
     // The menu on a posture screen offers it as well.
     Click(form1, "Command1");
     program_->form(2).findChild<QAction*>(QStringLiteral("MeasureOnPhoto"))->trigger();
