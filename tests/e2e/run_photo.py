@@ -159,9 +159,10 @@ def body(binary):
         # may be a degree or two from the drawn one.
         listed = [text for text in labels(window) if ": " in text and "°" in text]
         print("\n".join(listed))
-        for segment, degrees, direction in (("Trunk", 40, "forward"), ("Neck", 15, "flexion"),
-                                            ("Upper arm", 65, "forward"),
-                                            ("Lower arm", 80, "flexion"), ("Wrist", 30, "up")):
+        for segment, degrees, direction in (
+                ("Trunk", DRAWN["trunk"], "forward"), ("Neck", DRAWN["neck"], "flexion"),
+                ("Upper arm", DRAWN["upper_arm"], "forward"),
+                ("Lower arm", DRAWN["lower_arm"], "flexion"), ("Wrist", DRAWN["wrist"], "up")):
             line = next((t for t in listed if t.startswith(segment + ": ")), "")
             found = re.match(rf"{segment}: (\d+)° {direction} ", line)
             check(found and abs(int(found.group(1)) - degrees) <= 3,
