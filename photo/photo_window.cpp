@@ -140,6 +140,7 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     });
 
     auto* panel = panel_ = new QWidget(this);
+    panel->setFixedWidth(ToPixels(kPanelWidthTwips)); // until a narrow window puts it under
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(ToPixels(kSpacingTwips));
