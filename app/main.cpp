@@ -1,8 +1,10 @@
 // Start-up: the ten screens as single instances, the introduction shown first. The
-// program ends when the closing cascade has closed every screen.
+// program ends when the closing cascade has closed every screen. A photo named on the
+// command line opens in the Photo window.
 #include "app/display.h"
 #include "app/font_warmup.h"
 #include "app/screen_factory.h"
+#include "photo/photo_window.h"
 #include "screens/screen_shell.h"
 
 #include <QApplication>
@@ -24,6 +26,13 @@ int main(int argc, char* argv[]) {
     fonts.wait();
     rula::ScreenSet screens(&rula::CreateScreen);
     screens.setOnAllClosed([] { QCoreApplication::quit(); });
+    rula::PhotoWindowOnDemand photo(screens);
     screens.get(rula::ScreenId::Form1).showScreen();
+    // `rula PHOTO`: the photo opens in the Photo window beside the introduction.
+    if (const QStringList args = QApplication::arguments().mid(1);
+        !args.isEmpty() && !args.first().endsWith(QLatin1String(".rula"), Qt::CaseInsensitive)) {
+        photo.window().showBeside();
+        photo.window().openFile(args.first());
+    }
     return QApplication::exec();
 }

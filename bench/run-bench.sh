@@ -6,7 +6,8 @@
 # Builds the program, the baseline and the Qt Test benchmarks in Release into build-bench/
 # (or $RULA_BENCH_BUILD_DIR), then measures:
 #   1. scoring one assessment, and Form8's Continue, with QBENCHMARK on the offscreen
-#      platform (the median of 9 repeats);
+#      platform (the median of 9 repeats); the Photo window's open to painted and its
+#      point dragging over a 24-megapixel JPEG (bench/bench_photo_window.cpp);
 #   2. start-up time to the first painted window, the shared libraries mapped then, and
 #      peak memory, of the program, the baseline and the baseline showing the introduction's
 #      text (the text floor), N starts each (default 20), alternating, on a private Xvfb at
@@ -87,7 +88,8 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRULA_BENCH=ON -DRULA_T
     exit 1
 }
 cmake --build "$build" --parallel "$(nproc)" \
-    --target rula rula_baseline bench_scoring bench_screens bench_photo >"$work/build.log" 2>&1 || {
+    --target rula rula_baseline bench_scoring bench_screens bench_photo \
+    bench_photo_window >"$work/build.log" 2>&1 || {
     tail -50 "$work/build.log"
     exit 1
 }
@@ -123,6 +125,9 @@ if [ ! -s "$photo" ]; then
     mv "$photo.part" "$photo"
 fi
 "$build/bin/bench_photo" "$photo" --runs "$runs" --fit 1600x1066 --json "$work/photo.json"
+echo "== The Photo window over the same JPEG: open to painted, and dragging a point"
+RULA_BENCH_PHOTO=$photo qtest photo_window "$build/bin/bench_photo_window"
+grep "^QINFO" "$work/photo_window.txt" | sed 's/^/  /' | sort -u
 
 echo
 echo "== Start-up and peak memory: $runs starts each, alternating (after 2 unmeasured each)"

@@ -3,7 +3,7 @@
 
 Usage: summarize.py WORKDIR [--strict]
 WORKDIR holds startup.json and drive.json (desktop_bench.py), scoring.csv,
-screens.csv and continue.csv (Qt Test's csv output), and photo.json (bench_photo). With --strict the exit status
+screens.csv and continue.csv (Qt Test's csv output), photo.json (bench_photo) and photo_window.csv (bench_photo_window). With --strict the exit status
 is 3 when a target is missed.
 """
 
@@ -33,6 +33,8 @@ def main():
     scoring = qtest_results(os.path.join(work, "scoring.csv"))
     screens = qtest_results(os.path.join(work, "screens.csv"))
     screens.update(qtest_results(os.path.join(work, "continue.csv")))
+    window_csv = os.path.join(work, "photo_window.csv")
+    window = qtest_results(window_csv) if os.path.exists(window_csv) else {}
 
     verdicts = []
 
@@ -90,6 +92,9 @@ def main():
     print(f"    Form8 Continue + Form9 Back, handlers only        {pair_handlers:7.3f} ms")
     print(f"    Form8 Continue + Form9 Back, both screens painted {pair_painted:7.3f} ms")
     print(f"    Form8 Continue alone, Form9 painted (median click) {alone:6.3f} ms")
+    if window:
+        print(f"    Photo window, 24 MP JPEG opened to painted        {window[('openToPainted', '')]:7.1f} ms")
+        print(f"    Photo window, a point dragged (median move)       {window[('dragPoint', '')]:7.2f} ms")
     print("Ratios program/baseline")
     print(f"  start-up                          {sp / sb:5.2f}")
     if cpu:
@@ -128,6 +133,12 @@ def main():
         target("peak memory added by the first photo", added, 25, " MiB", "(module loaded)")
         target("decoder libraries mapped before the first photo", len(photo["mapped_before"]),
                0, "", "")
+    if window:
+        move = window[("dragPoint", "")]
+        dragging = 1000.0 / move >= 120
+        verdicts.append(dragging)
+        print(f"  {'MET ' if dragging else 'MISS'}  dragging a point over a 24 MP photo: "
+              f"{1000.0 / move:.0f} moves/s (target: 120 or more) ({move:.2f} ms a painted move)")
     met = sum(verdicts)
     print(f"{met} of {len(verdicts)} targets met")
     return 3 if strict and met < len(verdicts) else 0

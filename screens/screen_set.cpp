@@ -79,6 +79,8 @@ void ScreenSet::screenUnloaded() {
         if (screen && !screen->isClosing())
             return;
     allClosed_ = true;
+    if (closePhoto_)
+        closePhoto_();
     if (onAllClosed_)
         onAllClosed_();
 }

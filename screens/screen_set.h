@@ -41,6 +41,18 @@ public:
     }
     bool allClosed() const { return allClosed_; }
 
+    // The Photo window beside the screens, which lives in a layer above them: `open`
+    // shows it (Form1 to Form7 offer it by their menu and shortcut), `close` runs when
+    // every screen has closed.
+    void setPhotoWindow(std::function<void()> open, std::function<void()> close) {
+        openPhoto_ = std::move(open);
+        closePhoto_ = std::move(close);
+    }
+    void openPhotoWindow() const {
+        if (openPhoto_)
+            openPhoto_();
+    }
+
 private:
     friend class ScreenShell;
     void screenUnloaded();
@@ -51,6 +63,8 @@ private:
     std::unique_ptr<PrintTarget> printTarget_;
     bool iconAsked_ = false;
     std::function<void()> onAllClosed_;
+    std::function<void()> openPhoto_;
+    std::function<void()> closePhoto_;
     bool allClosed_ = false;
 };
 

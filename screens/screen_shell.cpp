@@ -5,19 +5,23 @@
 #include "scoring/segment_score.h"
 #include "screens/screen_set.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 namespace rula {
 namespace {
@@ -100,6 +104,22 @@ ScreenShell::ScreenShell(ScreenSet& screens, ScreenId id, const QString& caption
     else
         resize(client);
     setSizeGripEnabled(false);
+    if (static_cast<int>(id) <= static_cast<int>(ScreenId::Form7))
+        offerPhotoWindow();
+}
+
+void ScreenShell::offerPhotoWindow() {
+    // A menu on the screen's background and a shortcut, so that no control moves.
+    auto* photo = photoAction_ = new QAction(tr("Measure on a &Photo…"), this);
+    photo->setObjectName(QStringLiteral("MeasureOnPhoto"));
+    photo->setShortcut(kPhotoWindowKeys);
+    photo->setShortcutContext(Qt::WindowShortcut);
+    connect(photo, &QAction::triggered, this, [this] {
+        if (isOnView())
+            screens_.openPhotoWindow();
+    });
+    addAction(photo);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void ScreenShell::showScreen() {
@@ -199,6 +219,19 @@ void ScreenShell::actOnlyWhileOnView() {
 bool ScreenShell::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         updateMark(watched);
+    if (event->type() == QEvent::ContextMenu && photoAction_ && isOnView()) {
+        // A text box has a menu of its own: the Photo window is offered at its end.
+        auto* area = qobject_cast<QWidget*>(watched);
+        auto* text = area ? qobject_cast<QPlainTextEdit*>(area->parentWidget()) : nullptr;
+        if (text && area == text->viewport()) {
+            const auto* click = static_cast<QContextMenuEvent*>(event);
+            const std::unique_ptr<QMenu> menu(text->createStandardContextMenu(click->pos()));
+            menu->addSeparator();
+            menu->addAction(photoAction_);
+            menu->exec(click->globalPos());
+            return true;
+        }
+    }
     if (isOnView())
         return false;
     // A click or key can still reach a screen that has just been hidden or is closing:

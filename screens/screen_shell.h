@@ -20,6 +20,7 @@
 #include <optional>
 #include <vector>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -39,6 +40,10 @@ enum class WindowStyle {
 // The maker's notice: two footer lines, and the end of the introduction text.
 inline constexpr const char* kMakerNoticeLine1 = "Rula posture assessment";
 inline constexpr const char* kMakerNoticeLine2 = "Free software";
+
+// The shortcut that opens the Photo window from the introduction and the posture screens.
+inline constexpr QKeyCombination kPhotoWindowKeys{Qt::ControlModifier | Qt::ShiftModifier,
+                                                  Qt::Key_P};
 
 // Times New Roman in the given point size.
 QFont TimesFont(double points, bool bold = false);
@@ -135,6 +140,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void offerPhotoWindow();
     void printDone(const QString& whyNot);
     void focusPrintButton();
 
@@ -147,6 +153,7 @@ private:
     ScreenSet& screens_;
     ScreenId id_;
     std::vector<DrawingPair> drawings_;
+    QAction* photoAction_ = nullptr; // the Photo window, where the screen offers it
     bool shownBefore_ = false;
     bool closing_ = false;
     bool printing_ = false;

@@ -1,0 +1,35 @@
+// Draws a photo's measurement over the photo, on the screen and on paper alike: the
+// plumb line, the segments between the points, each angle as an arc from its reference
+// line with its value, and the points with their names. The painter's coordinates are
+// the target's (the view's pixels, the page's); `toTarget` maps the photo's pixels there.
+#pragma once
+
+#include "angles/body_angles.h"
+
+#include <QRectF>
+#include <QTransform>
+
+#include <optional>
+
+class QPainter;
+
+namespace rula {
+
+struct MeasurementShown {
+    Landmarks points;
+    std::optional<Facing> facing;
+    std::optional<PlumbLine> plumb;
+    // A plumb line being drawn: its first point, placed.
+    std::optional<PhotoPoint> plumbStart;
+    std::optional<Landmark> selected;
+};
+
+void PaintMeasurement(QPainter& painter, const MeasurementShown& shown, const QTransform& toTarget);
+
+// Where PaintMeasurement draws, in the target's coordinates; empty when nothing is placed.
+QRectF MeasurementBounds(const MeasurementShown& shown, const QTransform& toTarget);
+
+// The point's name as it is drawn beside it, and asked for: "hip".
+const char* LandmarkName(Landmark which);
+
+} // namespace rula

@@ -1,0 +1,109 @@
+// The photo as the Photo window shows it, with the measurement drawn over it. The photo
+// opens fitted whole and centred; the wheel and the keys +, - and 0 zoom, a middle-button
+// drag, a left drag off the points or the arrow keys (with no point selected) pan. Zoomed
+// in beyond the resolution it was decoded at, the view has the visible part decoded at
+// full resolution. Clicks place the point the record asks for next, or the plumb line's
+// two ends; points are dragged, or selected and moved with the arrow keys (Shift: larger
+// steps). The view changes the record only through its own operations, and tells the
+// window after each change.
+//
+// For speed, the photo is drawn once per zoom and pan into a cached pixmap of the view's
+// size; moving a point repaints only where the drawing over the photo was and now is.
+#pragma once
+
+#include "angles/photo_measurement.h"
+#include "photo/measurement_drawing.h"
+
+#include <QImage>
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+namespace rula {
+
+class PhotoFile;
+
+class PhotoView final : public QWidget {
+    Q_OBJECT
+public:
+    PhotoView(PhotoMeasurement& measurement, QWidget* parent = nullptr);
+
+    // A newly opened photo, decoded to fit: shown whole, centred, nothing selected.
+    void setPhoto(PhotoFile* file, QImage fitted);
+    bool hasPhoto() const { return file_ != nullptr; }
+    const QImage& fitted() const { return base_; }
+
+    // The photo's pixels to the view's, as drawn now.
+    QTransform photoToView() const;
+    // How far the view is zoomed in: 1 is fitted whole.
+    double zoom() const { return zoom_; }
+    void zoomBy(double factor, QPointF about);
+    void fitWhole();
+    // Whether the part on view is drawn from a full-resolution decode.
+    bool showsDetail() const;
+
+    // The next two clicks draw the plumb line; Esc gives up.
+    void startPlumbLine();
+    bool drawingPlumb() const { return plumbing_; }
+    std::optional<Landmark> selected() const { return selected_; }
+    void select(std::optional<Landmark> which);
+
+    // Redraws the measurement after the record has changed.
+    void measurementChanged();
+    // What is drawn over the photo now, the point being dragged included.
+    MeasurementShown shown() const;
+
+signals:
+    // After every change the view made to the record, or to the plumb line being drawn.
+    void changed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    double fitScale() const;
+    double scale() const { return fitScale() * zoom_; }
+    QPointF origin() const;
+    void panBy(QPointF delta);
+    void keepInView();
+    void viewMoved();
+    void drawPhoto();
+    QRectF visiblePhoto() const;
+    void decodeDetail();
+    std::optional<Landmark> pointAt(QPointF viewPoint) const;
+    PhotoPoint toPhoto(QPointF viewPoint) const;
+
+    PhotoMeasurement& measurement_;
+    PhotoFile* file_ = nullptr;
+    QImage base_;
+    QImage detail_;
+    QRect detailRegion_; // in the photo's full-resolution pixels
+    QSize photoSize_;
+    double zoom_ = 1;
+    QPointF pan_; // the view's pixels the photo is moved by from centred
+    QPixmap cache_;
+    bool cacheValid_ = false;
+    QTimer detailTimer_;
+    QRectF overlayDrawn_;
+
+    std::optional<Landmark> selected_;
+    std::optional<Landmark> dragging_;
+    std::optional<PhotoPoint> dragAt_;
+    bool plumbing_ = false;
+    std::optional<PhotoPoint> plumbStart_;
+    // A press: where, with which button, and whether the mouse has moved enough to drag.
+    std::optional<QPointF> pressAt_;
+    Qt::MouseButton pressButton_ = Qt::NoButton;
+    QPointF lastMouse_;
+    bool moved_ = false;
+};
+
+} // namespace rula

@@ -1,0 +1,415 @@
+#include "photo/photo_window.h"
+
+#include "photo/angle_words.h"
+#include "photo/measurement_drawing.h"
+#include "photo/photo_file.h"
+#include "photo/photo_view.h"
+#include "printing/printing.h"
+#include "screens/measured_posture.h"
+#include "screens/screen_set.h"
+#include "screens/screen_shell.h"
+#include "screens/twips.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace rula {
+namespace {
+
+// The window's geometry in twips. The view takes what the side panel leaves.
+constexpr QSize kWindowTwips{15000, 11400};
+constexpr int kPanelWidthTwips = 4200;
+constexpr int kMarginTwips = 180;
+constexpr int kSpacingTwips = 90;
+constexpr int kGapToScreenTwips = 120;
+// Beside a screen, the window may be as narrow as this; narrower than tall, it has its
+// panel under the photo.
+constexpr int kNarrowestTwips = 7200;
+// The printed page: the photo fitted into this box, the facing and the angles under it.
+constexpr QSize kPrintedPhotoTwips{10500, 13500};
+
+QSize PixelsOf(QSize twips) {
+    return ToPixels(twips.width(), twips.height());
+}
+
+QString Prompt(const PhotoMeasurement& measurement, const PhotoView& view) {
+    if (!view.hasPhoto())
+        return PhotoWindow::tr("Open a photo of the worker seen from the side.");
+    if (view.drawingPlumb())
+        return view.shown().plumbStart
+                   ? PhotoWindow::tr("Click the other end of the plumb line")
+                   : PhotoWindow::tr("Click one end of something vertical for the plumb line");
+    switch (measurement.step()) {
+    case PhotoMeasurement::Step::Facing:
+        return PhotoWindow::tr("Which way does the worker face?");
+    case PhotoMeasurement::Step::Point:
+        return PhotoWindow::tr("Click the %1")
+            .arg(QCoreApplication::translate("rula::PhotoWindow",
+                                             LandmarkName(*measurement.wantedPoint())));
+    case PhotoMeasurement::Step::Done:
+        break;
+    }
+    return PhotoWindow::tr("Drag a point to move it, or select it and use the arrow keys.");
+}
+
+QString FacingWords(std::optional<Facing> facing) {
+    if (!facing)
+        return PhotoWindow::tr("Facing not chosen");
+    return *facing == Facing::Left ? PhotoWindow::tr("Facing left")
+                                   : PhotoWindow::tr("Facing right");
+}
+
+// The page that Print records: the photo with its measurement, the facing and the
+// angles in words. Never shown; RecordScreen draws it.
+class PrintedPhoto final : public QWidget {
+public:
+    PrintedPhoto(const QImage& photo, QSize photoSize, MeasurementShown shown, QStringList lines)
+        : photo_(photo)
+        , photoSize_(photoSize)
+        , shown_(std::move(shown))
+        , lines_(std::move(lines)) {
+        font_ = TimesFont(10);
+        const QSize box = PixelsOf(kPrintedPhotoTwips);
+        scale_ = std::min(box.width() / double(photoSize.width()),
+                          box.height() / double(photoSize.height()));
+        photoRect_ = QRectF(0, 0, photoSize.width() * scale_, photoSize.height() * scale_);
+        const int lineHeight = QFontMetrics(font_).lineSpacing();
+        resize(box.width(),
+               int(photoRect_.height()) + lineHeight / 2 + lineHeight * int(lines_.size()) + 2);
+        setWindowTitle(PhotoWindow::tr("Photo - Rula"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(photoRect_, photo_);
+        PaintMeasurement(painter, shown_, QTransform::fromScale(scale_, scale_));
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(photoRect_.adjusted(0.5, 0.5, -0.5, -0.5));
+        painter.setFont(font_);
+        painter.setPen(palette().color(QPalette::WindowText));
+        const QFontMetrics metrics(font_);
+        double y = photoRect_.bottom() + metrics.lineSpacing() / 2.0 + metrics.ascent();
+        for (const QString& line : lines_) {
+            painter.drawText(QPointF(0, y), line);
+            y += metrics.lineSpacing();
+        }
+    }
+
+private:
+    QImage photo_;
+    QSize photoSize_;
+    MeasurementShown shown_;
+    QStringList lines_;
+    QFont font_;
+    double scale_ = 1;
+    QRectF photoRect_;
+};
+
+} // namespace
+
+PhotoWindow::PhotoWindow(ScreenSet& screens)
+    : QWidget(nullptr, Qt::Window)
+    , screens_(screens) {
+    setObjectName(QStringLiteral("PhotoWindow"));
+    setWindowTitle(tr("Photo - Rula"));
+    setAcceptDrops(true);
+    resize(PixelsOf(kWindowTwips));
+
+    view_ = new PhotoView(measurement_, this);
+    connect(view_, &PhotoView::changed, this, [this] {
+        used_->clear();
+        refresh();
+    });
+
+    auto* panel = panel_ = new QWidget(this);
+    panel->setFixedWidth(ToPixels(kPanelWidthTwips)); // until a narrow window puts it under
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(ToPixels(kSpacingTwips));
+    const auto addLabel = [&](const char* name, const QString& text) {
+        auto* label = new QLabel(text, panel);
+        label->setObjectName(QLatin1String(name));
+        label->setWordWrap(true);
+        column->addWidget(label);
+        return label;
+    };
+    const auto addButton = [&](const char* name, const QString& caption, QLayout* into) {
+        auto* button = new QPushButton(caption, panel);
+        button->setObjectName(QLatin1String(name));
+        into->addWidget(button);
+        return button;
+    };
+
+    auto* open = addButton("OpenPhoto", tr("&Open a Photo…"), column);
+    connect(open, &QPushButton::clicked, this, &PhotoWindow::chooseFile);
+    addLabel("Advice", tr("Take the photo from the side, with the camera at shoulder height and "
+                          "square to the body, and the whole worker in the frame."));
+    prompt_ = addLabel("Prompt", {});
+    prompt_->setFont(TimesFont(12, true));
+
+    auto* facing = new QHBoxLayout;
+    facingLeft_ = addButton("FacingLeft", tr("Facing &left"), facing);
+    facingRight_ = addButton("FacingRight", tr("Facing &right"), facing);
+    for (QPushButton* button : {facingLeft_, facingRight_})
+        button->setCheckable(true);
+    column->addLayout(facing);
+    connect(facingLeft_, &QPushButton::clicked, this, [this] { chooseFacing(Facing::Left); });
+    connect(facingRight_, &QPushButton::clicked, this, [this] { chooseFacing(Facing::Right); });
+
+    auto* tools = new QHBoxLayout;
+    plumb_ = addButton("PlumbLine", tr("Draw a Plum&b Line"), tools);
+    undo_ = addButton("Undo", tr("Un&do"), tools);
+    column->addLayout(tools);
+    connect(plumb_, &QPushButton::clicked, this, [this] {
+        view_->startPlumbLine();
+        view_->setFocus(Qt::OtherFocusReason);
+    });
+    connect(undo_, &QPushButton::clicked, this, &PhotoWindow::undo);
+
+    QLabel* heading = addLabel("AnglesHeading", tr("Angles"));
+    heading->setFont(TimesFont(12, true));
+    for (std::size_t i = 0; i < angles_.size(); ++i)
+        angles_[i] = addLabel(qPrintable(QStringLiteral("Angle%1").arg(i + 1)), {});
+
+    use_ = addButton("UseAngles", tr("&Use These Angles"), column);
+    connect(use_, &QPushButton::clicked, this, &PhotoWindow::useTheseAngles);
+    addLabel("UseNote", tr("Chooses the posture on the upper arm, lower arm, wrist, neck and "
+                           "trunk screens. The adjustment boxes, the wrist twist and the "
+                           "frequency and force screen stay yours to answer."));
+    used_ = addLabel("Used", {});
+    column->addStretch(1);
+    print_ = addButton("Print", tr("&Print"), column);
+    connect(print_, &QPushButton::clicked, this, &PhotoWindow::printPhoto);
+
+    auto* row = row_ = new QBoxLayout(QBoxLayout::LeftToRight, this);
+    const int margin = ToPixels(kMarginTwips);
+    row->setContentsMargins(margin, margin, margin, margin);
+    row->setSpacing(margin);
+    row->addWidget(view_, 1);
+    row->addWidget(panel);
+
+    const auto addShortcut = [this](QKeySequence keys, auto handler) {
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+    };
+    addShortcut(QKeySequence::Open, &PhotoWindow::chooseFile);
+    addShortcut(QKeySequence::Undo, &PhotoWindow::undo);
+    addShortcut(QKeySequence::Print, &PhotoWindow::printPhoto);
+    refresh();
+}
+
+PhotoWindow::~PhotoWindow() = default;
+
+bool PhotoWindow::openFile(const QString& path) {
+    auto opened = PhotoFile::open(path);
+    if (auto* error = std::get_if<PhotoError>(&opened)) {
+        tell(error->message);
+        return false;
+    }
+    auto file = std::move(std::get<std::unique_ptr<PhotoFile>>(opened));
+    // Decoded for the view's pixels as it is laid out, or as it will be when first shown.
+    if (!isVisible())
+        layout()->activate();
+    const QSize fit = (QSizeF(view_->size()) * devicePixelRatioF()).toSize();
+    auto decoded = file->decodeToFit(fit);
+    if (auto* error = std::get_if<PhotoError>(&decoded)) {
+        tell(error->message);
+        return false;
+    }
+    file_ = std::move(file);
+    measurement_.reset();
+    used_->clear();
+    view_->setPhoto(file_.get(), std::move(std::get<QImage>(decoded)));
+    refresh();
+    return true;
+}
+
+void PhotoWindow::chooseFile() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open a Photo"), QString(),
+        tr("Photos (*.jpg *.jpeg *.png *.webp *.tif *.tiff *.bmp *.heic *.heif);;All files (*)"));
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+void PhotoWindow::showBeside() {
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const ScreenShell* onView = nullptr;
+        for (ScreenId id : kAllScreens)
+            if (const ScreenShell* s = screens_.find(id); s && s->isOnView())
+                onView = s;
+        if (screen) {
+            // Left of the screen on view, narrowed to the room there if need be; where
+            // there is not enough room, at the area's left edge, over part of the screen.
+            const QRect area = screen->availableGeometry();
+            const QSize frame = onView ? onView->frameGeometry().size() - onView->size() : QSize();
+            QPoint at(area.left(),
+                      area.top() + std::max(0, (area.height() - height() - frame.height()) / 2));
+            if (onView) {
+                const int room = onView->frameGeometry().left() - ToPixels(kGapToScreenTwips) -
+                                 area.left() - frame.width();
+                if (room >= width()) {
+                    at.setX(area.left() + room - width());
+                } else if (room >= ToPixels(kNarrowestTwips)) {
+                    // As tall as most of the area, with room left for a frame not known yet.
+                    const int tall = area.height() * 9 / 10;
+                    resize(room, tall - frame.height());
+                    at.setY(area.top() + (area.height() - tall) / 2);
+                }
+            }
+            move(at);
+        }
+    }
+    show();
+    raise();
+    activateWindow();
+    if (!focusWidget())
+        view_->setFocus(Qt::OtherFocusReason);
+}
+
+void PhotoWindow::chooseFacing(Facing facing) {
+    if (view_->hasPhoto()) {
+        measurement_.setFacing(facing);
+        used_->clear();
+    }
+    view_->measurementChanged();
+    refresh();
+    view_->setFocus(Qt::OtherFocusReason);
+}
+
+void PhotoWindow::undo() {
+    if (measurement_.undo()) {
+        used_->clear();
+        view_->measurementChanged();
+        refresh();
+    }
+}
+
+void PhotoWindow::refresh() {
+    const bool photo = view_->hasPhoto();
+    prompt_->setText(Prompt(measurement_, *view_));
+    const auto facing = measurement_.facing();
+    facingLeft_->setChecked(facing == Facing::Left);
+    facingRight_->setChecked(facing == Facing::Right);
+    for (QPushButton* button : {facingLeft_, facingRight_, plumb_, print_})
+        button->setEnabled(photo);
+    undo_->setEnabled(measurement_.canUndo());
+    const BodyAngles angles = measurement_.angles();
+    const auto lines = ListedAngles(angles);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        angles_[i]->setText(ListedLine(lines[i]));
+    use_->setEnabled(photo && measurement_.step() == PhotoMeasurement::Step::Done);
+}
+
+void PhotoWindow::useTheseAngles() {
+    if (measurement_.step() != PhotoMeasurement::Step::Done)
+        return;
+    UsePostureAngles(screens_, measurement_.angles());
+    used_->setText(tr("Chosen on the five posture screens. A click on a screen changes the "
+                      "choice there."));
+}
+
+void PhotoWindow::printPhoto() {
+    if (!view_->hasPhoto() || printing_)
+        return;
+    QStringList lines{FacingWords(measurement_.facing())};
+    for (const AngleLine& line : ListedAngles(measurement_.angles()))
+        lines << ListedLine(line);
+    MeasurementShown shown = view_->shown();
+    shown.selected.reset();
+    shown.plumbStart.reset();
+    // Decoded afresh at twice the page's pixels, for the printer's finer dots.
+    auto decoded = file_->decodeToFit(PixelsOf(kPrintedPhotoTwips) * 2);
+    const QImage* forPaper = std::get_if<QImage>(&decoded);
+    PrintedPhoto page(forPaper && !forPaper->isNull() ? *forPaper : view_->fitted(),
+                      file_->uprightSize(), std::move(shown), lines);
+    printing_ = true;
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    screens_.printTarget().send(RecordScreen(page, tr("Photo")), [this](const QString& whyNot) {
+        printing_ = false;
+        QGuiApplication::restoreOverrideCursor();
+        if (!whyNot.isEmpty())
+            tell(tr("Nothing was printed: %1").arg(whyNot));
+    });
+}
+
+void PhotoWindow::tell(const QString& message) {
+    const QString name = QStringLiteral("PhotoMessage");
+    for (QMessageBox* older : findChildren<QMessageBox*>(name, Qt::FindDirectChildrenOnly))
+        older->close();
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box->setObjectName(name);
+    box->setWindowModality(Qt::NonModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+}
+
+void PhotoWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const bool narrow = width() < height();
+    row_->setDirection(narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    if (narrow) {
+        panel_->setMinimumWidth(0);
+        panel_->setMaximumWidth(QWIDGETSIZE_MAX);
+    } else {
+        panel_->setFixedWidth(ToPixels(kPanelWidthTwips));
+    }
+}
+
+void PhotoWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void PhotoWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    openFile(urls.first().toLocalFile());
+}
+
+PhotoWindowOnDemand::PhotoWindowOnDemand(ScreenSet& screens)
+    : screens_(screens) {
+    screens.setPhotoWindow([this] { window().showBeside(); },
+                           [this] {
+                               if (window_)
+                                   window_->close();
+                           });
+}
+
+PhotoWindowOnDemand::~PhotoWindowOnDemand() {
+    screens_.setPhotoWindow({}, {});
+}
+
+PhotoWindow& PhotoWindowOnDemand::window() {
+    if (!window_)
+        window_ = std::make_unique<PhotoWindow>(screens_);
+    return *window_;
+}
+
+} // namespace rula

@@ -1,0 +1,92 @@
+// The Photo window: a photo of the worker seen from the side, the six points placed on
+// it, the angles they give, and "Use These Angles", which chooses the matching postures
+// on the five posture screens. It stands beside whichever screen is on view and is not
+// one of the screens. The window keeps its state in a PhotoMeasurement record; the view
+// and the list of angles show that record, and every change goes through it.
+#pragma once
+
+#include "angles/photo_measurement.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QBoxLayout;
+class QLabel;
+class QPushButton;
+
+namespace rula {
+
+class PhotoFile;
+class PhotoView;
+class ScreenSet;
+
+class PhotoWindow final : public QWidget {
+    Q_OBJECT
+public:
+    explicit PhotoWindow(ScreenSet& screens);
+    ~PhotoWindow() override;
+
+    // Opens the photo and starts a new measurement. Bad input is told in a message box
+    // over the window and changes nothing: a photo already shown stays.
+    bool openFile(const QString& path);
+    // The standard file dialog, then openFile.
+    void chooseFile();
+    // Shows the window, the first time beside the screen on view, and gives it the keyboard.
+    void showBeside();
+
+    void useTheseAngles();
+    void printPhoto();
+
+    const PhotoMeasurement& measurement() const { return measurement_; }
+    PhotoView* view() const { return view_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void chooseFacing(Facing facing);
+    void undo();
+    void refresh();
+    void tell(const QString& message);
+
+    ScreenSet& screens_;
+    PhotoMeasurement measurement_;
+    std::unique_ptr<PhotoFile> file_;
+    PhotoView* view_;
+    QWidget* panel_;
+    QBoxLayout* row_;
+    QLabel* prompt_;
+    QPushButton* facingLeft_;
+    QPushButton* facingRight_;
+    QPushButton* plumb_;
+    QPushButton* undo_;
+    std::array<QLabel*, 5> angles_{};
+    QPushButton* use_;
+    QLabel* used_;
+    QPushButton* print_;
+    bool shownBefore_ = false;
+    bool printing_ = false;
+};
+
+// Owns the Photo window, made the first time it is asked for; joins it to the screens,
+// which open it from their menu and shortcut and close it when they have all closed.
+class PhotoWindowOnDemand {
+public:
+    explicit PhotoWindowOnDemand(ScreenSet& screens);
+    ~PhotoWindowOnDemand();
+    PhotoWindowOnDemand(const PhotoWindowOnDemand&) = delete;
+    PhotoWindowOnDemand& operator=(const PhotoWindowOnDemand&) = delete;
+
+    PhotoWindow& window();
+    PhotoWindow* existing() const { return window_.get(); }
+
+private:
+    ScreenSet& screens_;
+    std::unique_ptr<PhotoWindow> window_;
+};
+
+} // namespace rula

@@ -1,0 +1,379 @@
+// The Photo window driven in-process: a drawn stick figure opened as a photo, the
+// facing and the six points clicked on the view, the angles listed, and Use These
+// Angles choosing the options on the five posture screens; moving points with the
+// arrow keys and the mouse, undo, zoom, bad files, opening from the screens, printing.
+#include "photo/photo_view.h"
+#include "photo/photo_window.h"
+#include "screen_driver.h"
+#include "stick_figure.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace rula;
+using namespace rula::testing;
+
+Q_DECLARE_METATYPE(rula::testing::FigureAngles)
+
+namespace {
+
+constexpr double kTolerance = 0.5;
+// Upright, taller than wide, so that a photo shown turned would not fit the same way.
+constexpr QSize kFigurePhoto{1000, 1200};
+constexpr PhotoPoint kHip{500, 600};
+
+// The figure as a photo: its segments drawn dark on white, and the plumb line. `stored`
+// is how a camera may have saved it: "png"; "jpeg6" and "jpeg8", the pixels turned a
+// quarter and the EXIF orientation saying how to turn them back; "heic". Empty when the
+// tool that writes it is missing.
+QString SaveFigure(const QTemporaryDir& dir, const StickFigure& figure, const char* name,
+                   const QString& stored = QStringLiteral("png")) {
+    QImage image(kFigurePhoto, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, 5));
+    const auto at = [&](Landmark which) {
+        const PhotoPoint p = *figure.points[static_cast<std::size_t>(which)];
+        return QPointF(p.x, p.y);
+    };
+    using L = Landmark;
+    for (auto [from, to] : {std::pair{L::Hip, L::Shoulder},
+                            {L::Shoulder, L::Ear},
+                            {L::Shoulder, L::Elbow},
+                            {L::Elbow, L::Wrist},
+                            {L::Wrist, L::Knuckle}})
+        painter.drawLine(at(from), at(to));
+    painter.drawLine(QPointF(figure.plumb.top.x, figure.plumb.top.y),
+                     QPointF(figure.plumb.bottom.x, figure.plumb.bottom.y));
+    painter.end();
+    const QString path = dir.filePath(QLatin1String(name));
+    if (stored == QLatin1String("png")) {
+        image.save(path, "PNG");
+    } else if (stored.startsWith(QLatin1String("jpeg"))) {
+        const bool six = stored == QLatin1String("jpeg6");
+        image.transformed(QTransform().rotate(six ? -90 : 90)).save(path, "JPEG", 95);
+        const QString orientation = QStringLiteral("-Orientation=%1").arg(six ? 6 : 8);
+        if (QProcess::execute("exiftool", {"-q", "-overwrite_original", "-n", orientation, path}) !=
+            0)
+            return {};
+    } else {
+        image.save(path + ".png", "PNG");
+        if (QProcess::execute("heif-enc", {"-q", "90", "-o", path, path + ".png"}) != 0)
+            return {};
+    }
+    return path;
+}
+
+// A left click at a point between pixels, as a precise pointer gives it.
+void ClickAt(QWidget* widget, QPointF at) {
+    const QPointF global = widget->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, {});
+    QApplication::sendEvent(widget, &release);
+}
+
+QPointF OnView(const PhotoView& view, PhotoPoint p) {
+    return view.photoToView().map(QPointF(p.x, p.y));
+}
+
+QPushButton* Button(PhotoWindow& window, const char* name) {
+    auto* button = window.findChild<QPushButton*>(QLatin1String(name));
+    if (!button)
+        qFatal("The Photo window has no %s", name);
+    return button;
+}
+
+QString Shown(PhotoWindow& window, const char* name) {
+    return window.findChild<QLabel*>(QLatin1String(name))->text();
+}
+
+} // namespace
+
+class PhotoWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void figures_data();
+    void figures();
+    void arrowKeysDragAndUndo();
+    void zoomDecodesDetail();
+    void badFileKeepsThePhotoAndADropOpens();
+    void opensFromTheScreensAndClosesWithThem();
+    void printsThePhoto();
+
+private:
+    PhotoWindow& openFigure(const StickFigure& figure, Facing facing, const QString& path = {});
+    void placeAll(const StickFigure& figure);
+
+    std::unique_ptr<Program> program_;
+    std::unique_ptr<PhotoWindowOnDemand> photo_;
+    QTemporaryDir dir_;
+};
+
+void PhotoWindowTest::init() {
+    program_ = std::make_unique<Program>();
+    photo_ = std::make_unique<PhotoWindowOnDemand>(program_->screens);
+}
+
+void PhotoWindowTest::cleanup() {
+    photo_.reset();
+    program_.reset();
+}
+
+PhotoWindow& PhotoWindowTest::openFigure(const StickFigure& figure, Facing facing,
+                                         const QString& path) {
+    PhotoWindow& window = photo_->window();
+    window.showBeside();
+    [&] { QVERIFY(QTest::qWaitForWindowExposed(&window)); }();
+    [&] {
+        QVERIFY(window.openFile(path.isEmpty() ? SaveFigure(dir_, figure, "figure.png") : path));
+    }();
+    Click(Button(window, facing == Facing::Left ? "FacingLeft" : "FacingRight"));
+    return window;
+}
+
+void PhotoWindowTest::placeAll(const StickFigure& figure) {
+    PhotoView& view = *photo_->window().view();
+    for (const auto& point : figure.points)
+        ClickAt(&view, OnView(view, *point));
+}
+
+void PhotoWindowTest::figures_data() {
+    // The figure as drawn (trunk, neck, upper arm, lower arm, wrist), which way it faces,
+    // the camera's tilt, whether the plumb line is drawn, the first two lines of the list,
+    // and the options chosen on Form2, Form3, Form4, Form6 and Form7.
+    QTest::addColumn<FigureAngles>("drawn");
+    QTest::addColumn<bool>("left");
+    QTest::addColumn<double>("tilt");
+    QTest::addColumn<bool>("plumb");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("facing right") << FigureAngles{10, 15, 60, 80, 10} << false << 0.0 << false
+                                  << QStringList{"Trunk: 10° forward", "Neck: 15° flexion"}
+                                  << QStringList{"Option4", "Option1", "Option2", "Option2",
+                                                 "Option2"}
+                                  << "png";
+    QTest::newRow("facing left, bent back")
+        << FigureAngles{30, -12, -30, 110, -25} << true << 0.0 << false
+        << QStringList{"Trunk: 30° forward", "Neck: 12° extension"}
+        << QStringList{"Option2", "Option2", "Option5", "Option4", "Option3"} << "jpeg6";
+    QTest::newRow("tilted camera, plumb line")
+        << FigureAngles{70, 25, 100, 40, 0} << false << 8.0 << true
+        << QStringList{"Trunk: 70° forward", "Neck: 25° flexion"}
+        << QStringList{"Option5", "Option2", "Option1", "Option3", "Option4"} << "png";
+    QTest::newRow("turned the other way")
+        << FigureAngles{0, 5, 15, 120, 20} << false << 0.0 << false
+        << QStringList{"Trunk: 0°", "Neck: 5° flexion"}
+        << QStringList{"Option1", "Option2", "Option5", "Option1", "Option1"} << "jpeg8";
+    QTest::newRow("as phones save it")
+        << FigureAngles{50, 30, 95, 70, -10} << true << 0.0 << false
+        << QStringList{"Trunk: 50° forward", "Neck: 30° flexion"}
+        << QStringList{"Option5", "Option1", "Option2", "Option3", "Option3"} << "heic";
+}
+
+void PhotoWindowTest::figures() {
+    QFETCH(FigureAngles, drawn);
+    QFETCH(bool, left);
+    QFETCH(double, tilt);
+    QFETCH(bool, plumb);
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, options);
+    QFETCH(QString, stored);
+    const Facing facing = left ? Facing::Left : Facing::Right;
+    const StickFigure figure = DrawStickFigure(drawn, facing, tilt, kHip);
+    const QString path = SaveFigure(dir_, figure, "figure", stored);
+    if (path.isEmpty())
+        QSKIP("exiftool or heif-enc is missing (libimage-exiftool-perl, libheif-examples)");
+    PhotoWindow& window = openFigure(figure, facing, path);
+    PhotoView& view = *window.view();
+    // Shown upright: the figure's lines lie under its points.
+    const QImage& shown = view.fitted();
+    QVERIFY(std::abs(shown.height() -
+                     shown.width() * kFigurePhoto.height() / double(kFigurePhoto.width())) <= 1);
+    const double k = shown.width() / double(kFigurePhoto.width());
+    for (const auto& p : figure.points)
+        QVERIFY2(qGray(shown.pixel(int(p->x * k), int(p->y * k))) < 128, qPrintable(stored));
+    QCOMPARE(Shown(window, "Prompt"), QStringLiteral("Click the hip"));
+    if (plumb) {
+        Click(Button(window, "PlumbLine"));
+        ClickAt(&view, OnView(view, figure.plumb.bottom));
+        ClickAt(&view, OnView(view, figure.plumb.top));
+    }
+    placeAll(figure);
+    // Each click lands where it was made on the photo.
+    for (std::size_t i = 0; i < kLandmarkCount; ++i) {
+        const PhotoPoint placed = *window.measurement().points()[i];
+        QVERIFY(std::hypot(placed.x - figure.points[i]->x, placed.y - figure.points[i]->y) < 0.01);
+    }
+
+    const BodyAngles measured = window.measurement().angles();
+    const double expected[] = {drawn.trunk, drawn.neck, drawn.upperArm, drawn.lowerArm,
+                               drawn.wrist};
+    const std::optional<double> got[] = {measured.trunk, measured.neck, measured.upperArm,
+                                         measured.lowerArm, measured.wrist};
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        QVERIFY2(got[i] && std::abs(*got[i] - expected[i]) <= kTolerance,
+                 qPrintable(QStringLiteral("angle %1: %2").arg(i).arg(got[i].value_or(-999))));
+    }
+    QVERIFY(Shown(window, "Angle1").startsWith(words[0]));
+    QVERIFY(Shown(window, "Angle2").startsWith(words[1]));
+
+    QVERIFY(Button(window, "UseAngles")->isEnabled());
+    Click(Button(window, "UseAngles"));
+    const int screens[] = {2, 3, 4, 6, 7};
+    for (std::size_t i = 0; i < std::size(screens); ++i)
+        QVERIFY2(Checked(program_->form(screens[i]), qPrintable(options[int(i)])),
+                 qPrintable(QStringLiteral("Form%1.%2").arg(screens[i]).arg(options[int(i)])));
+    // The screens were answered where they are; the introduction is still the one on view.
+    QCOMPARE(program_->visibleScreen(), 1);
+    QVERIFY(window.isVisible());
+}
+
+void PhotoWindowTest::arrowKeysDragAndUndo() {
+    const StickFigure figure = DrawStickFigure({20, 10, 45, 90, 0}, Facing::Right);
+    PhotoWindow& window = openFigure(figure, Facing::Right);
+    PhotoView& view = *window.view();
+    placeAll(figure);
+    const auto point = [&](Landmark which) {
+        return *window.measurement().points()[static_cast<std::size_t>(which)];
+    };
+    const double photoPixelsPerStep = 1 / view.photoToView().m11();
+    const PhotoPoint knuckle = point(Landmark::Knuckle);
+    // The point placed last is selected: the arrow keys move it, Shift by ten steps.
+    QTest::keyClick(&view, Qt::Key_Right);
+    QCOMPARE(point(Landmark::Knuckle).x, knuckle.x + photoPixelsPerStep);
+    QTest::keyClick(&view, Qt::Key_Up, Qt::ShiftModifier);
+    QCOMPARE(point(Landmark::Knuckle).y, knuckle.y - 10 * photoPixelsPerStep);
+
+    // A drag moves a point; one undo takes the whole drag back.
+    const PhotoPoint elbow = point(Landmark::Elbow);
+    const QPoint from = OnView(view, elbow).toPoint();
+    QTest::mousePress(&view, Qt::LeftButton, {}, from);
+    for (int step = 1; step <= 5; ++step)
+        QTest::mouseMove(&view, from + QPoint(6 * step, 0));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, from + QPoint(30, 0));
+    QVERIFY(point(Landmark::Elbow).x > elbow.x + 20 * photoPixelsPerStep);
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(point(Landmark::Elbow), elbow);
+    // Back over both key moves and the knuckle's placing: the window asks for it again.
+    Click(Button(window, "Undo"));
+    Click(Button(window, "Undo"));
+    QCOMPARE(point(Landmark::Knuckle), knuckle);
+    Click(Button(window, "Undo"));
+    QVERIFY(!window.measurement().points()[static_cast<std::size_t>(Landmark::Knuckle)]);
+    QCOMPARE(Shown(window, "Prompt"), QStringLiteral("Click the knuckle"));
+    QVERIFY(!Button(window, "UseAngles")->isEnabled());
+    QVERIFY(Shown(window, "Angle5").contains(QStringLiteral("not measured")));
+}
+
+void PhotoWindowTest::zoomDecodesDetail() {
+    PhotoWindow& window = openFigure(DrawStickFigure({}, Facing::Right), Facing::Right);
+    PhotoView& view = *window.view();
+    const QRectF whole = view.photoToView().mapRect(QRectF(QPointF(), QSizeF(kFigurePhoto)));
+    // Fitted whole and centred.
+    QVERIFY(QRectF(view.rect()).adjusted(-0.5, -0.5, 0.5, 0.5).contains(whole));
+    QVERIFY(std::abs(whole.center().x() - view.width() / 2.0) < 1);
+    QVERIFY(std::abs(whole.center().y() - view.height() / 2.0) < 1);
+    QVERIFY(!view.showsDetail());
+    for (int i = 0; i < 8; ++i)
+        QTest::keyClick(&view, Qt::Key_Plus);
+    QVERIFY(view.zoom() > 4);
+    QTRY_VERIFY(view.showsDetail());
+    QTest::keyClick(&view, Qt::Key_0);
+    QCOMPARE(view.zoom(), 1.0);
+    QCOMPARE(view.photoToView().mapRect(QRectF(QPointF(), QSizeF(kFigurePhoto))), whole);
+}
+
+void PhotoWindowTest::badFileKeepsThePhotoAndADropOpens() {
+    const StickFigure figure = DrawStickFigure({20, 10, 45, 90, 0}, Facing::Right);
+    PhotoWindow& window = openFigure(figure, Facing::Right);
+    placeAll(figure);
+    const qint64 shown = window.view()->fitted().cacheKey();
+    const auto before = window.measurement().points();
+    QFile text(dir_.filePath(QStringLiteral("notes.png")));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("not a photo\n");
+    text.close();
+    for (const QString& path : {text.fileName(), dir_.path(), dir_.filePath("missing.jpg")}) {
+        const QString message = TextOfMessageBox([&] { QVERIFY(!window.openFile(path)); });
+        QVERIFY2(!message.isEmpty(), qPrintable(path));
+        QCOMPARE(window.view()->fitted().cacheKey(), shown);
+        QCOMPARE(window.measurement().points(), before);
+    }
+    // A photo dropped on the window opens, and its measurement starts afresh.
+    QMimeData dropped;
+    dropped.setUrls({QUrl::fromLocalFile(SaveFigure(dir_, figure, "dropped.png"))});
+    const QPoint at = window.rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QApplication::sendEvent(&window, &drop);
+    QVERIFY(window.view()->fitted().cacheKey() != shown);
+    QCOMPARE(window.measurement().step(), PhotoMeasurement::Step::Facing);
+}
+
+void PhotoWindowTest::opensFromTheScreensAndClosesWithThem() {
+    // The shortcut works on the introduction and the posture screens, and no other.
+    for (int n = 1; n <= 8; ++n) {
+        auto* action = program_->form(n).findChild<QAction*>(QStringLiteral("MeasureOnPhoto"));
+        QCOMPARE(action != nullptr, n <= 7);
+    }
+    QVERIFY(!photo_->existing());
+    ScreenShell& form1 = program_->form(1);
+    QVERIFY(QTest::qWaitForWindowActive(&form1));
+    QTest::keyClick(&form1, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(photo_->existing() && photo_->existing()->isVisible());
+    QCOMPARE(program_->visibleScreen(), 1);
+    // The introduction's text box, which covers most of it, offers it in its own menu.
+    auto* text = Control<QPlainTextEdit>(form1, "Text1");
+    QStringList offered;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* item : menu->actions())
+                offered << item->text();
+            menu->close();
+        }
+    });
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {5, 5},
+                              text->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(text->viewport(), &menuKey);
+    QVERIFY(offered.size() >= 2); // the text box's own items stay
+    QCOMPARE(offered.last(), QStringLiteral("Measure on a &Photo…"));
+    // The menu on a posture screen offers it as well.
+    Click(form1, "Command1");
+    program_->form(2).findChild<QAction*>(QStringLiteral("MeasureOnPhoto"))->trigger();
+    QVERIFY(photo_->existing()->isVisible());
+    Click(program_->form(2), "Command4");
+    QCOMPARE(program_->allClosedCalls, 1);
+    QVERIFY(!photo_->existing()->isVisible());
+}
+
+void PhotoWindowTest::printsThePhoto() {
+    auto* target = new CapturingTarget;
+    program_->screens.setPrintTarget(std::unique_ptr<PrintTarget>(target));
+    const StickFigure figure = DrawStickFigure({20, 10, 45, 90, 0}, Facing::Left);
+    PhotoWindow& window = openFigure(figure, Facing::Left);
+    placeAll(figure);
+    Click(Button(window, "Print"));
+    QCOMPARE(target->pages.size(), std::size_t(1));
+    const QImage& page = target->pages.front();
+    // The photo fitted across the page, with its points drawn red at their places.
+    QVERIFY(page.width() >= 600 && page.height() > page.width());
+    const double scale = page.width() / double(kFigurePhoto.width());
+    for (const auto& p : figure.points) {
+        const QColor drawn = page.pixelColor(QPointF(p->x * scale, p->y * scale).toPoint());
+        QVERIFY2(drawn.red() > 200 && drawn.green() < 80, qPrintable(drawn.name()));
+    }
+}
+
+QTEST_MAIN(PhotoWindowTest)
+#include "test_photo_window.moc"
