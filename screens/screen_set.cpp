@@ -115,14 +115,16 @@ bool ScreenSet::mayEndSession(bool mayAsk) {
     if (!mayAsk)
         return true;
     // The session manager waits for the answer.
-    const QPointer<QMessageBox> box = ScreenShell::ClosingQuestion(onView());
+    QMessageBox* box = ScreenShell::ClosingQuestion(onView());
     closingQuestion_ = box;
+    QString answer;
+    QObject::connect(box, &QDialog::finished, box, [box, &answer] {
+        const QAbstractButton* chosen = box->clickedButton();
+        answer = chosen ? chosen->objectName() : QString();
+    });
     box->setWindowModality(Qt::ApplicationModal);
-    QTimer::singleShot(0, box, [box = box.data()] { box->activateWindow(); });
-    box->exec();
-    closingQuestion_ = nullptr;
-    const QAbstractButton* chosen = box ? box->clickedButton() : nullptr;
-    const QString answer = chosen ? chosen->objectName() : QString();
+    QTimer::singleShot(0, box, [box] { box->activateWindow(); });
+    box->exec(); // which deletes it
     if (answer == QLatin1String(kClosingDiscardButton)) {
         closeAgreed_ = true;
         return true;

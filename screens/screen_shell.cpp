@@ -74,13 +74,16 @@ void GiveKeyboard(QWidget* question) {
 
 // Shows a print message once no question is open over its screen: it never covers one.
 void ShowWhenUnasked(QMessageBox* message) {
-    if (const auto* screen = qobject_cast<const ScreenShell*>(message->parentWidget()))
+    if (const auto* screen = qobject_cast<const ScreenShell*>(message->parentWidget())) {
+        if (!screen->isOnView())
+            return; // it goes with its screen
         if (QDialog* question = screen->openQuestion()) {
             QObject::connect(
                 question, &QDialog::finished, message, [message] { ShowWhenUnasked(message); },
                 static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
             return;
         }
+    }
     message->show();
 }
 
