@@ -74,6 +74,7 @@ private:
     void touch();
 
     Study study_;
+    QDate startDate_; // the day the record was made: a new chart's date
     bool modified_ = false;
 };
 

@@ -19,7 +19,8 @@ enum class Separator : char16_t { Tab = u'\t', Comma = u',' };
 QString DelimitedField(const QString& text, Separator separator, bool isText);
 
 // The chart's heading row ("Row", the sixteen headings as the chart shows them, "Task")
-// and one line per row, as Copy puts them on the clipboard.
+// and one line per row, as Copy puts them on the clipboard. `headings` holds either the
+// sixteen column headings, or all eighteen with the Row and Task headings as shown.
 QString ChartTable(const Study& study, const QStringList& headings, Separator separator);
 
 // The CSV export: a byte-order mark, the details as a first block of lines ("Title",

@@ -1,0 +1,455 @@
+// Study files. Writing builds the JSON text by hand so that the keys keep the documented
+// order (QJsonObject would sort them). Reading parses with QJsonDocument and then walks
+// the document once, checking every key and value against what WriteStudyJson can
+// produce; the first fault found ends the walk with a message naming where it is.
+#include "study/study_file.h"
+
+#include "scoring/assessment_scores.h"
+#include "study/text_rules.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QSet>
+
+#include <cerrno>
+#include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rula {
+
+namespace {
+
+const QLatin1String kFormatName("rula-study");
+
+// ---- writing
+
+QString JsonString(const QString& text) {
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u'"':
+            out += QLatin1String("\\\"");
+            break;
+        case u'\\':
+            out += QLatin1String("\\\\");
+            break;
+        case u'\n':
+            out += QLatin1String("\\n");
+            break;
+        case u'\r':
+            out += QLatin1String("\\r");
+            break;
+        case u'\t':
+            out += QLatin1String("\\t");
+            break;
+        default:
+            if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+    }
+    return out + u'"';
+}
+
+// A score as the chart shows it: a blank is null, a whole number is a number. Anything
+// else is written as a string, which the reader refuses, so that it is never lost.
+QString JsonScore(const QString& text) {
+    if (text.isEmpty())
+        return QStringLiteral("null");
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (ok && QString::number(value) == text)
+        return text;
+    return JsonString(text);
+}
+
+// ---- reading
+
+struct Refused {
+    QString message;
+};
+
+[[noreturn]] void Refuse(const QString& message) {
+    throw Refused{message};
+}
+
+QString Where(const QString& place, const QString& what) {
+    return place.isEmpty() ? what : place + QLatin1String(": ") + what;
+}
+
+// A value as the message shows it.
+QString Describe(const QJsonValue& value) {
+    switch (value.type()) {
+    case QJsonValue::Null:
+        return QStringLiteral("null");
+    case QJsonValue::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Double:
+        return QString::number(value.toDouble(), 'g', 15);
+    case QJsonValue::String: {
+        const QString text = value.toString();
+        const QString shown = CleanLine(text, 24);
+        return u'"' + shown +
+               (shown.size() < text.size() ? QStringLiteral("…\"") : QStringLiteral("\""));
+    }
+    case QJsonValue::Array:
+        return QStringLiteral("a list");
+    case QJsonValue::Object:
+        return QStringLiteral("an object");
+    case QJsonValue::Undefined:
+        break;
+    }
+    return QStringLiteral("nothing");
+}
+
+[[noreturn]] void RefuseType(const QString& place, const QJsonValue& value, const char* wanted) {
+    Refuse(Where(place, QStringLiteral("%1, not %2").arg(Describe(value), QLatin1String(wanted))));
+}
+
+QJsonValue Take(const QJsonObject& object, const QString& place, const char* key) {
+    const auto found = object.constFind(QLatin1String(key));
+    if (found == object.constEnd())
+        Refuse(Where(place, QStringLiteral("%1 is missing").arg(QLatin1String(key))));
+    return found.value();
+}
+
+void RefuseUnknownKeys(const QJsonObject& object, const QString& place,
+                       std::initializer_list<const char*> known, const char* of) {
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        bool isKnown = false;
+        for (const char* key : known)
+            isKnown = isKnown || it.key() == QLatin1String(key);
+        if (!isKnown)
+            Refuse(Where(place, QStringLiteral("%1 is not a key of %2")
+                                    .arg(Describe(QJsonValue(it.key())), QLatin1String(of))));
+    }
+}
+
+std::optional<int> WholeNumber(const QJsonValue& value) {
+    if (!value.isDouble())
+        return std::nullopt;
+    const double number = value.toDouble();
+    if (!std::isfinite(number) || std::floor(number) != number || std::fabs(number) > 1e9)
+        return std::nullopt;
+    return static_cast<int>(number);
+}
+
+// One line of text as the program stores it.
+QString ReadLine(const QJsonValue& value, const QString& place, int maxCharacters) {
+    if (!value.isString())
+        RefuseType(place, value, "a text");
+    const QString text = value.toString();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == 0x85 || c == 0x2028 ||
+            c == 0x2029)
+            Refuse(Where(place, QStringLiteral("holds a line break")));
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+            Refuse(Where(place, QStringLiteral("holds a control character (U+%1)")
+                                    .arg(QString::number(c, 16).toUpper().rightJustified(
+                                        4, QLatin1Char('0')))));
+        if (QChar::isSurrogate(c)) {
+            const bool paired = QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                                QChar::isLowSurrogate(text.at(i + 1).unicode());
+            if (!paired)
+                Refuse(Where(place, QStringLiteral("holds half a character (a lone surrogate)")));
+            ++i;
+        }
+    }
+    const int length = VisibleLength(text);
+    if (length > maxCharacters)
+        Refuse(
+            Where(place,
+                  QStringLiteral("longer than %1 characters (%2)").arg(maxCharacters).arg(length)));
+    return text;
+}
+
+QString ReadScore(const QJsonValue& value, const QString& place,
+                  const AssessmentScores::Range& range) {
+    const QString bounds = QStringLiteral("%1 to %2").arg(range.lowest).arg(range.highest);
+    if (value.isNull()) {
+        if (range.mayBeBlank)
+            return QString();
+        Refuse(Where(
+            place, QStringLiteral("blank (null), but this score is never blank (%1)").arg(bounds)));
+    }
+    const std::optional<int> number = WholeNumber(value);
+    if (!number) {
+        if (value.isDouble() && std::isfinite(value.toDouble()) &&
+            std::floor(value.toDouble()) == value.toDouble())
+            Refuse(Where(place, QStringLiteral("%1 is not a score this program gives (%2)")
+                                    .arg(Describe(value), bounds)));
+        Refuse(Where(place, QStringLiteral("%1 is not a whole number").arg(Describe(value))));
+    }
+    if (*number < range.lowest || *number > range.highest)
+        Refuse(Where(
+            place,
+            QStringLiteral("%1 is not a score this program gives (%2)").arg(*number).arg(bounds)));
+    return QString::number(*number);
+}
+
+ChartRow ReadRow(const QJsonValue& value, int number) {
+    const QString place = QStringLiteral("row %1").arg(number);
+    if (!value.isObject())
+        RefuseType(place, value, "an object");
+    const QJsonObject object = value.toObject();
+    RefuseUnknownKeys(object, place, {"task", "scores"}, "a row");
+    ChartRow row;
+    row.task =
+        ReadLine(Take(object, place, "task"), place + QLatin1String(", task"), kTaskMaxCharacters);
+    const QJsonValue scoresValue = Take(object, place, "scores");
+    const QString scoresPlace = place + QLatin1String(", scores");
+    if (!scoresValue.isObject())
+        RefuseType(scoresPlace, scoresValue, "an object");
+    const QJsonObject scores = scoresValue.toObject();
+    for (auto it = scores.constBegin(); it != scores.constEnd(); ++it) {
+        const auto& names = AssessmentScores::kFieldNames;
+        if (std::find_if(names.begin(), names.end(), [&](const char* name) {
+                return it.key() == QLatin1String(name);
+            }) == names.end())
+            Refuse(Where(scoresPlace, QStringLiteral("%1 is not a score of this program")
+                                          .arg(Describe(QJsonValue(it.key())))));
+    }
+    for (int field = 0; field < kChartColumns; ++field) {
+        const char* name = AssessmentScores::kFieldNames[field];
+        const QJsonValue score = Take(scores, scoresPlace, name);
+        row.scores[field] = ReadScore(score, place + QLatin1String(", ") + QLatin1String(name),
+                                      AssessmentScores::kFieldRanges[field]);
+    }
+    return row;
+}
+
+Study ReadStudyObject(const QJsonObject& object) {
+    const auto format = object.constFind(QLatin1String("format"));
+    if (format == object.constEnd())
+        Refuse(QStringLiteral("not a Rula study (no \"format\")"));
+    if (format.value() != QJsonValue(kFormatName))
+        Refuse(QStringLiteral("not a Rula study (format %1)").arg(Describe(format.value())));
+    const QJsonValue versionValue = Take(object, QString(), "version");
+    const std::optional<int> version = WholeNumber(versionValue);
+    if (!version)
+        Refuse(Where(QStringLiteral("version"),
+                     QStringLiteral("%1 is not a whole number").arg(Describe(versionValue))));
+    if (*version > kStudyFormatVersion)
+        Refuse(QStringLiteral("written by a newer Rula: format %1; this one reads format %2")
+                   .arg(*version)
+                   .arg(kStudyFormatVersion));
+    if (*version < 1)
+        Refuse(QStringLiteral("version: %1 is not a version of the format").arg(*version));
+    RefuseUnknownKeys(object, QString(),
+                      {"format", "version", "title", "site", "assessor", "observed", "rows"},
+                      "a study");
+
+    Study study;
+    StudyDetails& details = study.details;
+    details.title =
+        ReadLine(Take(object, QString(), "title"), QStringLiteral("title"), kDetailMaxCharacters);
+    details.site =
+        ReadLine(Take(object, QString(), "site"), QStringLiteral("site"), kDetailMaxCharacters);
+    details.assessor = ReadLine(Take(object, QString(), "assessor"), QStringLiteral("assessor"),
+                                kDetailMaxCharacters);
+    const QJsonValue observed = Take(object, QString(), "observed");
+    if (!observed.isString())
+        RefuseType(QStringLiteral("observed"), observed, "a date");
+    details.observed = QDate::fromString(observed.toString(), Qt::ISODate);
+    // Only the exact form YYYY-MM-DD, as written.
+    if (!details.observed.isValid() ||
+        details.observed.toString(Qt::ISODate) != observed.toString())
+        Refuse(QStringLiteral("observed: %1 is not a date (YYYY-MM-DD)").arg(Describe(observed)));
+
+    const QJsonValue rowsValue = Take(object, QString(), "rows");
+    if (!rowsValue.isArray())
+        RefuseType(QStringLiteral("rows"), rowsValue, "a list");
+    const QJsonArray rows = rowsValue.toArray();
+    if (rows.size() > kChartRows)
+        Refuse(QStringLiteral("rows: %1 rows; a chart holds at most %2")
+                   .arg(rows.size())
+                   .arg(kChartRows));
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        study.rows.append(ReadRow(rows.at(i), static_cast<int>(i) + 1));
+    return study;
+}
+
+QString ParseFault(const QByteArray& bytes, const QJsonParseError& error) {
+    qsizetype end = bytes.size();
+    while (end > 0 && QChar::isSpace(QLatin1Char(bytes.at(end - 1)).unicode()))
+        --end;
+    const bool atEnd = error.offset >= end;
+    switch (error.error) {
+    case QJsonParseError::UnterminatedObject:
+    case QJsonParseError::UnterminatedArray:
+    case QJsonParseError::UnterminatedString:
+    case QJsonParseError::IllegalValue:
+    case QJsonParseError::MissingNameSeparator:
+    case QJsonParseError::MissingValueSeparator:
+    case QJsonParseError::IllegalNumber:
+        if (atEnd)
+            return QStringLiteral("truncated: the JSON ends at byte %1 before it is complete")
+                .arg(bytes.size());
+        break;
+    default:
+        break;
+    }
+    return QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset);
+}
+
+QString PathOf(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+StudyError FileError(const QString& path, const QString& what) {
+    return StudyError{PathOf(path) + QLatin1String(": ") + what};
+}
+
+} // namespace
+
+QByteArray WriteStudyJson(const Study& study) {
+    const StudyDetails& details = study.details;
+    QString text;
+    text += QLatin1String("{\n");
+    text += QLatin1String("  \"format\": ") + JsonString(kFormatName) + QLatin1String(",\n");
+    text += QStringLiteral("  \"version\": %1,\n").arg(kStudyFormatVersion);
+    text += QLatin1String("  \"title\": ") + JsonString(details.title) + QLatin1String(",\n");
+    text += QLatin1String("  \"site\": ") + JsonString(details.site) + QLatin1String(",\n");
+    text += QLatin1String("  \"assessor\": ") + JsonString(details.assessor) + QLatin1String(",\n");
+    text += QLatin1String("  \"observed\": ") + JsonString(details.observed.toString(Qt::ISODate)) +
+            QLatin1String(",\n");
+    text += QLatin1String("  \"rows\": [");
+    for (qsizetype r = 0; r < study.rows.size(); ++r) {
+        const ChartRow& row = study.rows[r];
+        text += r == 0 ? QLatin1String("\n") : QLatin1String(",\n");
+        text += QLatin1String("    {\n      \"task\": ") + JsonString(row.task) +
+                QLatin1String(",\n      \"scores\": {\n");
+        for (int field = 0; field < kChartColumns; ++field) {
+            text += QLatin1String("        \"") +
+                    QLatin1String(AssessmentScores::kFieldNames[field]) + QLatin1String("\": ") +
+                    JsonScore(row.scores[field]);
+            text += field + 1 < kChartColumns ? QLatin1String(",\n") : QLatin1String("\n");
+        }
+        text += QLatin1String("      }\n    }");
+    }
+    text += study.rows.isEmpty() ? QLatin1String("]\n") : QLatin1String("\n  ]\n");
+    text += QLatin1String("}\n");
+    return text.toUtf8();
+}
+
+std::variant<Study, StudyError> ReadStudyJson(const QByteArray& bytes) {
+    if (bytes.size() > kStudyMaxBytes)
+        return StudyError{QStringLiteral("larger than 1 MiB (%1 bytes); a study is far smaller")
+                              .arg(bytes.size())};
+    if (bytes.trimmed().isEmpty())
+        return StudyError{QStringLiteral("not JSON: the file is empty")};
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return StudyError{ParseFault(bytes, error)};
+    if (!document.isObject())
+        return StudyError{QStringLiteral("not a Rula study (a list, not an object)")};
+    try {
+        return ReadStudyObject(document.object());
+    } catch (const Refused& refused) {
+        return StudyError{refused.message};
+    }
+}
+
+std::variant<Study, StudyError> ReadStudyFile(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (path.isEmpty() || ::stat(name.constData(), &status) != 0)
+        return FileError(path, qt_error_string(path.isEmpty() ? ENOENT : errno));
+    const auto refuseType = [&](const struct stat& s) -> std::optional<StudyError> {
+        if (S_ISREG(s.st_mode))
+            return std::nullopt;
+        if (S_ISDIR(s.st_mode))
+            return FileError(path, QStringLiteral("a folder, not a study file"));
+        if (S_ISFIFO(s.st_mode))
+            return FileError(path, QStringLiteral("a named pipe, not a study file"));
+        if (S_ISCHR(s.st_mode) || S_ISBLK(s.st_mode))
+            return FileError(path, QStringLiteral("a device, not a study file"));
+        if (S_ISSOCK(s.st_mode))
+            return FileError(path, QStringLiteral("a socket, not a study file"));
+        return FileError(path, QStringLiteral("not a regular file"));
+    };
+    const auto tooLarge = [&](qint64 size) {
+        return FileError(path, QStringLiteral("larger than 1 MiB (%1 bytes); a study is far "
+                                              "smaller")
+                                   .arg(size));
+    };
+    if (auto refused = refuseType(status))
+        return *refused;
+    if (status.st_size > kStudyMaxBytes)
+        return tooLarge(status.st_size);
+
+    // Non-blocking, so that a file swapped for a pipe after the look above cannot hang.
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return FileError(path, qt_error_string(errno));
+    QByteArray bytes;
+    std::optional<StudyError> failed;
+    if (::fstat(fd, &status) != 0)
+        failed = FileError(path, qt_error_string(errno));
+    else
+        failed = refuseType(status);
+    if (!failed) {
+        // At most one byte more than allowed: enough to catch a file that grows.
+        bytes.resize(kStudyMaxBytes + 1);
+        qint64 got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n =
+                ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                failed = FileError(path, qt_error_string(errno));
+                break;
+            }
+            if (n == 0)
+                break;
+            got += n;
+        }
+        bytes.truncate(got);
+        if (!failed && got > kStudyMaxBytes)
+            failed = tooLarge(got);
+    }
+    ::close(fd);
+    if (failed)
+        return *failed;
+
+    auto read = ReadStudyJson(bytes);
+    if (auto* error = std::get_if<StudyError>(&read))
+        return FileError(path, error->message);
+    return read;
+}
+
+std::optional<StudyError> WriteStudyFile(const QString& path, const Study& study) {
+    const QByteArray bytes = WriteStudyJson(study);
+    // A study this program could not open again is not written at all.
+    const auto check = ReadStudyJson(bytes);
+    if (const auto* error = std::get_if<StudyError>(&check))
+        return FileError(path, QStringLiteral("not saved: the chart cannot be kept as it is (%1)")
+                                   .arg(error->message));
+    return WriteFileAtomically(path, bytes);
+}
+
+std::optional<StudyError> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return FileError(path, QStringLiteral("not saved: %1").arg(file.errorString()));
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return FileError(path, QStringLiteral("not saved: %1").arg(reason));
+    }
+    if (!file.commit())
+        return FileError(path, QStringLiteral("not saved: %1").arg(file.errorString()));
+    return std::nullopt;
+}
+
+} // namespace rula
