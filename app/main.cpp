@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
     fonts.wait();
     rula::ScreenSet screens(&rula::CreateScreen);
     screens.setOnAllClosed([] { QCoreApplication::quit(); });
+    screens.setUnsavedWork(rula::ChartWork(screens));
     screens.get(rula::ScreenId::Form1).showScreen();
     return QApplication::exec();
 }

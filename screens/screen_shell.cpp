@@ -313,13 +313,18 @@ bool ScreenShell::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         updateMark(watched);
     // A click on a screen behind its question activates the screen, which the question
-    // blocks: the keyboard goes back to the question.
-    if (watched == this && event->type() == QEvent::WindowActivate)
-        if (QDialog* question = openQuestion())
+    // blocks: the keyboard goes back to the question. A file dialog may belong to another
+    // screen than the one on view: then whichever modal window is open takes it.
+    if (watched == this && event->type() == QEvent::WindowActivate) {
+        QWidget* question = openQuestion();
+        if (!question)
+            question = QApplication::activeModalWidget();
+        if (question && question != this && question->isVisible())
             QTimer::singleShot(0, question, [question] {
                 if (question->isVisible())
                     GiveKeyboard(question);
             });
+    }
     if (isOnView())
         return false;
     // A click or key can still reach a screen that has just been hidden or is closing:
