@@ -199,6 +199,15 @@ bool OneLineField::event(QEvent* event) {
     return QLineEdit::event(event);
 }
 
+void OneLineField::keyPressEvent(QKeyEvent* event) {
+    // Where the window was not active for the shortcut, the key itself reaches the chart.
+    if (event->matches(QKeySequence::Copy) && !hasSelectedText()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
 TaskField::TaskField(QWidget* parent)
     : OneLineField(parent, kMaxLength) {}
 
@@ -700,6 +709,12 @@ Form10::FileAnswer Form10::askFile(FileQuestion question) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+}
+
+void Form10::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy))
+        return Command5_Click();
+    ScreenShell::keyPressEvent(event);
 }
 
 void Form10::tell(const QString& message) {
