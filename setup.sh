@@ -33,6 +33,8 @@ if [ "$mode" = test ]; then
     packages+=(lintian appstream)
     # One printing test runs the program under the GTK dark style.
     packages+=(qt6-gtk-platformtheme)
+    # The study reader's fuzz target is built with clang's libFuzzer.
+    packages+=(clang libclang-rt-14-dev)
 fi
 if [ "$mode" = bench ]; then
     packages+=(python3-xlib)
