@@ -4,6 +4,7 @@
 // leaves the buttons off the page but on the screen.
 #include "screen_driver.h"
 
+#include "app/open_study.h"
 #include "chart/form10.h"
 #include "screens/form9.h"
 #include "study/text_rules.h"
@@ -147,6 +148,8 @@ private slots:
     void studySavesAndOpensAsTheChart();
     void refusedOpenAndFailedSaveKeepTheChart_data();
     void refusedOpenAndFailedSaveKeepTheChart();
+    void studyNamedOnTheCommandLine_data();
+    void studyNamedOnTheCommandLine();
 };
 
 void ChartTest::emptyChart() {
@@ -975,6 +978,51 @@ void ChartTest::refusedOpenAndFailedSaveKeepTheChart() {
     QCOMPARE(chart.windowTitle(), caption);
     QCOMPARE(chart.hasUnsavedChanges(), modified);
     QCOMPARE(chart.filePath().isEmpty(), action == "save");
+}
+
+void ChartTest::studyNamedOnTheCommandLine_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("shown"); // the screen on view
+    QTest::addColumn<int>("rows");
+    QTest::newRow("a study") << "study.rula" << 10 << 2;
+    QTest::newRow("a broken study") << "broken.RULA" << 1 << 0;
+    QTest::newRow("a missing study") << "missing.rula" << 1 << 0;
+    QTest::newRow("no study") << "" << 0 << 0;
+}
+
+void ChartTest::studyNamedOnTheCommandLine() {
+    QFETCH(QString, argument);
+    QFETCH(int, shown);
+    QFETCH(int, rows);
+    QTemporaryDir dir;
+    {
+        Program program;
+        FileChoice choice{dir.filePath("study.rula"), {}};
+        Form10& chart = FilledChart(program, 2);
+        choice.answerFor(chart);
+        QVERIFY(chart.saveAs());
+    }
+    QFile broken(dir.filePath("broken.RULA"));
+    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("[]") == 2);
+    broken.close();
+
+    ScreenSet screens(&CreateScreen);
+    QStringList arguments = {"rula", "--verbose"};
+    if (!argument.isEmpty())
+        arguments << dir.filePath(argument);
+    const QString message =
+        TextOfMessageBox([&] { QCOMPARE(OpenFromCommandLine(screens, arguments), shown != 0); });
+    QCOMPARE(message.contains(argument) && !argument.isEmpty(), shown == 1);
+    for (ScreenId id : kAllScreens)
+        if (ScreenShell* screen = screens.find(id)) {
+            QCOMPARE(screen->isVisible(), static_cast<int>(id) == shown);
+            screen->hide();
+        }
+    if (Form10* chart = screens.find<Form10>()) {
+        QCOMPARE(chart->record().rowCount(), rows);
+        QVERIFY(!chart->hasUnsavedChanges());
+        QCOMPARE(chart->windowTitle(), rows ? "study.rula[*] - Rula" : "Rula");
+    }
 }
 
 QTEST_MAIN(ChartTest)
