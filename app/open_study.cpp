@@ -4,6 +4,7 @@
 #include "screens/screen_set.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace rula {
 
@@ -18,9 +19,15 @@ bool OpenFromCommandLine(ScreenSet& screens, const QStringList& arguments) {
     const QString path = StudyArgument(arguments);
     if (path.isEmpty())
         return false;
-    const std::optional<QString> refused = screens.get<Form10>().openStudy(path);
+    Form10& chart = screens.get<Form10>();
+    const std::optional<QString> refused = chart.openStudy(path);
     if (!refused) {
-        screens.get(ScreenId::Form10).showScreen();
+        // Where the tab order starts.
+        QWidget* first = chart.task(1);
+        if (!first->isEnabled())
+            first = chart.Command1;
+        first->setFocus(Qt::OtherFocusReason);
+        chart.showScreen();
         return true;
     }
     ScreenShell& introduction = screens.get(ScreenId::Form1);
