@@ -1,7 +1,9 @@
-// Start-up: the ten screens as single instances, the introduction shown first. The
-// program ends when the closing cascade has closed every screen.
+// Start-up: the ten screens as single instances, the introduction shown first, or the
+// chart when a study is named on the command line. The program ends when the closing
+// cascade has closed every screen.
 #include "app/display.h"
 #include "app/font_warmup.h"
+#include "app/open_study.h"
 #include "app/screen_factory.h"
 #include "screens/screen_shell.h"
 
@@ -25,6 +27,7 @@ int main(int argc, char* argv[]) {
     rula::ScreenSet screens(&rula::CreateScreen);
     screens.setOnAllClosed([] { QCoreApplication::quit(); });
     screens.setUnsavedWork(rula::ChartWork(screens));
-    screens.get(rula::ScreenId::Form1).showScreen();
+    if (!rula::OpenFromCommandLine(screens, QCoreApplication::arguments()))
+        screens.get(rula::ScreenId::Form1).showScreen();
     return QApplication::exec();
 }

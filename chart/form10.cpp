@@ -30,8 +30,9 @@
 namespace rula {
 namespace {
 
-// The sixteen columns, the task column and the first row of buttons with the footer fill
-// the top 6735 twips; the study's details and the file buttons are bands below them.
+// The sixteen columns, the task column and the first row of buttons fill the top 6495
+// twips; the study's details and the row of file buttons are bands below them, and the
+// footer stands at the bottom, beside the file buttons.
 constexpr QSize kClient{14580, 8070};
 
 struct Column {
@@ -94,7 +95,7 @@ struct Detail {
     Twips label;
     Twips field;
 };
-constexpr int kDetailsTop = 6855;
+constexpr int kDetailsTop = 6780;
 constexpr int kDetailHeight = 375;
 constexpr int kDetailCaptionTop = kDetailsTop + 60;
 constexpr std::array<Detail, 4> kDetailLayout = {{
@@ -119,8 +120,10 @@ constexpr std::array<Detail, 4> kDetailLayout = {{
      {10980, kDetailCaptionTop, 1080, 285},
      {12120, kDetailsTop, 1800, kDetailHeight}},
 }};
-// The file buttons, a second row under the details, in the columns of the first.
-constexpr int kFileButtonTop = 7455;
+// The file buttons, a second row under the details, in the columns of the first, level
+// with the footer.
+constexpr int kFileButtonTop = 7335;
+constexpr int kFooterTop = kClient.height() - 735;
 
 int RowTop(int row) {
     return kFirstRowTop + kRowPitch * (row - 1);
@@ -197,6 +200,15 @@ bool OneLineField::event(QEvent* event) {
         }
     }
     return QLineEdit::event(event);
+}
+
+void OneLineField::keyPressEvent(QKeyEvent* event) {
+    // Where the window was not active for the shortcut, the key itself reaches the chart.
+    if (event->matches(QKeySequence::Copy) && !hasSelectedText()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 TaskField::TaskField(QWidget* parent)
@@ -342,7 +354,7 @@ Form10::Form10(ScreenSet& screens)
         });
         tasks_[row - 1] = field;
     }
-    addFooter({0, kButtonTop});
+    addFooter({0, kFooterTop});
 
     // The study's details. On paper they are words above the chart (paperHeading), so
     // the band is left off the page like the buttons.
@@ -700,6 +712,12 @@ Form10::FileAnswer Form10::askFile(FileQuestion question) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+}
+
+void Form10::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy))
+        return Command5_Click();
+    ScreenShell::keyPressEvent(event);
 }
 
 void Form10::tell(const QString& message) {

@@ -37,6 +37,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A row's task. On paper it is the words alone, without the field's frame, cursor or
@@ -118,6 +119,9 @@ public:
     QPushButton* saveAsButton = nullptr;
     QPushButton* openButton = nullptr;
     QPushButton* exportButton = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void showRecord();

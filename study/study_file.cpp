@@ -132,13 +132,9 @@ void RefuseUnknownKeys(const QJsonObject& object, const QString& place,
     }
 }
 
-std::optional<int> WholeNumber(const QJsonValue& value) {
-    if (!value.isDouble())
-        return std::nullopt;
+bool IsWholeNumber(const QJsonValue& value) {
     const double number = value.toDouble();
-    if (!std::isfinite(number) || std::floor(number) != number || std::fabs(number) > 1e9)
-        return std::nullopt;
-    return static_cast<int>(number);
+    return value.isDouble() && std::isfinite(number) && std::floor(number) == number;
 }
 
 // One line of text as the program stores it.
@@ -148,10 +144,9 @@ QString ReadLine(const QJsonValue& value, const QString& place, int maxCharacter
     const QString text = value.toString();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
-        if (c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == 0x85 || c == 0x2028 ||
-            c == 0x2029)
+        if (IsLineBreak(c))
             Refuse(Where(place, QStringLiteral("holds a line break")));
-        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+        if (IsControlCharacter(c))
             Refuse(Where(place, QStringLiteral("holds a control character (U+%1)")
                                     .arg(QString::number(c, 16).toUpper().rightJustified(
                                         4, QLatin1Char('0')))));
@@ -180,19 +175,13 @@ QString ReadScore(const QJsonValue& value, const QString& place,
         Refuse(Where(
             place, QStringLiteral("blank (null), but this score is never blank (%1)").arg(bounds)));
     }
-    const std::optional<int> number = WholeNumber(value);
-    if (!number) {
-        if (value.isDouble() && std::isfinite(value.toDouble()) &&
-            std::floor(value.toDouble()) == value.toDouble())
-            Refuse(Where(place, QStringLiteral("%1 is not a score this program gives (%2)")
-                                    .arg(Describe(value), bounds)));
+    if (!IsWholeNumber(value))
         Refuse(Where(place, QStringLiteral("%1 is not a whole number").arg(Describe(value))));
-    }
-    if (*number < range.lowest || *number > range.highest)
-        Refuse(Where(
-            place,
-            QStringLiteral("%1 is not a score this program gives (%2)").arg(*number).arg(bounds)));
-    return QString::number(*number);
+    const double number = value.toDouble();
+    if (number < range.lowest || number > range.highest)
+        Refuse(Where(place, QStringLiteral("%1 is not a score this program gives (%2)")
+                                .arg(Describe(value), bounds)));
+    return QString::number(static_cast<int>(number));
 }
 
 ChartRow ReadRow(const QJsonValue& value, int number) {
@@ -233,16 +222,17 @@ Study ReadStudyObject(const QJsonObject& object) {
     if (format.value() != QJsonValue(kFormatName))
         Refuse(QStringLiteral("not a Rula study (format %1)").arg(Describe(format.value())));
     const QJsonValue versionValue = Take(object, QString(), "version");
-    const std::optional<int> version = WholeNumber(versionValue);
-    if (!version)
+    if (!IsWholeNumber(versionValue))
         Refuse(Where(QStringLiteral("version"),
                      QStringLiteral("%1 is not a whole number").arg(Describe(versionValue))));
-    if (*version > kStudyFormatVersion)
+    const double version = versionValue.toDouble();
+    if (version > kStudyFormatVersion)
         Refuse(QStringLiteral("written by a newer Rula: format %1; this one reads format %2")
-                   .arg(*version)
+                   .arg(Describe(versionValue))
                    .arg(kStudyFormatVersion));
-    if (*version < 1)
-        Refuse(QStringLiteral("version: %1 is not a version of the format").arg(*version));
+    if (version < 1)
+        Refuse(QStringLiteral("version: %1 is not a version of the format")
+                   .arg(Describe(versionValue)));
     RefuseUnknownKeys(object, QString(),
                       {"format", "version", "title", "site", "assessor", "observed", "rows"},
                       "a study");
@@ -277,16 +267,65 @@ Study ReadStudyObject(const QJsonObject& object) {
     return study;
 }
 
+// QJsonObject keeps the last of two equal keys; the writer never gives one twice. The
+// bytes are valid JSON here, so a light walk over them finds every key.
+std::optional<QString> RepeatedKey(const QByteArray& bytes) {
+    struct Level {
+        bool isObject;
+        bool keyNext;
+        QSet<QString> keys;
+    };
+    QList<Level> levels;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes.at(i);
+        if (c == '{' || c == '[') {
+            levels.append({c == '{', c == '{', {}});
+        } else if (c == '}' || c == ']') {
+            levels.removeLast();
+        } else if (c == ',' && levels.last().isObject) {
+            levels.last().keyNext = true;
+        } else if (c == '"') {
+            const qsizetype start = i;
+            bool escaped = false;
+            for (++i; i < bytes.size() && (escaped || bytes.at(i) != '"'); ++i)
+                escaped = !escaped && bytes.at(i) == '\\';
+            Level& level = levels.last();
+            if (!level.isObject || !level.keyNext)
+                continue;
+            level.keyNext = false;
+            const QByteArray quoted = bytes.mid(start, i - start + 1);
+            const QString key =
+                quoted.contains('\\')
+                    ? QJsonDocument::fromJson('[' + quoted + ']').array().at(0).toString()
+                    : QString::fromUtf8(quoted.mid(1, quoted.size() - 2));
+            if (level.keys.contains(key))
+                return QStringLiteral("%1 is given twice (at byte %2)")
+                    .arg(Describe(QJsonValue(key)))
+                    .arg(start);
+            level.keys.insert(key);
+        }
+    }
+    return std::nullopt;
+}
+
 QString ParseFault(const QByteArray& bytes, const QJsonParseError& error) {
     qsizetype end = bytes.size();
     while (end > 0 && QChar::isSpace(QLatin1Char(bytes.at(end - 1)).unicode()))
         --end;
-    const bool atEnd = error.offset >= end;
+    bool atEnd = error.offset >= end;
     switch (error.error) {
+    case QJsonParseError::IllegalValue: {
+        // The parser points at the start of a cut "true", "false" or "null".
+        const QByteArray rest = bytes.mid(error.offset, end - error.offset);
+        atEnd = atEnd || (!rest.isEmpty() && (QByteArray("true").startsWith(rest) ||
+                                              QByteArray("false").startsWith(rest) ||
+                                              QByteArray("null").startsWith(rest)));
+        [[fallthrough]];
+    }
     case QJsonParseError::UnterminatedObject:
     case QJsonParseError::UnterminatedArray:
     case QJsonParseError::UnterminatedString:
-    case QJsonParseError::IllegalValue:
+    case QJsonParseError::TerminationByNumber:
     case QJsonParseError::MissingNameSeparator:
     case QJsonParseError::MissingValueSeparator:
     case QJsonParseError::IllegalNumber:
@@ -352,6 +391,8 @@ std::variant<Study, StudyError> ReadStudyJson(const QByteArray& bytes) {
         return StudyError{ParseFault(bytes, error)};
     if (!document.isObject())
         return StudyError{QStringLiteral("not a Rula study (a list, not an object)")};
+    if (const std::optional<QString> repeated = RepeatedKey(bytes))
+        return StudyError{*repeated};
     try {
         return ReadStudyObject(document.object());
     } catch (const Refused& refused) {
@@ -440,7 +481,9 @@ std::optional<StudyError> WriteStudyFile(const QString& path, const Study& study
 
 std::optional<StudyError> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: with a buffer, a write that fails for a full disk inside commit() is
+    // not reported (Qt 6.4), and an empty file replaces the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileError(path, QStringLiteral("not saved: %1").arg(file.errorString()));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();

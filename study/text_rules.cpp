@@ -6,16 +6,16 @@
 
 namespace rula {
 
-namespace {
-
 bool IsLineBreak(char16_t c) {
     return c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == 0x85 || c == 0x2028 ||
            c == 0x2029;
 }
 
-bool IsControl(char16_t c) {
+bool IsControlCharacter(char16_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
+
+namespace {
 
 // The first line, tabs as spaces, without controls or lone surrogates.
 QString FilterUnits(const QString& text) {
@@ -34,7 +34,7 @@ QString FilterUnits(const QString& text) {
                 kept += text.at(i + 1);
                 ++i;
             }
-        } else if (!QChar::isLowSurrogate(c) && !IsControl(c)) {
+        } else if (!QChar::isLowSurrogate(c) && !IsControlCharacter(c)) {
             kept += text.at(i);
         }
     }

@@ -9,6 +9,11 @@
 
 namespace rula {
 
+// Where a line ends: LF, CR, vertical tab, form feed, U+0085, U+2028, U+2029.
+bool IsLineBreak(char16_t unit);
+// U+0000 to U+001F and U+007F to U+009F (a tab and the line breaks among them).
+bool IsControlCharacter(char16_t unit);
+
 // Characters as the user sees them (grapheme clusters).
 int VisibleLength(const QString& text);
 

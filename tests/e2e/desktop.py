@@ -207,9 +207,10 @@ class Desktop:
         os.close(read_end)
         os.environ["DISPLAY"] = ":" + number.decode().strip()
 
-    def launch(self, binary, env=None, wrapper=()):
-        """Starts the program; `wrapper` is a command that runs it in the same process."""
-        return Program(self, binary, env or {}, wrapper)
+    def launch(self, binary, env=None, wrapper=(), args=()):
+        """Starts the program; `wrapper` is a command that runs it in the same process,
+        `args` come after the program's name."""
+        return Program(self, binary, env or {}, wrapper, args)
 
 
 def stop(process, timeout=3):
@@ -225,7 +226,7 @@ def stop(process, timeout=3):
 class Program:
     """The running program, seen through its windows and its accessibility tree."""
 
-    def __init__(self, desktop, binary, env, wrapper=()):
+    def __init__(self, desktop, binary, env, wrapper=(), args=()):
         self.home = home = tempfile.mkdtemp(prefix="home-", dir=desktop.tmp)
         # A process name of its own, so that a `pkill rula` elsewhere on a shared
         # machine leaves the program under test alone.
@@ -233,7 +234,7 @@ class Program:
         os.symlink(os.path.abspath(binary), alias)
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb", HOME=home, **env)
-        self.process = desktop.spawn([*wrapper, alias], env=environment)
+        self.process = desktop.spawn([*wrapper, alias, *args], env=environment)
         self.app = wait_for("the program on the accessibility bus", self._find_app, 15)
         # Read every property afresh: a cached value could hide a change.
         Atspi.Accessible.set_cache_mask(self.app, Atspi.Cache.NONE)

@@ -223,11 +223,12 @@ def render(pdf, dpi, what):
 PAPER_HIGHLIGHT = (0x00, 0x55, 0xb3)
 
 
-def check_page(scheduler, job, screen, what, texts, framed=0):
+def check_page(scheduler, job, screen, what, texts, framed=0, heading=False):
     """Checks print job number `job`: the document the program sent is one page showing
     the screen as words and lines at its true size (96 pixels to the inch) on light paper,
-    with the date line under it, and `framed` drawings framed; it came out of the PDF
-    printer as one page without a bitmap. Returns the page's text."""
+    with the date line under it (and with `heading`, a line of words above it), and
+    `framed` drawings framed; it came out of the PDF printer as one page without a bitmap.
+    Returns the page's text."""
     printed = scheduler.wait_pdf(job)
     sent = scheduler.path("spool", f"d{job:05d}-001")
     width, height = screen.geometry()[2:]
@@ -271,7 +272,9 @@ def check_page(scheduler, job, screen, what, texts, framed=0):
                          f"{what}: {frames} pixels of frame for {framed} chosen drawing(s)")
         elif (drawn_width > drawn_height) != (width > height):
             drawn_width, drawn_height = drawn_height, drawn_width  # across the paper
-        expect_equal(abs(drawn_width - width) <= 2 and height < drawn_height < height + 24, True,
+        above = 24 if heading else 0
+        expect_equal(abs(drawn_width - width) <= 2 and
+                     height + above < drawn_height < height + above + 24, True,
                      f"{what}: {drawn_width}x{drawn_height} px drawn at 96 dpi on the {name} "
                      f"page for a screen of {width}x{height}")
     keep = os.environ.get("RULA_KEEP_PRINTS")  # a folder to keep the pages in, to look at
@@ -555,8 +558,10 @@ def main():
             check(rows[1][0] != "", "two rows were not added to the chart")
             chart.click(chart.button("Print"))
             job += 1
+            today = time.strftime("%Y-%m-%d")
             text = check_page(scheduler, job, chart, "chart printout",
-                              ["Upper", "Muscle", "Score", "Rula posture assessment"])
+                              ["Upper", "Muscle", "Score", "Rula posture assessment",
+                               f"Observed: {today}"], heading=True)
             lines = [" ".join(line.split()) for line in text.splitlines()]
             for number, row in enumerate(rows, 1):
                 words = [str(number)] + [value for value in row if value]

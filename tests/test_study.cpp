@@ -1,0 +1,657 @@
+// The study library on its own: the rules for typed text, the chart's record, the
+// delimited writer (read back by an RFC 4180 reader written here), study files written
+// and read back, every kind of broken file, and saves that fail without harming the
+// file that was there.
+#include "scoring/assessment_scores.h"
+#include "study/chart_record.h"
+#include "study/delimited_text.h"
+#include "study/study_file.h"
+#include "study/text_rules.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <functional>
+#include <unistd.h>
+
+using namespace rula;
+
+namespace {
+
+using Scores = std::array<QString, kChartColumns>;
+
+const QString kEmoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two units
+const QString kAccentedE = QString::fromUtf8("e\xCC\x81");    // e + combining acute
+const QString kFamily = QString::fromUtf8("\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7"); // ZWJ
+
+// Scores that the program can give, different in every row; row 4 has no Table C cell.
+Scores RowScores(int row) {
+    Scores scores;
+    for (int field = 0; field < kChartColumns; ++field) {
+        const auto& range = AssessmentScores::kFieldRanges[field];
+        const int span = range.highest - range.lowest + 1;
+        scores[field] = QString::number(range.lowest + (row + field) % span);
+    }
+    if (row == 4)
+        scores[15].clear();
+    return scores;
+}
+
+Study TenRowStudy() {
+    Study study;
+    study.details = {QStringLiteral("Line 3 \"packing\", station B"), QStringLiteral("Plant Süd"),
+                     QStringLiteral("=A. Assessor"), QDate(2026, 3, 1)};
+    const QStringList tasks = {QStringLiteral("Lifting boxes"),
+                               QStringLiteral("\"quoted\" start"),
+                               QStringLiteral("a, b; c"),
+                               QStringLiteral("=HYPERLINK(\"x\")"),
+                               QStringLiteral("-dash"),
+                               QString(59, u'x') + kEmoji,
+                               QStringLiteral("caf") + kAccentedE,
+                               QString(),
+                               QStringLiteral("@mention"),
+                               QStringLiteral("back\\slash \u00e9")};
+    for (int row = 1; row <= kChartRows; ++row)
+        study.rows.append({RowScores(row), tasks[row - 1]});
+    return study;
+}
+
+QJsonObject ValidObject() {
+    const QByteArray bytes = WriteStudyJson(TenRowStudy());
+    QJsonObject object = QJsonDocument::fromJson(bytes).object();
+    QJsonArray rows = object[QStringLiteral("rows")].toArray();
+    while (rows.size() > 3)
+        rows.removeLast();
+    object[QStringLiteral("rows")] = rows;
+    return object;
+}
+
+// A valid study with one change made to it.
+QByteArray Changed(const std::function<void(QJsonObject&)>& change) {
+    QJsonObject object = ValidObject();
+    change(object);
+    return QJsonDocument(object).toJson();
+}
+
+// A change to row `number`'s object.
+QByteArray RowChanged(int number, const std::function<void(QJsonObject&)>& change) {
+    return Changed([&](QJsonObject& study) {
+        QJsonArray rows = study[QStringLiteral("rows")].toArray();
+        QJsonObject row = rows[number - 1].toObject();
+        change(row);
+        rows[number - 1] = row;
+        study[QStringLiteral("rows")] = rows;
+    });
+}
+
+QByteArray ScoreSet(int number, const char* name, const QJsonValue& value) {
+    return RowChanged(number, [&](QJsonObject& row) {
+        QJsonObject scores = row[QStringLiteral("scores")].toObject();
+        if (value.isUndefined())
+            scores.remove(QLatin1String(name));
+        else
+            scores[QLatin1String(name)] = value;
+        row[QStringLiteral("scores")] = scores;
+    });
+}
+
+// RFC 4180 records: quoted fields with doubled quotes, CR LF line ends.
+QList<QStringList> ParseDelimited(const QString& text, QChar separator) {
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+                field += c;
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"' && field.isEmpty()) {
+            quoted = true;
+        } else if (c == separator) {
+            record << field;
+            field.clear();
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            record << field;
+            records << record;
+            record.clear();
+            field.clear();
+            ++i;
+        } else if (c == u'\n' || c == u'\r') {
+            return {{QStringLiteral("bare line end at %1").arg(i)}};
+        } else {
+            field += c;
+        }
+    }
+    if (quoted || !field.isEmpty() || !record.isEmpty())
+        return {{QStringLiteral("last line unfinished")}};
+    return records;
+}
+
+// Why a study was refused; empty when it was read.
+QString Refusal(const std::variant<Study, StudyError>& read) {
+    const auto* error = std::get_if<StudyError>(&read);
+    return error ? error->message : QString();
+}
+
+bool RunsAsRoot() {
+    return ::geteuid() == 0;
+}
+
+bool Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+} // namespace
+
+class StudyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void textRules_data();
+    void textRules();
+    void recordKeepsTrackOfChanges();
+
+    void delimitedFields_data();
+    void delimitedFields();
+    void tablesReadBackCellForCell();
+
+    void tenRowsSaveAndOpenAsTheyWere();
+    void brokenStudiesAreRefused_data();
+    void brokenStudiesAreRefused();
+    void filesThatAreNotStudies_data();
+    void filesThatAreNotStudies();
+    void failedSaveKeepsTheEarlierFile_data();
+    void failedSaveKeepsTheEarlierFile();
+};
+
+void StudyTest::textRules_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<int>("visible");
+    QTest::newRow("plain") << "Lifting" << 60 << "Lifting" << 7;
+    QTest::newRow("empty") << "" << 60 << "" << 0;
+    QTest::newRow("cut at the limit") << "abcdef" << 4 << "abcd" << 4;
+    QTest::newRow("emoji at the limit kept whole")
+        << QString(59, u'x') + kEmoji << 60 << QString(59, u'x') + kEmoji << 60;
+    QTest::newRow("emoji over the limit dropped whole")
+        << QString(60, u'x') + kEmoji << 60 << QString(60, u'x') << 60;
+    QTest::newRow("combining accent counts once")
+        << QString(59, u'x') + kAccentedE << 60 << QString(59, u'x') + kAccentedE << 60;
+    QTest::newRow("joined emoji is one character") << kFamily + "ab" << 2 << kFamily + "a" << 2;
+    QTest::newRow("NUL and controls dropped")
+        << QString::fromUtf16(u"a\u0000b\u0007c\u001Bd\u007Fe\u0085", 10) << 60 << "abcde" << 5;
+    QTest::newRow("C1 control dropped") << QString::fromUtf16(u"a\u009Bb") << 60 << "ab" << 2;
+    QTest::newRow("CR LF keeps the first line") << "first\r\nsecond" << 60 << "first" << 5;
+    QTest::newRow("LF keeps the first line") << "one\ntwo" << 60 << "one" << 3;
+    QTest::newRow("line separator") << QString::fromUtf16(u"one\u2028two") << 60 << "one" << 3;
+    QTest::newRow("tab becomes a space") << "a\tb" << 60 << "a b" << 3;
+    QTest::newRow("lone high surrogate dropped")
+        << QString::fromUtf16(u"a") + QChar(0xD83D) + "b" << 60 << "ab" << 2;
+    QTest::newRow("lone low surrogate dropped")
+        << QString::fromUtf16(u"a") + QChar(0xDE00) << 60 << "a" << 1;
+}
+
+void StudyTest::textRules() {
+    QFETCH(QString, typed);
+    QFETCH(int, limit);
+    QFETCH(QString, kept);
+    QFETCH(int, visible);
+    QCOMPARE(CleanLine(typed, limit), kept);
+    QCOMPARE(VisibleLength(kept), visible);
+    QVERIFY(IsCleanLine(kept, limit));
+    QCOMPARE(IsCleanLine(typed, limit), typed == kept);
+}
+
+void StudyTest::recordKeepsTrackOfChanges() {
+    ChartRecord record;
+    QSignalSpy changed(&record, &ChartRecord::changed);
+    QSignalSpy modified(&record, &ChartRecord::modifiedChanged);
+    QCOMPARE(record.study().details.observed, QDate::currentDate());
+    QVERIFY(record.isEmpty());
+    QVERIFY(!record.isModified());
+
+    QCOMPARE(record.addRow(RowScores(1)), 1);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(modified.count(), 1);
+    QVERIFY(record.isModified() && !record.isEmpty());
+
+    record.setTask(1, QStringLiteral("Packing\nsecond line"));
+    QCOMPARE(record.row(1).task, QStringLiteral("Packing"));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(modified.count(), 1); // already modified: no flip
+    record.markSaved();
+    QCOMPARE(modified.count(), 2);
+    record.setTask(1, QStringLiteral("Packing\r\n")); // the same once cleaned
+    record.setTask(7, QStringLiteral("no such row"));
+    QCOMPARE(changed.count(), 2);
+    QVERIFY(!record.isModified());
+
+    StudyDetails details = record.study().details;
+    details.title = QString(130, u't');
+    details.assessor = QStringLiteral("Ann\u0000Lee");
+    record.setDetails(details);
+    QCOMPARE(record.study().details.title, QString(kDetailMaxCharacters, u't'));
+    QCOMPARE(record.study().details.assessor, QStringLiteral("AnnLee"));
+    QVERIFY(record.isModified());
+    const qsizetype before = changed.count();
+    record.setDetails(record.study().details);
+    QCOMPARE(changed.count(), before);
+
+    for (int row = 2; row <= kChartRows + 2; ++row)
+        record.addRow(RowScores(row));
+    QCOMPARE(record.rowCount(), kChartRows);
+    QCOMPARE(record.addRow(RowScores(1)), 0);
+    QCOMPARE(record.row(kChartRows).scores, RowScores(kChartRows));
+
+    record.clearRows();
+    QCOMPARE(record.rowCount(), 0);
+    QCOMPARE(record.study().details.assessor, QStringLiteral("AnnLee"));
+    QVERIFY(!record.isEmpty()); // the details still hold something
+
+    record.replace(TenRowStudy());
+    QCOMPARE(record.study(), TenRowStudy());
+    QVERIFY(!record.isModified());
+    QCOMPARE(modified.last().at(0).toBool(), false);
+    record.replace(Study{{{}, {}, {}, QDate::currentDate()}, {}});
+    QVERIFY(record.isEmpty());
+}
+
+void StudyTest::delimitedFields_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("comma");
+    QTest::addColumn<bool>("isText");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("plain") << "Lifting" << true << true << "Lifting";
+    QTest::newRow("empty") << "" << true << true << "";
+    QTest::newRow("comma in CSV") << "a,b" << true << true << "\"a,b\"";
+    QTest::newRow("comma in TSV") << "a,b" << false << true << "a,b";
+    QTest::newRow("tab in TSV") << "a\tb" << false << true << "\"a\tb\"";
+    QTest::newRow("tab in CSV") << "a\tb" << true << true << "\"a\tb\"";
+    QTest::newRow("quote doubled") << "say \"hi\"" << false << true << "\"say \"\"hi\"\"\"";
+    QTest::newRow("leading quote") << "\"start" << false << true << "\"\"\"start\"";
+    QTest::newRow("line break") << "one\r\ntwo" << true << true << "\"one\r\ntwo\"";
+    QTest::newRow("equals guarded") << "=SUM(A1)" << true << true << "'=SUM(A1)";
+    QTest::newRow("plus guarded") << "+1" << false << true << "'+1";
+    QTest::newRow("minus guarded") << "-x" << true << true << "'-x";
+    QTest::newRow("at guarded") << "@x" << false << true << "'@x";
+    QTest::newRow("guarded and quoted") << "=1,2" << true << true << "\"'=1,2\"";
+    QTest::newRow("score never guarded") << "-1" << true << false << "-1";
+    QTest::newRow("inner equals") << "a=b" << true << true << "a=b";
+}
+
+void StudyTest::delimitedFields() {
+    QFETCH(QString, text);
+    QFETCH(bool, comma);
+    QFETCH(bool, isText);
+    QFETCH(QString, field);
+    QCOMPARE(DelimitedField(text, comma ? Separator::Comma : Separator::Tab, isText), field);
+}
+
+void StudyTest::tablesReadBackCellForCell() {
+    const Study study = TenRowStudy();
+    QStringList headings;
+    for (const char* name : AssessmentScores::kFieldNames)
+        headings << QString::fromLatin1(name);
+    headings[0] = QStringLiteral("Upper\nArm"); // a heading on two lines, as on screen
+    const auto guarded = [](const QString& text) {
+        return text.isEmpty() || !QStringLiteral("=+-@").contains(text.front()) ? text
+                                                                                : u'\'' + text;
+    };
+    QList<QStringList> expected = {QStringList{QStringLiteral("Row")} + headings +
+                                   QStringList{QStringLiteral("Task")}};
+    for (int row = 1; row <= kChartRows; ++row) {
+        const ChartRow& chartRow = study.rows[row - 1];
+        expected << QStringList{QString::number(row)} +
+                        QStringList(chartRow.scores.begin(), chartRow.scores.end()) +
+                        QStringList{guarded(chartRow.task)};
+    }
+
+    const QString tab = ChartTable(study, headings, Separator::Tab);
+    QCOMPARE(ParseDelimited(tab, u'\t'), expected);
+
+    const QByteArray csv = ChartCsv(study, headings);
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+    const QList<QStringList> records = ParseDelimited(QString::fromUtf8(csv.mid(3)), u',');
+    const QList<QStringList> details = {
+        {QStringLiteral("Title"), study.details.title},
+        {QStringLiteral("Site"), study.details.site},
+        {QStringLiteral("Assessor"), guarded(study.details.assessor)},
+        {QStringLiteral("Observed"), QStringLiteral("2026-03-01")},
+        {QString()}};
+    QCOMPARE(records.mid(0, 5), details);
+    QCOMPARE(records.mid(5), expected);
+}
+
+void StudyTest::tenRowsSaveAndOpenAsTheyWere() {
+    const Study study = TenRowStudy();
+    const QByteArray bytes = WriteStudyJson(study);
+    const auto read = ReadStudyJson(bytes);
+    QVERIFY2(std::holds_alternative<Study>(read), qPrintable(Refusal(read)));
+    QCOMPARE(std::get<Study>(read), study);
+
+    // The documented shape: keys in this order, sixteen scores in field order.
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(bytes, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const auto inOrder = [&](const QStringList& keys, qsizetype from) {
+        for (const QString& key : keys) {
+            const qsizetype at = bytes.indexOf('"' + key.toUtf8() + "\":", from);
+            if (at < from)
+                return qsizetype(-1);
+            from = at;
+        }
+        return from;
+    };
+    QVERIFY(inOrder({"format", "version", "title", "site", "assessor", "observed", "rows"}, 0) > 0);
+    QCOMPARE(object.keys().size(), 7);
+    QCOMPARE(object["format"], QJsonValue("rula-study"));
+    QCOMPARE(object["version"], QJsonValue(1));
+    QCOMPARE(object["title"], QJsonValue(study.details.title));
+    QCOMPARE(object["observed"], QJsonValue("2026-03-01"));
+    const QJsonArray rows = object["rows"].toArray();
+    QCOMPARE(rows.size(), kChartRows);
+    QStringList names;
+    for (const char* name : AssessmentScores::kFieldNames)
+        names << QString::fromLatin1(name);
+    qsizetype from = bytes.indexOf("\"rows\":");
+    for (int r = 0; r < kChartRows; ++r) {
+        const QJsonObject row = rows[r].toObject();
+        QCOMPARE(row.keys().size(), 2);
+        QCOMPARE(row["task"], QJsonValue(study.rows[r].task));
+        const QJsonObject scores = row["scores"].toObject();
+        QCOMPARE(scores.size(), kChartColumns);
+        from = inOrder(QStringList{"task", "scores"} + names, from);
+        QVERIFY2(from > 0, qPrintable(QStringLiteral("row %1 out of order").arg(r + 1)));
+        for (int field = 0; field < kChartColumns; ++field) {
+            const QString& text = study.rows[r].scores[field];
+            QCOMPARE(scores[names[field]],
+                     text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text.toInt()));
+        }
+    }
+    QVERIFY(bytes.contains("\"FinalScore\": null")); // row 4 has no Table C cell
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("study.rula"));
+    QVERIFY(!WriteStudyFile(path, study));
+    QCOMPARE(FileBytes(path), bytes);
+    const auto opened = ReadStudyFile(path);
+    QVERIFY2(std::holds_alternative<Study>(opened), qPrintable(Refusal(opened)));
+    QCOMPARE(std::get<Study>(opened), study);
+
+    // What could not be opened again is not saved.
+    Study odd = study;
+    odd.rows[0].scores[0] = QStringLiteral("02");
+    const auto refused = WriteStudyFile(path, odd);
+    QVERIFY(refused && refused->message.contains(QStringLiteral("UpperArmScore")));
+    QCOMPARE(FileBytes(path), bytes);
+}
+
+void StudyTest::brokenStudiesAreRefused_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    const QByteArray valid = QJsonDocument(ValidObject()).toJson();
+    QVERIFY(std::holds_alternative<Study>(ReadStudyJson(valid)));
+    const auto set = [](const char* key, const QJsonValue& value) {
+        return Changed([=](QJsonObject& o) { o[QLatin1String(key)] = value; });
+    };
+    const auto task = [](int row, const QJsonValue& value) {
+        return RowChanged(row, [=](QJsonObject& o) { o[QStringLiteral("task")] = value; });
+    };
+
+    QTest::newRow("not JSON") << QByteArray("Rula study\n") << "not JSON: illegal value at byte";
+    QTest::newRow("empty") << QByteArray() << "not JSON: the file is empty";
+    QTest::newRow("truncated") << valid.left(valid.size() / 2) << "truncated: the JSON ends";
+    QTest::newRow("truncated in a value")
+        << valid.left(valid.indexOf("null") + 2) << "truncated: the JSON ends";
+    QTest::newRow("garbage after") << valid + "x"
+                                   << "not JSON: garbage at the end";
+    QTest::newRow("broken UTF-8") << QByteArray("{\"title\": \"\xFF\"}")
+                                  << "not JSON: invalid UTF8";
+    QTest::newRow("a list") << QByteArray("[1, 2]") << "not a Rula study (a list, not an object)";
+    QTest::newRow("no format") << Changed([](QJsonObject& o) { o.remove("format"); })
+                               << "not a Rula study (no \"format\")";
+    QTest::newRow("another format") << set("format", "x") << "not a Rula study (format \"x\")";
+    QTest::newRow("newer version") << Changed([](QJsonObject& o) {
+        o["version"] = 2;
+        o["extra"] = 1;
+    }) << "written by a newer Rula: format 2; this one reads format 1";
+    QTest::newRow("version as text")
+        << set("version", "1") << "version: \"1\" is not a whole number";
+    QTest::newRow("version zero") << set("version", 0) << "version: 0 is not a version";
+    QTest::newRow("key given twice")
+        << QByteArray(valid).replace("\"site\":", "\"site\": \"x\", \"s\\u0069te\":")
+        << "\"site\" is given twice (at byte";
+    QTest::newRow("unknown key") << set("notes", "x") << "\"notes\" is not a key of a study";
+    QTest::newRow("missing title")
+        << Changed([](QJsonObject& o) { o.remove("title"); }) << "title is missing";
+    QTest::newRow("title not text") << set("title", 5) << "title: 5, not a text";
+    QTest::newRow("title too long")
+        << set("title", QString(121, u'a')) << "title: longer than 120 characters (121)";
+    QTest::newRow("site with line break") << set("site", "a\nb") << "site: holds a line break";
+    QTest::newRow("assessor with a control") << set("assessor", QString::fromUtf16(u"a\u0007"))
+                                             << "assessor: holds a control character (U+0007)";
+    QTest::newRow("impossible date")
+        << set("observed", "2026-02-30") << "observed: \"2026-02-30\" is not a date (YYYY-MM-DD)";
+    QTest::newRow("short date") << set("observed", "2026-2-3")
+                                << "observed: \"2026-2-3\" is not a date";
+    QTest::newRow("date and time")
+        << set("observed", "2026-02-03T10:00") << "observed: \"2026-02-03T10:00\" is not a date";
+    QTest::newRow("date as number")
+        << set("observed", 20260203) << "observed: 20260203, not a date";
+    QTest::newRow("rows not a list") << set("rows", QJsonObject()) << "rows: an object, not a list";
+    QTest::newRow("no rows") << Changed([](QJsonObject& o) { o.remove("rows"); })
+                             << "rows is missing";
+    QTest::newRow("eleven rows") << Changed([](QJsonObject& o) {
+        QJsonArray rows = o["rows"].toArray();
+        while (rows.size() < 11)
+            rows.append(rows.first());
+        o["rows"] = rows;
+    }) << "rows: 11 rows; a chart holds at most 10";
+    QTest::newRow("row not an object") << Changed([](QJsonObject& o) {
+        QJsonArray rows = o["rows"].toArray();
+        rows[1] = 5;
+        o["rows"] = rows;
+    }) << "row 2: 5, not an object";
+    QTest::newRow("row without task")
+        << RowChanged(2, [](QJsonObject& o) { o.remove("task"); }) << "row 2: task is missing";
+    QTest::newRow("row with unknown key") << RowChanged(1, [](QJsonObject& o) { o["note"] = 1; })
+                                          << "row 1: \"note\" is not a key of a row";
+    QTest::newRow("task too long")
+        << task(2, QString(61, u'a')) << "row 2, task: longer than 60 characters (61)";
+    QTest::newRow("task of 60 and an emoji")
+        << task(2, QString(60, u'a') + kEmoji) << "row 2, task: longer than 60 characters (61)";
+    QTest::newRow("task with line break") << task(2, "a\r\nb") << "row 2, task: holds a line break";
+    QTest::newRow("task with NUL") << task(1, QString::fromUtf16(u"a\u0000b", 3))
+                                   << "row 1, task: holds a control character (U+0000)";
+    QTest::newRow("task with tab")
+        << task(3, "a\tb") << "row 3, task: holds a control character (U+0009)";
+    QTest::newRow("task with DEL") << task(3, QString::fromUtf16(u"a\u007F"))
+                                   << "row 3, task: holds a control character (U+007F)";
+    QTest::newRow("task with lone surrogate")
+        << QByteArray(valid).replace("\"Lifting boxes\"", "\"\\ud83d boxes\"")
+        << "row 1, task: holds half a character";
+    QTest::newRow("task not text") << task(1, true) << "row 1, task: true, not a text";
+    QTest::newRow("no scores") << RowChanged(1, [](QJsonObject& o) { o.remove("scores"); })
+                               << "row 1: scores is missing";
+    QTest::newRow("scores a list")
+        << RowChanged(1, [](QJsonObject& o) { o["scores"] = QJsonArray{1}; })
+        << "row 1, scores: a list, not an object";
+    QTest::newRow("missing score") << ScoreSet(2, "WristScore", QJsonValue::Undefined)
+                                   << "row 2, scores: WristScore is missing";
+    QTest::newRow("unknown score")
+        << ScoreSet(2, "ElbowScore", 1)
+        << "row 2, scores: \"ElbowScore\" is not a score of this program";
+    QTest::newRow("final score too high")
+        << ScoreSet(3, "FinalScore", 9)
+        << "row 3, FinalScore: 9 is not a score this program gives (1 to 7)";
+    QTest::newRow("below the range")
+        << ScoreSet(1, "UpperArmScore", -1)
+        << "row 1, UpperArmScore: -1 is not a score this program gives (0 to 6)";
+    QTest::newRow("huge number") << ScoreSet(1, "LegsScore", 1e300)
+                                 << "row 1, LegsScore: 1e+300 is not a score this program gives";
+    QTest::newRow("fraction") << ScoreSet(1, "WristScore", 2.5)
+                              << "row 1, WristScore: 2.5 is not a whole number";
+    QTest::newRow("number as text")
+        << ScoreSet(1, "WristScore", "2") << "row 1, WristScore: \"2\" is not a whole number";
+    QTest::newRow("boolean score")
+        << ScoreSet(1, "NeckScore", true) << "row 1, NeckScore: true is not a whole number";
+    QTest::newRow("blank that is never blank")
+        << ScoreSet(2, "TrunkScore", QJsonValue::Null)
+        << "row 2, TrunkScore: blank (null), but this score is never blank";
+    QTest::newRow("larger than 1 MiB")
+        << valid + QByteArray(kStudyMaxBytes, ' ') << "larger than 1 MiB";
+}
+
+void StudyTest::brokenStudiesAreRefused() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    const auto read = ReadStudyJson(bytes);
+    QVERIFY2(std::holds_alternative<StudyError>(read), "accepted");
+    const QString said = std::get<StudyError>(read).message;
+    QVERIFY2(said.startsWith(message) || said.contains(message), qPrintable(said));
+}
+
+void StudyTest::filesThatAreNotStudies_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << "missing"
+                             << "No such file or directory";
+    QTest::newRow("folder") << "folder"
+                            << "a folder, not a study file";
+    QTest::newRow("named pipe") << "fifo"
+                                << "a named pipe, not a study file";
+    QTest::newRow("device") << "/dev/zero"
+                            << "a device, not a study file";
+    QTest::newRow("over 1 MiB") << "large"
+                                << "larger than 1 MiB (1048577 bytes)";
+    QTest::newRow("unreadable") << "unreadable"
+                                << "Permission denied";
+    QTest::newRow("broken inside") << "broken"
+                                   << "row 1, FinalScore: 0 is not a score";
+}
+
+void StudyTest::filesThatAreNotStudies() {
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("study.rula"));
+    if (kind == "folder") {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("study.rula")));
+    } else if (kind == "fifo") {
+        QVERIFY(Run(QStringLiteral("mkfifo"), {path}));
+    } else if (kind.startsWith(u'/')) {
+        path = kind;
+    } else if (kind == "large") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(kStudyMaxBytes + 1));
+    } else if (kind == "unreadable") {
+        if (RunsAsRoot())
+            QSKIP("root reads every file");
+        QVERIFY(!WriteStudyFile(path, TenRowStudy()));
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    } else if (kind == "broken") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ScoreSet(1, "FinalScore", 0));
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const auto read = ReadStudyFile(path);
+    QVERIFY(timer.elapsed() < 2000); // a pipe or device is never waited on
+    QVERIFY2(std::holds_alternative<StudyError>(read), "accepted");
+    const QString said = std::get<StudyError>(read).message;
+    QVERIFY2(said.startsWith(QDir::toNativeSeparators(path) + ": ") && said.contains(message),
+             qPrintable(said));
+}
+
+void StudyTest::failedSaveKeepsTheEarlierFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only folder") << "read-only"
+                                      << "not saved";
+    QTest::newRow("full disk") << "full"
+                               << "not saved";
+    QTest::newRow("folder gone") << "gone"
+                                 << "not saved";
+    QTest::newRow("a folder in the way") << "folder"
+                                         << "not saved";
+}
+
+void StudyTest::failedSaveKeepsTheEarlierFile() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QString folder = dir.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(folder));
+    bool mounted = false;
+    auto unmount = qScopeGuard([&] {
+        if (mounted)
+            Run(QStringLiteral("umount"), {folder});
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    });
+    const bool needsMount = kind == "full" || (kind == "read-only" && RunsAsRoot());
+    if (needsMount) {
+        if (!RunsAsRoot())
+            QSKIP("a small disk of its own needs root (mount -t tmpfs)");
+        mounted = Run(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=64k", "tmpfs", folder});
+        if (!mounted)
+            QSKIP("mount -t tmpfs is not allowed here");
+    }
+    QString path = folder + QStringLiteral("/study.rula");
+    Study earlier = TenRowStudy();
+    earlier.rows.resize(2);
+    QVERIFY(!WriteStudyFile(path, earlier));
+    const QByteArray old = FileBytes(path);
+
+    if (kind == "read-only") {
+        if (mounted)
+            QVERIFY(Run(QStringLiteral("mount"), {"-o", "remount,ro", folder}));
+        else
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    } else if (kind == "full") {
+        QFile filler(folder + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+    } else if (kind == "gone") {
+        path = folder + QStringLiteral("/gone/study.rula");
+    } else if (kind == "folder") {
+        path = folder;
+    }
+    const auto failed = WriteStudyFile(path, TenRowStudy());
+    QVERIFY2(failed, "saved");
+    QVERIFY2(failed->message.startsWith(QDir::toNativeSeparators(path) + ": " + reason),
+             qPrintable(failed->message));
+    QCOMPARE(FileBytes(folder + QStringLiteral("/study.rula")), old);
+    const QStringList left = QDir(folder).entryList(QDir::Files);
+    QVERIFY2(left.size() <= 2, qPrintable(left.join(u' '))); // no temporary file stays
+}
+
+QTEST_GUILESS_MAIN(StudyTest)
+#include "test_study.moc"
