@@ -60,6 +60,7 @@ private slots:
     void closingAnyScreenClosesThemAll();
     void closingAsksWhileWorkIsUnsaved_data();
     void closingAsksWhileWorkIsUnsaved();
+    void closingAsksAboutTheChartsRows();
     void backThenContinueKeepsEveryChoice();
     void enterIsTheDefaultButtonUnlessAButtonHasFocus();
     void escapeDoesNothing();
@@ -333,6 +334,29 @@ void ShellTest::closingAsksWhileWorkIsUnsaved() {
     QTRY_VERIFY(Snapshot(program) == before); // once the question has gone
     close();
     QCOMPARE(ClosingQuestions().size(), 1);
+    AnswerClosingQuestion(kClosingDiscardButton);
+    QCOMPARE(program.allClosedCalls, 1);
+}
+
+void ShellTest::closingAsksAboutTheChartsRows() {
+    // A chart never opened holds nothing, and closing does not make one.
+    {
+        Program program;
+        program.screens.setUnsavedWork(ChartWork(program.screens));
+        WalkTo(program, 9);
+        program.form(9).close();
+        QCOMPARE(program.allClosedCalls, 1);
+        QVERIFY(!program.existing(10));
+    }
+    Program program;
+    program.screens.setUnsavedWork(ChartWork(program.screens));
+    WalkTo(program, 9);
+    Click(program.form(9), "Command1");  // Add to chart
+    Click(program.form(10), "Command1"); // Back
+    program.form(9).close();
+    AnswerClosingQuestion(kClosingCancelButton);
+    QCOMPARE(program.visibleScreen(), 9);
+    program.form(9).close();
     AnswerClosingQuestion(kClosingDiscardButton);
     QCOMPARE(program.allClosedCalls, 1);
 }

@@ -39,8 +39,8 @@ import time
 import pyatspi
 
 from desktop import (CHART_HEADINGS, Desktop, Failure, Skip, check, check_equal,
-                     die_with_parent, expect_equal, has_state, key, run_test, stop, wait_for,
-                     xdotool)
+                     die_with_parent, expect_equal, has_state, key, run_test, showing, stop,
+                     wait_for, xdotool)
 
 PPD = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"
 BACKEND = "/usr/lib/cups/backend/cups-pdf"
@@ -487,10 +487,19 @@ def check_paper(scheduler, job, what, size, media):
     print(f"{what}: a page of {width} x {height} pt, media {media}")
 
 
-def closes_at_once(program, window, what):
-    """Closes `window` with its close box; the program must end within a second."""
+def closes_at_once(program, window, what, unsaved=False):
+    """Closes `window` with its close box; the program must end within a second, once the
+    question about an `unsaved` chart is answered with Close Without Saving."""
     started = time.monotonic()
     subprocess.run(["wmctrl", "-i", "-c", str(window)], check=True)
+    if unsaved:
+        wait_for("the closing question", lambda: any(
+            button.name == "Close Without Saving" and showing(button)
+            for alert in program.showing_windows() if alert.getRole() == pyatspi.ROLE_ALERT
+            for button in pyatspi.findAllDescendants(
+                alert, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON)))
+        started = time.monotonic()
+        key("alt+w")
     check_equal(program.wait_exit(5), 0, f"{what}: exit status")
     took = time.monotonic() - started
     print(f"{what}: ended after {took:.2f} s")
@@ -624,13 +633,15 @@ def main():
                     chart = chart_is_intact(program, rows, f"after: {what}")
 
             # With the message still shown, Print again and close the chart while the job is
-            # being sent: the program ends at once, leaving no file.
+            # being sent: once the question about its unsaved rows is answered, the program
+            # ends at once, leaving no file.
             message = [w for w in program.visible_windows() if w != chart.xid]
             check(len(message) == 1, f"the message is not shown: {program.visible_windows()}")
             xdotool("windowmove", "--sync", str(message[0]), "0", "0")
             chart.click(chart.button("Print"))
             time.sleep(0.5)
-            closes_at_once(program, chart.xid, "closed while sending, a message shown")
+            closes_at_once(program, chart.xid, "closed while sending, a message shown",
+                           unsaved=True)
             expect_equal(os.listdir(temp), [], "files left in the program's temporary folder")
             print("; ".join(f"{what}: {seconds:.2f} s" for what, seconds in took.items()))
 
