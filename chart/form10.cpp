@@ -481,12 +481,15 @@ void Form10::addFrom(Form9& finalScreen) {
 
 ScreenRecording Form10::recordForPaper() {
     // The screen is recorded while the buttons and the details' band are hidden; they come
-    // back at once.
+    // back at once, and the focus where it was.
+    const QPointer<QWidget> focus = focusWidget();
     for (QWidget* w : offPaper_)
         w->hide();
     ScreenRecording page = RecordScreen(*this, tr("Chart"));
     for (QWidget* w : offPaper_)
         w->show();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
     return page;
 }
 
