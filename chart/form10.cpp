@@ -371,6 +371,7 @@ Form10::Form10(ScreenSet& screens)
             observed_ = new QDateEdit(this);
             observed_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
             observed_->setCalendarPopup(true);
+            observed_->setPalette(taskColours);
             connect(observed_, &QDateEdit::dateChanged, this, &Form10::detailsEdited);
             field = observed_;
         }
