@@ -371,6 +371,7 @@ Form10::Form10(ScreenSet& screens)
             observed_ = new QDateEdit(this);
             observed_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
             observed_->setCalendarPopup(true);
+            observed_->setPalette(taskColours);
             connect(observed_, &QDateEdit::dateChanged, this, &Form10::detailsEdited);
             field = observed_;
         }
@@ -481,12 +482,15 @@ void Form10::addFrom(Form9& finalScreen) {
 
 ScreenRecording Form10::recordForPaper() {
     // The screen is recorded while the buttons and the details' band are hidden; they come
-    // back at once.
+    // back at once, and the focus where it was.
+    const QPointer<QWidget> focus = focusWidget();
     for (QWidget* w : offPaper_)
         w->hide();
     ScreenRecording page = RecordScreen(*this, tr("Chart"));
     for (QWidget* w : offPaper_)
         w->show();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
     return page;
 }
 

@@ -844,8 +844,10 @@ void ChartTest::exportedPdfIsThePrintedPage() {
     QVERIFY(TextOfMessageBox([&] { Click(chart.Command2); }).isEmpty());
     FileChoice choice{dir.filePath("exported.pdf"), "CSV table (*.csv)"};
     choice.answerFor(chart);
+    chart.exportButton->setFocus();
     QTest::keyClick(chart.exportButton, Qt::Key_Space);
     QCOMPARE(choice.asked, 1);
+    QCOMPARE(chart.focusWidget(), chart.exportButton);
     const PdfPage printed = ReadPdf(dir.filePath("printed.pdf"));
     const PdfPage exported = ReadPdf(dir.filePath("exported.pdf"));
     // The details above the chart; the same page but for the minute on its date line.

@@ -2,8 +2,10 @@
 tasks and details (read through the accessibility bus); a detail typed marks the caption;
 Save As through the real file dialog (Ctrl+Shift+S, the path typed, Enter) writes the
 documented file; Export writes a PDF whose text layer holds the tasks and the title, and a
-CSV that Python's csv module reads back as the chart's cells; Exit then ends the program at
-once. A study that is not one is refused with a message naming it, over the introduction.
+CSV that Python's csv module reads back as the chart's cells. On a full disk (a small tmpfs,
+as root) Ctrl+S says what failed and leaves the earlier file byte for byte as it was, the
+caption still marked. Saved again elsewhere, Exit then ends the program at once. A study
+that is not one is refused with a message naming it, over the introduction.
 
 Usage: run_study.py path/to/rula   (inside dbus-run-session)
 """
@@ -14,6 +16,8 @@ import json
 import os
 import subprocess
 import sys
+
+import shutil
 
 import pyatspi
 
@@ -57,6 +61,40 @@ def through_file_dialog(program, path, open_it):
     key("Return")
     wait_for(f"{path} to be written", lambda: os.path.exists(path), 10)
     wait_for("the file dialog to close", lambda: len(program.visible_windows()) == before, 5)
+
+
+def alert_text(program):
+    alert = program.wait_alert()
+    return " ".join(label.name for label in pyatspi.findAllDescendants(
+        alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL) if label.name)
+
+
+def full_disk(desktop, program, chart):
+    """Saves onto a small tmpfs, fills it, then saves a change there."""
+    full = os.path.join(desktop.tmp, "full")
+    os.mkdir(full)
+    subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", full], check=True)
+    try:
+        study = os.path.join(full, "full.rula")
+        through_file_dialog(program, study, lambda: key("ctrl+shift+s"))
+        with open(study, "rb") as file:
+            before = file.read()
+        subprocess.run(["dd", "if=/dev/zero", f"of={full}/filler", "bs=1k", "count=200"],
+                       capture_output=True)
+        chart.click(chart.find("Site"))
+        key("End")
+        xdotool("type", "--delay", "10", ", east")
+        wait_for("the changed-mark", lambda: chart.caption() == "full.rula* - Rula")
+        key("ctrl+s")
+        said = alert_text(program)
+        expect_equal(study in said, True, f"the full disk's file named in {said!r}")
+        key("Return")
+        with open(study, "rb") as file:
+            expect_equal(file.read() == before, True, "the earlier file after a failed save")
+        program.wait_screen("Form10")
+        expect_equal(chart.caption(), "full.rula* - Rula", "the caption after a failed save")
+    finally:
+        subprocess.run(["umount", full], check=True)
 
 
 def main():
@@ -117,6 +155,14 @@ def main():
             "the CSV's table")
         check_equal(chart.caption(), "saved.rula - Rula", "the caption after exporting")
 
+        if os.geteuid() == 0 and shutil.which("mount"):
+            full_disk(desktop, program, chart)
+            through_file_dialog(program, os.path.join(folder, "again.rula"),
+                                lambda: key("ctrl+shift+s"))
+            wait_for("the saved study's caption", lambda: chart.caption() == "again.rula - Rula")
+        else:
+            print("not root: the full disk is left out")
+
         # Saved and exported: Exit ends the program at once.
         chart.click(chart.button("Exit"))
         check_equal(program.wait_exit(2), 0, "exit status")
@@ -126,9 +172,7 @@ def main():
         with open(broken, "w") as out:
             out.write('{"format": "rula-study", "version": 1, "rows": [')
         program = desktop.launch(binary, args=[broken])
-        alert = program.wait_alert()
-        said = " ".join(label.name for label in pyatspi.findAllDescendants(
-            alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL) if label.name)
+        said = alert_text(program)
         expect_equal(broken in said, True, f"the file named in {said!r}")
         key("Return")
         program.wait_screen("Form1")
