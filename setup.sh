@@ -31,7 +31,7 @@ if [ "$mode" = test ]; then
     # as a screen reader does; the package test builds and checks the .deb.
     packages+=(imagemagick dbus at-spi2-core python3-pyatspi cups cups-client cups-bsd
         printer-driver-cups-pdf poppler-utils xclip dpkg-dev file desktop-file-utils)
-    packages+=(lintian appstream)
+    packages+=(lintian appstream shared-mime-info)
     # One printing test runs the program under the GTK dark style.
     packages+=(qt6-gtk-platformtheme)
     # The study reader's fuzz target is built with clang's libFuzzer.

@@ -1,8 +1,10 @@
-// Start-up: the ten screens as single instances, the introduction shown first. The
-// program ends when the closing cascade has closed every screen. A photo named on the
-// command line opens in the Photo window.
+// Start-up: the ten screens as single instances, the introduction shown first, or the
+// chart when a study is named on the command line; a photo named there opens in the
+// Photo window beside the introduction. The program ends when the closing cascade has
+// closed every screen.
 #include "app/display.h"
 #include "app/font_warmup.h"
+#include "app/open_study.h"
 #include "app/screen_factory.h"
 #include "photo/photo_window.h"
 #include "screens/screen_shell.h"
@@ -26,8 +28,10 @@ int main(int argc, char* argv[]) {
     fonts.wait();
     rula::ScreenSet screens(&rula::CreateScreen);
     screens.setOnAllClosed([] { QCoreApplication::quit(); });
+    screens.setUnsavedWork(rula::ChartWork(screens));
     rula::PhotoWindowOnDemand photo(screens);
-    screens.get(rula::ScreenId::Form1).showScreen();
+    if (!rula::OpenFromCommandLine(screens, QCoreApplication::arguments()))
+        screens.get(rula::ScreenId::Form1).showScreen();
     // `rula PHOTO`: the photo opens in the Photo window beside the introduction.
     if (const QStringList args = QApplication::arguments().mid(1);
         !args.isEmpty() && !args.first().endsWith(QLatin1String(".rula"), Qt::CaseInsensitive)) {

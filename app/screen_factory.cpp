@@ -44,4 +44,12 @@ std::unique_ptr<ScreenShell> CreateScreen(ScreenId id, ScreenSet& screens) {
     return nullptr;
 }
 
+UnsavedWork ChartWork(ScreenSet& screens) {
+    return {[&screens] {
+                const Form10* chart = screens.find<Form10>();
+                return chart && chart->hasUnsavedChanges();
+            },
+            [&screens] { return screens.get<Form10>().saveForClosing(); }};
+}
+
 } // namespace rula

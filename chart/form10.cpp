@@ -1,17 +1,27 @@
 #include "chart/form10.h"
 
+#include "printing/paper_drawing.h"
 #include "screens/form9.h"
 #include "screens/screen_set.h"
 #include "screens/screen_style.h"
+#include "study/delimited_text.h"
+#include "study/study_file.h"
+#include "study/text_rules.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
+#include <QTextBoundaryFinder>
 #include <QValidator>
 
 #include <algorithm>
@@ -20,7 +30,10 @@
 namespace rula {
 namespace {
 
-constexpr QSize kClient{14580, 6735};
+// The sixteen columns, the task column and the first row of buttons fill the top 6495
+// twips; the study's details and the row of file buttons are bands below them, and the
+// footer stands at the bottom, beside the file buttons.
+constexpr QSize kClient{14580, 8070};
 
 struct Column {
     const char* headingName;
@@ -73,6 +86,45 @@ constexpr int kButtonTop = 6000;
 constexpr QSize kButtonTwips{2055, 495};
 constexpr std::array<int, 5> kButtonLefts = {2880, 5160, 7440, 9720, 12000};
 
+// The study's details, one band under the footer: each field with its caption to the
+// left of it, right-aligned.
+struct Detail {
+    const char* fieldName;
+    const char* labelName;
+    const char* caption;
+    Twips label;
+    Twips field;
+};
+constexpr int kDetailsTop = 6780;
+constexpr int kDetailHeight = 375;
+constexpr int kDetailCaptionTop = kDetailsTop + 60;
+constexpr std::array<Detail, 4> kDetailLayout = {{
+    {"Title",
+     "Label42",
+     QT_TRANSLATE_NOOP("rula::Form10", "&Title:"),
+     {120, kDetailCaptionTop, 660, 285},
+     {840, kDetailsTop, 3600, kDetailHeight}},
+    {"Site",
+     "Label43",
+     QT_TRANSLATE_NOOP("rula::Form10", "S&ite:"),
+     {4500, kDetailCaptionTop, 600, 285},
+     {5160, kDetailsTop, 2400, kDetailHeight}},
+    {"Assessor",
+     "Label44",
+     QT_TRANSLATE_NOOP("rula::Form10", "Assesso&r:"),
+     {7620, kDetailCaptionTop, 1080, 285},
+     {8760, kDetailsTop, 2160, kDetailHeight}},
+    {"Observed",
+     "Label45",
+     QT_TRANSLATE_NOOP("rula::Form10", "Observe&d:"),
+     {10980, kDetailCaptionTop, 1080, 285},
+     {12120, kDetailsTop, 1800, kDetailHeight}},
+}};
+// The file buttons, a second row under the details, in the columns of the first, level
+// with the footer.
+constexpr int kFileButtonTop = 7335;
+constexpr int kFooterTop = kClient.height() - 735;
+
 int RowTop(int row) {
     return kFirstRowTop + kRowPitch * (row - 1);
 }
@@ -82,12 +134,16 @@ bool IsLineBreak(QChar c) {
            c == QChar::ParagraphSeparator || c == QChar(0x85);
 }
 
-// Keeps a task on one line. Whatever arrives with line breaks (a paste, a drop) keeps
-// its first line only; the text around the insertion stays. A tab becomes a space, so
-// that the chart copied as tab-separated text keeps its columns.
+// Keeps a field's text one clean line of at most so many characters as the user sees
+// them. Whatever arrives with line breaks (a paste, a drop) keeps its first line only;
+// the text around the insertion stays. Too long, what was just inserted loses its end,
+// never half a character. A tab becomes a space, so that the chart copied as
+// tab-separated text keeps its columns; other control characters are dropped.
 class OneLine final : public QValidator {
 public:
-    using QValidator::QValidator;
+    OneLine(QObject* parent, int maxCharacters)
+        : QValidator(parent)
+        , max_(maxCharacters) {}
 
     State validate(QString& input, int& pos) const override {
         qsizetype first = -1;
@@ -104,9 +160,23 @@ public:
             input = input.left(first) + input.mid(rest);
             pos = static_cast<int>(first);
         }
-        input.replace(u'\t', u' ');
+        if (const int excess = VisibleLength(input) - max_; excess > 0 && pos > 0) {
+            QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, input);
+            characters.setPosition(pos);
+            qsizetype from = pos;
+            for (int i = 0; i < excess && characters.toPreviousBoundary() >= 0; ++i)
+                from = characters.position();
+            input.remove(from, pos - from);
+            pos = static_cast<int>(from);
+        }
+        const qsizetype before = CleanLine(input.left(pos), static_cast<int>(pos)).size();
+        input = CleanLine(input, max_);
+        pos = static_cast<int>(std::min(before, input.size()));
         return Acceptable;
     }
+
+private:
+    int max_;
 };
 
 // On paper a long task shrinks to fit its cell, on up to two lines, before it is cut.
@@ -114,20 +184,35 @@ constexpr double kSmallestPrintPoints = 6.5;
 
 } // namespace
 
-TaskField::TaskField(QWidget* parent)
+OneLineField::OneLineField(QWidget* parent, int maxCharacters)
     : QLineEdit(parent) {
-    setMaxLength(kMaxLength);
-    setValidator(new OneLine(this));
+    // The validator counts characters; the field's own limit would count UTF-16 units.
+    setValidator(new OneLine(this, maxCharacters));
 }
 
-void TaskField::keyPressEvent(QKeyEvent* event) {
-    // Copy without selected text is the chart's: the field leaves it to the screen.
+bool OneLineField::event(QEvent* event) {
+    // Copy without selected text is the chart's: the field lets its shortcut through.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) && !hasSelectedText()) {
+            key->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void OneLineField::keyPressEvent(QKeyEvent* event) {
+    // Where the window was not active for the shortcut, the key itself reaches the chart.
     if (event->matches(QKeySequence::Copy) && !hasSelectedText()) {
         event->ignore();
         return;
     }
     QLineEdit::keyPressEvent(event);
 }
+
+TaskField::TaskField(QWidget* parent)
+    : OneLineField(parent, kMaxLength) {}
 
 void TaskField::paintEvent(QPaintEvent* event) {
     if (!DrawingForPaper::active())
@@ -162,25 +247,54 @@ Form10::Form10(ScreenSet& screens)
     SetColours(this, Qt::white, Qt::black);
 
     const QFont buttons = TimesFont(12, true);
-    const auto button = [&](const char* name, const QString& caption, int left) {
-        QPushButton* b =
-            addButton(name, caption,
-                      {left, kButtonTop, kButtonTwips.width(), kButtonTwips.height()}, buttons);
+    const auto button = [&](const char* name, const QString& caption, int left, int top) {
+        QPushButton* b = addButton(
+            name, caption, {left, top, kButtonTwips.width(), kButtonTwips.height()}, buttons);
         // No default button: Enter acts only on the button that has the focus.
         b->setAutoDefault(false);
+        offPaper_.push_back(b);
         return b;
     };
-    Command1 = button("Command1", tr("&Back"), kButtonLefts[0]);
-    Command2 = button("Command2", tr("&Print"), kButtonLefts[1]);
-    Command3 = button("Command3", tr("&Clear Chart"), kButtonLefts[2]);
-    Command4 = button("Command4", tr("E&xit"), kButtonLefts[3]);
-    Command5 = button("Command5", tr("C&opy"), kButtonLefts[4]);
-    connect(Command1, &QPushButton::clicked, this, [this] { goTo(ScreenId::Form9); });
+    Command1 = button("Command1", tr("&Back"), kButtonLefts[0], kButtonTop);
+    Command2 = button("Command2", tr("&Print"), kButtonLefts[1], kButtonTop);
+    Command3 = button("Command3", tr("&Clear Chart"), kButtonLefts[2], kButtonTop);
+    Command4 = button("Command4", tr("E&xit"), kButtonLefts[3], kButtonTop);
+    Command5 = button("Command5", tr("C&opy"), kButtonLefts[4], kButtonTop);
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        // A chart opened at start-up meets a final score screen made after it.
+        this->screens().get<Form9>();
+        syncAddButton();
+        goTo(ScreenId::Form9);
+    });
     connect(Command2, &QPushButton::clicked, this, &Form10::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form10::Command3_Click);
     connect(Command4, &QPushButton::clicked, this, &QWidget::close);
     connect(Command5, &QPushButton::clicked, this, &Form10::Command5_Click);
     printButton = Command2;
+    saveButton = button("CommandSave", tr("&Save"), kButtonLefts[0], kFileButtonTop);
+    saveAsButton = button("CommandSaveAs", tr("Save &As…"), kButtonLefts[1], kFileButtonTop);
+    openButton = button("CommandOpen", tr("Ope&n…"), kButtonLefts[2], kFileButtonTop);
+    exportButton = button("CommandExport", tr("&Export…"), kButtonLefts[3], kFileButtonTop);
+    connect(saveButton, &QPushButton::clicked, this, &Form10::save);
+    connect(saveAsButton, &QPushButton::clicked, this, &Form10::saveAs);
+    connect(openButton, &QPushButton::clicked, this, &Form10::open);
+    connect(exportButton, &QPushButton::clicked, this, &Form10::exportStudy);
+
+    // The platform's shortcuts, wherever the focus is on the chart.
+    const auto action = [this](const QString& text, QList<QKeySequence> keys, auto slot) {
+        auto* a = new QAction(text, this);
+        a->setShortcuts(keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        connect(a, &QAction::triggered, this, slot);
+        addAction(a);
+    };
+    QList<QKeySequence> saveAsKeys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    if (saveAsKeys.isEmpty()) // desktops with no binding of their own
+        saveAsKeys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    action(tr("Copy"), QKeySequence::keyBindings(QKeySequence::Copy), &Form10::Command5_Click);
+    action(tr("Save"), QKeySequence::keyBindings(QKeySequence::Save), &Form10::save);
+    action(tr("Save As"), saveAsKeys, &Form10::saveAs);
+    action(tr("Open"), QKeySequence::keyBindings(QKeySequence::Open), &Form10::open);
 
     const auto addRule = [this](Twips at) {
         auto* rule = new QWidget(this);
@@ -234,15 +348,60 @@ Form10::Form10(ScreenSet& screens)
         field->setPalette(taskColours);
         field->setAccessibleName(tr("Task, row %1").arg(row));
         field->setEnabled(false);
+        connect(field, &QLineEdit::textChanged, this, [this, row](const QString& text) {
+            if (!showing_ && row <= record_.rowCount() && record_.row(row).task != text)
+                record_.setTask(row, text);
+        });
         tasks_[row - 1] = field;
     }
-    addFooter({0, kButtonTop});
+    addFooter({0, kFooterTop});
 
-    // The tab order: the tasks from the top, then the buttons.
+    // The study's details. On paper they are words above the chart (paperHeading), so
+    // the band is left off the page like the buttons.
+    std::array<QWidget*, kDetailLayout.size()> detailFields{};
+    for (std::size_t i = 0; i < kDetailLayout.size(); ++i) {
+        const Detail& detail = kDetailLayout[i];
+        QWidget* field = nullptr;
+        if (i + 1 < kDetailLayout.size()) {
+            auto* line = new OneLineField(this, kDetailMaxCharacters);
+            line->setPalette(taskColours);
+            connect(line, &QLineEdit::textChanged, this, &Form10::detailsEdited);
+            field = line;
+        } else {
+            observed_ = new QDateEdit(this);
+            observed_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+            observed_->setCalendarPopup(true);
+            observed_->setPalette(taskColours);
+            connect(observed_, &QDateEdit::dateChanged, this, &Form10::detailsEdited);
+            field = observed_;
+        }
+        field->setObjectName(QLatin1String(detail.fieldName));
+        field->setGeometry(detail.field.pixels());
+        field->setFont(headingFont);
+        QLabel* caption = addLabel(detail.labelName, tr(detail.caption), detail.label, headingFont);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setWordWrap(false);
+        caption->setBuddy(field);
+        field->setAccessibleName(caption->text().remove(u'&').remove(u':'));
+        offPaper_.push_back(caption);
+        offPaper_.push_back(field);
+        detailFields[i] = field;
+    }
+    title_ = static_cast<OneLineField*>(detailFields[0]);
+    site_ = static_cast<OneLineField*>(detailFields[1]);
+    assessor_ = static_cast<OneLineField*>(detailFields[2]);
+
+    // The tab order: the tasks from the top, the buttons, the details, the file buttons.
     std::vector<QWidget*> order(tasks_.begin(), tasks_.end());
     order.insert(order.end(), {Command1, Command2, Command3, Command4, Command5});
+    order.insert(order.end(), detailFields.begin(), detailFields.end());
+    order.insert(order.end(), {saveButton, saveAsButton, openButton, exportButton});
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+
+    connect(&record_, &ChartRecord::changed, this, &Form10::showRecord);
+    connect(&record_, &ChartRecord::modifiedChanged, this, &Form10::showCaption);
+    showRecord();
 }
 
 QLabel* Form10::cell(int row, int column) const {
@@ -250,62 +409,125 @@ QLabel* Form10::cell(int row, int column) const {
 }
 
 bool Form10::rowFilled(int row) const {
-    return !cell(row, 0)->text().isEmpty();
+    return row <= record_.rowCount();
 }
 
 QLineEdit* Form10::task(int row) const {
     return tasks_.at(row - 1);
 }
 
-int Form10::nextRow() const {
-    // The row below the last filled one among rows 9 to 1. Row 10 is never looked at:
-    // a full chart is the disabled "Add to chart" button.
-    for (int row = kRows - 1; row >= 1; --row)
-        if (rowFilled(row))
-            return row + 1;
-    return 1;
+void Form10::showRecord() {
+    showing_ = true;
+    for (int row = 1; row <= kRows; ++row) {
+        const bool filled = rowFilled(row);
+        for (int c = 0; c < kColumns; ++c)
+            cell(row, c)->setText(filled ? record_.row(row).scores[c] : QString());
+        TaskField* field = tasks_[row - 1];
+        const QString text = filled ? record_.row(row).task : QString();
+        if (field->text() != text)
+            field->setText(text);
+        field->setEnabled(filled);
+    }
+    const StudyDetails& details = record_.study().details;
+    for (auto [field, text] : {std::pair{title_, details.title}, std::pair{site_, details.site},
+                               std::pair{assessor_, details.assessor}})
+        if (field && field->text() != text)
+            field->setText(text);
+    if (observed_) {
+        const QDate date = details.observed.isValid() ? details.observed : QDate::currentDate();
+        if (observed_->date() != date)
+            observed_->setDate(date);
+    }
+    showing_ = false;
+    syncAddButton();
+    showCaption();
 }
 
-void Form10::writeRow(int row, const AssessmentScores& scores) {
-    for (int c = 0; c < kColumns; ++c)
-        cell(row, c)->setText(QString::fromStdString(scores.field(c)));
-    tasks_[row - 1]->setEnabled(rowFilled(row));
+void Form10::showCaption() {
+    if (filePath_.isEmpty()) {
+        setWindowTitle(tr("Rula"));
+    } else {
+        setWindowTitle(tr("%1[*] - Rula").arg(QFileInfo(filePath_).fileName()));
+        setWindowModified(record_.isModified());
+    }
+}
+
+void Form10::syncAddButton() {
+    if (Form9* finalScreen = screens().find<Form9>())
+        finalScreen->Command1->setEnabled(!record_.isFull());
+}
+
+void Form10::detailsEdited() {
+    if (showing_ || !title_ || !site_ || !assessor_ || !observed_)
+        return;
+    StudyDetails details{title_->text(), site_->text(), assessor_->text(), observed_->date()};
+    if (!(details == record_.study().details))
+        record_.setDetails(details);
 }
 
 void Form10::addFrom(Form9& finalScreen) {
-    const int row = nextRow();
-    writeRow(row, finalScreen.shownScores());
-    if (row == kRows)
-        finalScreen.Command1->setEnabled(false);
+    const AssessmentScores shown = finalScreen.shownScores();
+    std::array<QString, kChartColumns> scores;
+    for (int c = 0; c < kColumns; ++c)
+        scores[c] = QString::fromStdString(shown.field(c));
+    const int row = record_.addRow(scores);
+    syncAddButton();
+    if (row == 0)
+        return;
     // The user can name the task at once.
     if (task(row)->isEnabled())
         task(row)->setFocus(Qt::OtherFocusReason);
     finalScreen.goTo(kId);
 }
 
+ScreenRecording Form10::recordForPaper() {
+    // The screen is recorded while the buttons and the details' band are hidden; they come
+    // back at once, and the focus where it was.
+    const QPointer<QWidget> focus = focusWidget();
+    for (QWidget* w : offPaper_)
+        w->hide();
+    ScreenRecording page = RecordScreen(*this, tr("Chart"));
+    for (QWidget* w : offPaper_)
+        w->show();
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+    return page;
+}
+
 void Form10::Command2_Click() {
     if (isPrinting())
         return;
-    // The screen is recorded while the buttons are hidden; they come back at once, while
-    // the page is being sent, whether or not it will be printed.
-    const std::array<QPushButton*, 5> buttons = {Command1, Command2, Command3, Command4, Command5};
-    for (QPushButton* b : buttons)
-        b->hide();
+    // As recordForPaper(), through the shell's printing: the page is being sent while the
+    // buttons are back, whether or not it will be printed.
+    for (QWidget* w : offPaper_)
+        w->hide();
     printScreen();
-    for (QPushButton* b : buttons)
-        b->show();
-    // Hiding the focused Print passed the focus along to Exit; Enter must not reach it.
+    for (QWidget* w : offPaper_)
+        w->show();
+    // Hiding the focused Print passed the focus along; Enter must not reach another button.
     Command2->setFocus(Qt::OtherFocusReason);
+}
+
+QString Form10::paperHeading() const {
+    const StudyDetails& details = record_.study().details;
+    QStringList parts;
+    if (!details.title.isEmpty())
+        parts << tr("Title: %1").arg(details.title);
+    if (!details.site.isEmpty())
+        parts << tr("Site: %1").arg(details.site);
+    if (!details.assessor.isEmpty())
+        parts << tr("Assessor: %1").arg(details.assessor);
+    const QDate observed = details.observed.isValid() ? details.observed : QDate::currentDate();
+    parts << tr("Observed: %1").arg(observed.toString(Qt::ISODate));
+    return parts.join(QStringLiteral("     "));
 }
 
 void Form10::Command3_Click() {
     if (askingToClear_)
         return;
-    int filled = 0;
-    for (int row = 1; row <= kRows; ++row)
-        filled += rowFilled(row) ? 1 : 0;
+    const int filled = record_.rowCount();
     if (filled == 0)
-        return clearChart();
+        return record_.clearRows();
     // Alt+C is Continue on the other screens: pressed here out of habit, and again, it
     // must not wipe the chart. Cancel is the default; Enter, Esc and Alt+C choose it.
     const QString question =
@@ -323,44 +545,29 @@ void Form10::Command3_Click() {
     connect(box, &QDialog::finished, this, [this, box, clear] {
         askingToClear_ = nullptr;
         if (box->clickedButton() == clear && !isClosing())
-            clearChart();
+            record_.clearRows();
     });
     askingToClear_ = box;
     box->open();
 }
 
-void Form10::clearChart() {
-    for (int row = 1; row <= kRows; ++row)
-        for (int c = 0; c < kColumns; ++c)
-            cell(row, c)->clear();
-    for (TaskField* field : tasks_) {
-        field->clear();
-        field->setEnabled(false);
-    }
-    screens().get<Form9>().Command1->setEnabled(true);
+namespace {
+
+QStringList Headings() {
+    QStringList headings = {Form10::tr("Row")};
+    for (const Column& column : kColumnLayout)
+        headings << Form10::tr(column.heading);
+    headings << Form10::tr("Task");
+    return headings;
 }
+
+} // namespace
 
 void Form10::Command5_Click() {
     // Tab-separated lines for spreadsheets and plain editors, an HTML table with ruled
     // cells for word processors; the same heading line and rows in both.
-    QStringList headings = {tr("Row")};
-    for (const Column& column : kColumnLayout)
-        headings << tr(column.heading);
-    headings << tr("Task");
-    QList<QStringList> rows;
-    for (int row = 1; row <= kRows; ++row) {
-        if (!rowFilled(row))
-            continue;
-        QStringList texts = {QString::number(row)};
-        for (int c = 0; c < kColumns; ++c)
-            texts << cell(row, c)->text();
-        texts << task(row)->text();
-        rows << texts;
-    }
-
-    QString plain = headings.join(u'\t') + QLatin1String("\r\n");
-    for (const QStringList& texts : rows)
-        plain += texts.join(u'\t') + QLatin1String("\r\n");
+    const QStringList headings = Headings();
+    const Study& study = record_.study();
 
     const auto htmlRow = [](const QStringList& texts, QLatin1String tag) {
         QString line = QStringLiteral("<tr>");
@@ -370,24 +577,159 @@ void Form10::Command5_Click() {
     };
     QString html = QStringLiteral("<meta charset=\"utf-8\">\n<table border=\"1\">\n");
     html += htmlRow(headings, QLatin1String("th"));
-    for (const QStringList& texts : rows)
+    for (int row = 1; row <= record_.rowCount(); ++row) {
+        QStringList texts = {QString::number(row)};
+        for (const QString& score : record_.row(row).scores)
+            texts << score;
+        texts << record_.row(row).task;
         html += htmlRow(texts, QLatin1String("td"));
+    }
     html += QStringLiteral("</table>\n");
 
     auto* table = new QMimeData;
-    table->setText(plain);
+    table->setText(ChartTable(study, headings, Separator::Tab));
     table->setHtml(html);
     QApplication::clipboard()->setMimeData(table);
 }
 
-void Form10::keyPressEvent(QKeyEvent* event) {
-    // The platform's Copy shortcut copies the chart, unless a task field has selected
-    // text; then the field copies that.
-    if (event->matches(QKeySequence::Copy)) {
-        Command5_Click();
-        return;
+bool Form10::hasUnsavedChanges() const {
+    return record_.isModified() && !record_.isEmpty();
+}
+
+bool Form10::saveForClosing() {
+    return save();
+}
+
+bool Form10::save() {
+    return filePath_.isEmpty() ? saveAs() : writeTo(filePath_);
+}
+
+bool Form10::saveAs() {
+    QString path = askFile(FileQuestion::SaveAs).path;
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1String(".rula");
+    return writeTo(path);
+}
+
+bool Form10::writeTo(const QString& path) {
+    if (const std::optional<StudyError> failed = WriteStudyFile(path, record_.study())) {
+        tell(tr("The study was not saved.\n\n%1").arg(failed->message));
+        return false;
     }
+    filePath_ = QFileInfo(path).absoluteFilePath();
+    record_.markSaved();
+    showCaption();
+    return true;
+}
+
+void Form10::open() {
+    if (hasUnsavedChanges()) {
+        QMessageBox box(QMessageBox::Warning, windowTitle(),
+                        tr("Save the changes to the chart before opening another study?"),
+                        QMessageBox::NoButton, this);
+        QPushButton* saveFirst = box.addButton(tr("&Save"), QMessageBox::AcceptRole);
+        box.addButton(tr("Open &Without Saving"), QMessageBox::DestructiveRole);
+        QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+        cancel->setText(tr("&Cancel"));
+        box.setDefaultButton(cancel);
+        box.setEscapeButton(cancel);
+        box.exec();
+        if (!box.clickedButton() || box.clickedButton() == cancel || isClosing())
+            return;
+        if (box.clickedButton() == saveFirst && !save())
+            return;
+    }
+    const QString path = askFile(FileQuestion::Open).path;
+    if (path.isEmpty() || isClosing())
+        return;
+    if (const std::optional<QString> refused = openStudy(path))
+        tell(*refused);
+}
+
+std::optional<QString> Form10::openStudy(const QString& path) {
+    std::variant<Study, StudyError> read = ReadStudyFile(path);
+    if (const auto* refused = std::get_if<StudyError>(&read))
+        return tr("The study was not opened.\n\n%1").arg(refused->message);
+    filePath_ = QFileInfo(path).absoluteFilePath();
+    record_.replace(std::get<Study>(std::move(read)));
+    showRecord();
+    return std::nullopt;
+}
+
+void Form10::exportStudy() {
+    const FileAnswer answer = askFile(FileQuestion::Export);
+    if (answer.path.isEmpty())
+        return;
+    QString path = answer.path;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    bool pdf = suffix == QLatin1String("pdf");
+    if (!pdf && suffix != QLatin1String("csv")) {
+        // No known ending: the type chosen in the dialog gives it one.
+        pdf = !answer.filter.contains(QLatin1String("*.csv"));
+        path += pdf ? QLatin1String(".pdf") : QLatin1String(".csv");
+    }
+    const QByteArray bytes =
+        pdf ? ComposePdf(recordForPaper(), FallbackPaper()) : ChartCsv(record_.study(), Headings());
+    if (const std::optional<StudyError> failed = WriteFileAtomically(path, bytes))
+        tell(tr("The chart was not exported.\n\n%1").arg(failed->message));
+}
+
+Form10::FileAnswer Form10::askFile(FileQuestion question) {
+    if (fileDialog_)
+        return fileDialog_(question);
+    const QString studies = tr("Rula studies (*.rula)");
+    const QString pdf = tr("PDF document (*.pdf)");
+    const QString csv = tr("CSV table (*.csv)");
+    // Beside the study's file, or in the user's home folder; named after the study.
+    const QFileInfo file(filePath_);
+    const QString folder = filePath_.isEmpty() ? QDir::homePath() : file.absolutePath();
+    const QString name = filePath_.isEmpty() ? tr("Study") : file.completeBaseName();
+    QFileDialog dialog(this);
+    dialog.setDirectory(folder);
+    switch (question) {
+    case FileQuestion::SaveAs:
+        dialog.setWindowTitle(tr("Save Study As"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilter(studies);
+        dialog.setDefaultSuffix(QStringLiteral("rula"));
+        dialog.selectFile(name + QLatin1String(".rula"));
+        break;
+    case FileQuestion::Open:
+        dialog.setWindowTitle(tr("Open Study"));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilter(studies);
+        break;
+    case FileQuestion::Export:
+        dialog.setWindowTitle(tr("Export Chart"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({pdf, csv});
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        dialog.selectFile(name + QLatin1String(".pdf"));
+        connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, csv](const QString& f) {
+            dialog.setDefaultSuffix(f == csv ? QStringLiteral("csv") : QStringLiteral("pdf"));
+        });
+        break;
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+}
+
+void Form10::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy))
+        return Command5_Click();
     ScreenShell::keyPressEvent(event);
+}
+
+void Form10::tell(const QString& message) {
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("StudyMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 } // namespace rula

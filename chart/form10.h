@@ -1,51 +1,81 @@
 // The results chart: up to ten finished assessments, one per row, under sixteen
-// column headings, with a task text the user types beside each row. Rows are added
-// from the final score screen, kept while the program runs, printed without the
-// buttons, copied to the clipboard as a table, and cleared all together after the
-// user has confirmed it.
+// column headings, with a task text the user types beside each row, and the study's
+// details under the buttons. The chart is a view of its ChartRecord: rows are added
+// from the final score screen into the record, typed tasks and details go into it, and
+// the cells and fields show what it holds. Print, Copy, Save, Open and Export read the
+// record; Clear Chart empties its rows once the user has confirmed it.
 #pragma once
 
+#include "printing/printing.h"
 #include "scoring/assessment_scores.h"
 #include "screens/screen_shell.h"
+#include "study/chart_record.h"
 
 #include <QLineEdit>
 #include <QPointer>
 
 #include <array>
+#include <functional>
+#include <optional>
+#include <vector>
 
+class QAction;
+class QDateEdit;
 class QMessageBox;
 
 namespace rula {
 
 class Form9;
 
-// A row's task: one line of plain text. On paper it is the words alone, without the
-// field's frame, cursor or selection.
-class TaskField final : public QLineEdit {
+// One line of plain text of at most so many characters as the user sees them; control
+// characters never enter. The platform's Copy shortcut without selected text is left
+// to the chart.
+class OneLineField : public QLineEdit {
     Q_OBJECT
 public:
-    static constexpr int kMaxLength = 60;
+    OneLineField(QWidget* parent, int maxCharacters);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A row's task. On paper it is the words alone, without the field's frame, cursor or
+// selection.
+class TaskField final : public OneLineField {
+    Q_OBJECT
+public:
+    static constexpr int kMaxLength = kTaskMaxCharacters;
     explicit TaskField(QWidget* parent);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
 
-class Form10 final : public ScreenShell {
+class Form10 final : public ScreenShell, public PaperHeading {
     Q_OBJECT
 public:
     static constexpr ScreenId kId = ScreenId::Form10;
-    static constexpr int kRows = 10;
+    static constexpr int kRows = kChartRows;
     static constexpr int kColumns = static_cast<int>(AssessmentScores::kFieldCount);
+    static_assert(kColumns == kChartColumns);
 
     explicit Form10(ScreenSet& screens);
+
+    ChartRecord& record() { return record_; }
+    const ChartRecord& record() const { return record_; }
+    // The study's file, or empty while the chart has none.
+    const QString& filePath() const { return filePath_; }
 
     // Row 1 to 10, column 0 to 15.
     QLabel* cell(int row, int column) const;
     bool rowFilled(int row) const;
     // The task field of row 1 to 10; editable only while its row is filled.
     QLineEdit* task(int row) const;
+    QLineEdit* titleField() const { return title_; }
+    QLineEdit* siteField() const { return site_; }
+    QLineEdit* assessorField() const { return assessor_; }
+    QDateEdit* observedField() const { return observed_; }
 
     // "&Add to chart" on the final score screen: writes its assessment into the first
     // empty row, disables the button once row 10 is written, and shows the chart with
@@ -56,19 +86,67 @@ public:
     void Command3_Click(); // Clear Chart, once the user has confirmed it
     void Command5_Click(); // Copy the chart as a table
 
+    // Rows or details not saved.
+    bool hasUnsavedChanges() const;
+    // Saves to the study's file, or asks for one (Save As) when it has none. Returns
+    // true only when the file was written; false when the user cancelled or it failed
+    // (the failure message was shown).
+    bool saveForClosing();
+
+    bool save();   // the study's file, or Save As when it has none
+    bool saveAs(); // a file the user chooses
+    void open();   // asks first over unsaved changes, then a file the user chooses
+    void exportStudy();
+    // Replaces the chart with the study in `path`; the chart stays exactly as it was
+    // when the file is refused, and the message says why.
+    std::optional<QString> openStudy(const QString& path);
+
+    // Where the file dialogs come from; tests answer them without a dialog. An empty
+    // path is a cancelled dialog; `filter` is the type chosen in the dialog.
+    enum class FileQuestion { SaveAs, Open, Export };
+    struct FileAnswer {
+        QString path;
+        QString filter;
+    };
+    using FileDialog = std::function<FileAnswer(FileQuestion)>;
+    void setFileDialog(FileDialog dialog) { fileDialog_ = std::move(dialog); }
+
+    // The study's details as the chart's page prints them above the chart.
+    QString paperHeading() const override;
+
     QPushButton* Command5 = nullptr; // "C&opy"
+    QPushButton* saveButton = nullptr;
+    QPushButton* saveAsButton = nullptr;
+    QPushButton* openButton = nullptr;
+    QPushButton* exportButton = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    int nextRow() const;
-    void writeRow(int row, const AssessmentScores& scores);
-    void clearChart();
+    void showRecord();
+    void showCaption();
+    void syncAddButton();
+    void detailsEdited();
+    bool writeTo(const QString& path);
+    void tell(const QString& message);
+    FileAnswer askFile(FileQuestion question);
+    // Records the chart as Print does, without the buttons.
+    ScreenRecording recordForPaper();
 
+    ChartRecord record_;
+    QString filePath_;
     std::array<std::array<QLabel*, kColumns>, kRows> cells_{};
     std::array<TaskField*, kRows> tasks_{};
+    OneLineField* title_ = nullptr;
+    OneLineField* site_ = nullptr;
+    OneLineField* assessor_ = nullptr;
+    QDateEdit* observed_ = nullptr;
+    // Left off the page: the buttons and the details' band.
+    std::vector<QWidget*> offPaper_;
     QPointer<QMessageBox> askingToClear_;
+    FileDialog fileDialog_;
+    bool showing_ = false;
 };
 
 } // namespace rula

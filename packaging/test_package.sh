@@ -84,6 +84,7 @@ check "holds the photo decoder module" grep -qx '\./usr/lib/.*/photo-decoders\.s
 id=$(sed -n 's/^set(RULA_APP_ID \(.*\))$/\1/p' "$source/CMakeLists.txt")
 check "holds the desktop entry" holds "./usr/share/applications/$id.desktop"
 check "holds the metadata for software centres" holds "./usr/share/metainfo/$id.metainfo.xml"
+check "holds the study file type" holds "./usr/share/mime/packages/$id.xml"
 check "holds the scalable icon" holds ./usr/share/icons/hicolor/scalable/apps/rula.svg
 check "holds the manual page" holds ./usr/share/man/man1/rula.1.gz
 check "holds the copyright file" holds ./usr/share/doc/rula/copyright
@@ -119,7 +120,17 @@ dpkg-deb -x "$deb" "$root"
 entry=$root/usr/share/applications/$id.desktop
 check "the desktop entry is valid" desktop-file-validate "$entry"
 field() { sed -n "s/^$1=//p" "$entry" | head -1; }
-check "the entry starts the installed program" test -x "$root/usr/bin/$(field Exec)"
+check "the entry starts the installed program" test -x "$root/usr/bin/$(field Exec | cut -d' ' -f1)"
+check "the entry opens studies" test "$(field MimeType)" = "application/x-rula-study;"
+# The study type as shared-mime-info builds it from the installed file.
+mime_is_valid() {
+    mkdir -p "$work/mime/packages" &&
+        cp "$root/usr/share/mime/packages/$id.xml" "$work/mime/packages/" &&
+        update-mime-database "$work/mime" 2>/dev/null &&
+        grep -q '^\*\.rula$' <(cut -d: -f3 "$work/mime/globs2") &&
+        grep -q 'application/x-rula-study' "$work/mime/globs2"
+}
+check "the study type builds into a file-type database" mime_is_valid
 check "the entry's icon is installed" \
     test -f "$root/usr/share/icons/hicolor/scalable/apps/$(field Icon).svg"
 check "the icon is the program's own" \

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLibrary>
 
 namespace rula {
@@ -29,8 +30,15 @@ public:
 
 private:
     static std::unique_ptr<PrintTarget> open(QString& whyNot) {
-        QLibrary module(QDir(QCoreApplication::applicationDirPath())
-                            .filePath(QStringLiteral(RULA_PRINT_MODULE)));
+        const QString path = QDir::cleanPath(QDir(QCoreApplication::applicationDirPath())
+                                                 .filePath(QStringLiteral(RULA_PRINT_MODULE)));
+        // The loader, not finding a file, tries other names for it and reports the last.
+        if (!QFileInfo::exists(path)) {
+            whyNot = QCoreApplication::translate("Printing", "the print module %1 is missing.")
+                         .arg(QDir::toNativeSeparators(path));
+            return nullptr;
+        }
+        QLibrary module(path);
         module.setLoadHints(QLibrary::PreventUnloadHint);
         auto entry = reinterpret_cast<PrintModuleEntry>(module.resolve(kPrintModuleEntry));
         if (!entry) {

@@ -20,6 +20,7 @@ namespace {
 constexpr double kScreenDotsPerInch = 96.0;
 constexpr int kPageDotsPerInch = 1200;
 constexpr double kDateLinePoints = 8.0;
+constexpr double kHeadingPoints = 10.0;
 // Recorded turned a quarter: styles then draw every control as lines and fills, where
 // upright they would reuse bitmaps of it drawn for the screen. Played back turned back.
 constexpr double kRecordingTurn = 90.0;
@@ -28,9 +29,9 @@ QString tr(const char* text) {
     return QCoreApplication::translate("Printing", text);
 }
 
-QFont DateLineFont() {
+QFont PageFont(double points) {
     QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSizeF(kDateLinePoints);
+    font.setPointSizeF(points);
     return font;
 }
 
@@ -64,9 +65,12 @@ QPalette PaperPalette() {
 ScreenRecording RecordScreen(QWidget& screen, const QString& name) {
     ScreenRecording page;
     page.pixels = screen.size();
-    page.caption = screen.windowTitle();
+    // The caption as the title bar shows it: "[*]" is where the changed-mark goes.
+    page.caption = screen.windowTitle().remove(QLatin1String("[*]"));
     page.name = name;
     page.printedAt = QDateTime::currentDateTime();
+    if (const auto* heading = dynamic_cast<const PaperHeading*>(&screen))
+        page.heading = heading->paperHeading();
     // For the recording, the colours the screen sets itself (the chart's white page)
     // stand, the rest are paper's. Nothing is repainted in between, so the screen never
     // shows them.
@@ -133,10 +137,12 @@ QByteArray ComposePdf(const ScreenRecording& page, const QPageLayout& paper) {
     writer.setCreator(QCoreApplication::applicationName());
     writer.setTitle(Heading(page));
 
-    const QFont font = DateLineFont();
+    const QFont font = PageFont(kDateLinePoints);
     const QFontMetricsF metrics(font, &writer);
     const double gap = metrics.height() / 2;
     const double lineHeight = gap + metrics.height();
+    const QFont headingFont = PageFont(kHeadingPoints);
+    const QFontMetricsF headingMetrics(headingFont, &writer);
 
     // The same margin on every side: the paper's widest unprintable edge, and never less
     // than the minimum, so that the page can be printed again on another printer.
@@ -154,17 +160,33 @@ QByteArray ComposePdf(const ScreenRecording& page, const QPageLayout& paper) {
     writer.setPageLayout(layout);
     const QSizeF printable = layout.paintRect(QPageLayout::Inch).size() * kPageDotsPerInch;
     const QSizeF wanted = inches * kPageDotsPerInch;
+    // The heading's lines wrap within the page's width, a line's gap above the picture.
+    const int headingFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRectF headingArea =
+        page.heading.isEmpty()
+            ? QRectF()
+            : headingMetrics.boundingRect(QRectF(0, 0, printable.width(), printable.height()),
+                                          headingFlags, page.heading);
+    const double above = page.heading.isEmpty() ? 0.0 : headingArea.height() + gap;
     const double shrink = std::min({1.0, printable.width() / wanted.width(),
-                                    (printable.height() - lineHeight) / wanted.height()});
+                                    (printable.height() - lineHeight - above) / wanted.height()});
 
     QPainter painter(&writer);
+    painter.setPen(Qt::black);
+    if (!page.heading.isEmpty()) {
+        painter.setFont(headingFont);
+        painter.drawText(QRectF(0, 0, printable.width(), headingArea.height()), headingFlags,
+                         page.heading);
+    }
     painter.save();
+    painter.translate(0, above);
     painter.scale(shrink, shrink);
     DrawRecording(painter, page);
     painter.restore();
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(0, wanted.height() * shrink + gap + metrics.ascent()), DateLine(page));
+    painter.drawText(QPointF(0, above + wanted.height() * shrink + gap + metrics.ascent()),
+                     DateLine(page));
     painter.end();
     return bytes;
 }

@@ -34,10 +34,21 @@ struct ScreenRecording {
     QString caption; // the window's
     QString name;    // which screen it is: "Upper arm"
     QDateTime printedAt;
+    QString heading; // words printed above the picture (the chart's study details), or none
+};
+
+// A screen that prints words of its own above its picture implements this; RecordScreen
+// asks it.
+class PaperHeading {
+public:
+    virtual QString paperHeading() const = 0;
+
+protected:
+    ~PaperHeading() = default;
 };
 
 // Records the widget and its visible children in the paper colours; the widget itself
-// keeps its look on screen.
+// keeps its look on screen. The caption is the window's without its changed-mark.
 ScreenRecording RecordScreen(QWidget& screen, const QString& name);
 
 // The colours of paper: black words on white and light grey, whatever the desktop's.
@@ -51,9 +62,9 @@ void DrawRecording(QPainter& painter, const ScreenRecording& page);
 // its offset from UTC, "Rula · Chart   2026-12-08 20:36 +01:00".
 QString DateLine(const ScreenRecording& page);
 
-// One PDF page holding the recording on paper of the given size, whose margins are the
-// printer's unprintable edges. The page keeps at least kMinimumMarginMm on every side,
-// and the orientation is chosen here.
+// One PDF page holding the recording, under its heading if it has one, on paper of the
+// given size, whose margins are the printer's unprintable edges. The page keeps at least
+// kMinimumMarginMm on every side, and the orientation is chosen here.
 QByteArray ComposePdf(const ScreenRecording& page, const QPageLayout& paper);
 inline constexpr double kMinimumMarginMm = 10.0;
 

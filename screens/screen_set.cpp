@@ -6,9 +6,14 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <QTimer>
+#if QT_CONFIG(sessionmanager)
+#include <QSessionManager>
+#endif
 
 namespace rula {
 namespace {
@@ -37,8 +42,17 @@ QIcon DrawWindowIcon() {
 
 ScreenSet::ScreenSet(Factory factory)
     : factory_(std::move(factory))
-    , printTarget_(MakeDefaultPrinterTarget()) {
+    , printTarget_(MakeDefaultPrinterTarget())
+    , sessionWatch_(std::make_unique<QObject>()) {
     ScreenStyle::Install();
+#if QT_CONFIG(sessionmanager)
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, sessionWatch_.get(),
+                     [this](QSessionManager& session) {
+                         if (!mayEndSession(session.allowsInteraction()))
+                             session.cancel();
+                         session.release();
+                     });
+#endif
 }
 
 ScreenSet::~ScreenSet() = default;
@@ -70,6 +84,52 @@ void ScreenSet::screenPainted() {
 
 void ScreenSet::setPrintTarget(std::unique_ptr<PrintTarget> target) {
     printTarget_ = std::move(target);
+}
+
+ScreenShell* ScreenSet::onView() const {
+    for (const auto& screen : screens_)
+        if (screen && screen->isOnView())
+            return screen.get();
+    return nullptr;
+}
+
+bool ScreenSet::hasUnsavedWork() const {
+    return !closeAgreed_ && unsavedWork_.hasChanges && unsavedWork_.hasChanges();
+}
+
+QMessageBox* ScreenSet::closingQuestion() const {
+    return closingQuestion_;
+}
+
+bool ScreenSet::saveWork() {
+    return unsavedWork_.save && unsavedWork_.save();
+}
+
+bool ScreenSet::mayEndSession(bool mayAsk) {
+    if (!hasUnsavedWork())
+        return true;
+    // The user is answering the closing question already; without leave to ask, the
+    // session's end is not held up.
+    if (closingQuestion_)
+        return false;
+    if (!mayAsk)
+        return true;
+    // The session manager waits for the answer.
+    QMessageBox* box = ScreenShell::ClosingQuestion(onView());
+    closingQuestion_ = box;
+    QString answer;
+    QObject::connect(box, &QDialog::finished, box, [box, &answer] {
+        const QAbstractButton* chosen = box->clickedButton();
+        answer = chosen ? chosen->objectName() : QString();
+    });
+    box->setWindowModality(Qt::ApplicationModal);
+    QTimer::singleShot(0, box, [box] { box->activateWindow(); });
+    box->exec(); // which deletes it
+    if (answer == QLatin1String(kClosingDiscardButton)) {
+        closeAgreed_ = true;
+        return true;
+    }
+    return answer == QLatin1String(kClosingSaveButton) && saveWork();
 }
 
 void ScreenSet::screenUnloaded() {

@@ -1,19 +1,32 @@
 // The single instances of the ten screens. A screen is created, in its design state,
 // the first time it is asked for; it then lives, shown or hidden, until the program
-// ends. The set also holds what all screens share: where printing goes and what
-// happens once every screen has closed.
+// ends. The set also holds what all screens share: where printing goes, what closing
+// would lose (asked of the layer that keeps the work), and what happens once every
+// screen has closed.
 #pragma once
 
 #include "screens/screen_id.h"
+
+#include <QPointer>
 
 #include <array>
 #include <functional>
 #include <memory>
 
+class QMessageBox;
+
 namespace rula {
 
 class ScreenShell;
 class PrintTarget;
+
+// Work that closing the program would lose. Either function may be empty: then there
+// is nothing to lose.
+struct UnsavedWork {
+    std::function<bool()> hasChanges;
+    // Keeps the work; true only when it was written (the user may cancel, writing may fail).
+    std::function<bool()> save;
+};
 
 class ScreenSet {
 public:
@@ -53,10 +66,23 @@ public:
             openPhoto_();
     }
 
+    // Closing the program first asks whether to keep the work while it has changes.
+    void setUnsavedWork(UnsavedWork work) { unsavedWork_ = std::move(work); }
+    bool hasUnsavedWork() const;
+    // The question asked before closing, while it is open.
+    QMessageBox* closingQuestion() const;
+    // The desktop's session is ending: true when the program may end. With `mayAsk` the
+    // user is asked, as on closing, while there are changes.
+    bool mayEndSession(bool mayAsk);
+
+    // The one screen on view, or null.
+    ScreenShell* onView() const;
+
 private:
     friend class ScreenShell;
     void screenUnloaded();
     void screenPainted();
+    bool saveWork();
 
     Factory factory_;
     std::array<std::unique_ptr<ScreenShell>, kAllScreens.size()> screens_;
@@ -66,6 +92,12 @@ private:
     std::function<void()> openPhoto_;
     std::function<void()> closePhoto_;
     bool allClosed_ = false;
+    UnsavedWork unsavedWork_;
+    // Set once the user has answered that the program may close, or the cascade has begun.
+    bool closeAgreed_ = false;
+    QPointer<QMessageBox> closingQuestion_;
+    // Receives the desktop's request to end the session while the set lives.
+    std::unique_ptr<QObject> sessionWatch_;
 };
 
 } // namespace rula

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <array>
@@ -30,6 +31,7 @@ constexpr Twips kFooterSize{0, 0, 2715, 735};
 constexpr Twips kNoticeLine1At{120, 195, 2460, 225};
 constexpr Twips kNoticeLine2At{240, 420, 1365, 225};
 constexpr QSize kCommonButtonTwips{1455, 375};
+constexpr char kPrintMessage[] = "PrintFailure";
 
 Qt::WindowFlags FlagsFor(WindowStyle style) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -69,7 +71,53 @@ QString NameOnPaper(ScreenId id) {
     return ScreenShell::tr(kNames[static_cast<std::size_t>(id) - 1]);
 }
 
+void GiveKeyboard(QWidget* question) {
+    question->raise();
+    question->activateWindow();
+}
+
+// Shows a print message once no question is open over its screen: it never covers one.
+void ShowWhenUnasked(QMessageBox* message) {
+    if (const auto* screen = qobject_cast<const ScreenShell*>(message->parentWidget())) {
+        if (!screen->isOnView())
+            return; // it goes with its screen
+        if (QDialog* question = screen->openQuestion()) {
+            QObject::connect(
+                question, &QDialog::finished, message, [message] { ShowWhenUnasked(message); },
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+            return;
+        }
+    }
+    message->show();
+}
+
+// The closing question's answer: the name of the button chosen; Esc and the question's
+// own close box choose Cancel.
+QString AnswerOf(const QMessageBox* question) {
+    const QAbstractButton* chosen = question->clickedButton();
+    return chosen ? chosen->objectName() : QLatin1String(kClosingCancelButton);
+}
+
 } // namespace
+
+void AskWindowModal(QDialog* question) {
+    // Print messages already over the screen would cover the question: they step aside
+    // until it is answered.
+    if (QWidget* parent = question->parentWidget()) {
+        for (QMessageBox* message : parent->window()->findChildren<QMessageBox*>(
+                 QLatin1String(kPrintMessage), Qt::FindDirectChildrenOnly))
+            if (message->isVisible()) {
+                message->hide();
+                QObject::connect(
+                    question, &QDialog::finished, message, [message] { ShowWhenUnasked(message); },
+                    static_cast<Qt::ConnectionType>(Qt::QueuedConnection |
+                                                    Qt::SingleShotConnection));
+            }
+    }
+    question->setWindowModality(Qt::WindowModal);
+    question->open();
+    GiveKeyboard(question);
+}
 
 QFont TimesFont(double points, bool bold) {
     QFont font(QStringLiteral("Times New Roman"));
@@ -145,6 +193,8 @@ void ScreenShell::showScreen() {
 
 void ScreenShell::goTo(ScreenId target) {
     screens_.get(target).showScreen();
+    // A print message belongs to the screen it was shown over.
+    closePrintMessages();
     hide();
     // A hidden screen keeps its controls and place but not its native window and paint
     // buffer; showing it again makes new ones. Only one screen is on view at a time.
@@ -166,26 +216,41 @@ void ScreenShell::printDone(const QString& whyNot) {
     if (closing_)
         return;
     if (!whyNot.isEmpty()) {
-        // Over whichever screen is on view by now. It holds up nothing, not even closing,
-        // and a newer one takes the place of the one already over that screen.
-        ScreenShell* over = this;
-        for (ScreenId other : kAllScreens)
-            if (ScreenShell* screen = screens_.find(other); screen && screen->isOnView())
-                over = screen;
-        const QString name = QStringLiteral("PrintFailure");
-        for (QMessageBox* older :
-             over->findChildren<QMessageBox*>(name, Qt::FindDirectChildrenOnly))
-            older->close();
+        // Over whichever screen is on view by now, until the user leaves that screen. It
+        // holds up nothing, not even closing, and a newer one takes the place of the one
+        // already over that screen.
+        ScreenShell* over = screens_.onView();
+        if (!over)
+            over = this;
+        over->closePrintMessages();
         auto* box =
             new QMessageBox(QMessageBox::Warning, windowTitle(),
                             tr("Nothing was printed: %1").arg(whyNot), QMessageBox::Ok, over);
-        box->setObjectName(name);
+        box->setObjectName(QLatin1String(kPrintMessage));
         box->setWindowModality(Qt::NonModal);
         box->setAttribute(Qt::WA_DeleteOnClose);
         connect(box, &QDialog::finished, this, &ScreenShell::focusPrintButton);
-        box->show();
+        ShowWhenUnasked(box);
     }
     focusPrintButton();
+}
+
+void ScreenShell::closePrintMessages() {
+    for (QMessageBox* message :
+         findChildren<QMessageBox*>(QLatin1String(kPrintMessage), Qt::FindDirectChildrenOnly)) {
+        // Gone with its screen, it gives the focus to no one.
+        disconnect(message, &QDialog::finished, nullptr, nullptr);
+        message->hide();
+        message->deleteLater();
+    }
+}
+
+QDialog* ScreenShell::openQuestion() const {
+    QDialog* question = nullptr;
+    for (QDialog* dialog : findChildren<QDialog*>())
+        if (dialog->isWindow() && dialog->isVisible() && dialog->isModal())
+            question = dialog;
+    return question;
 }
 
 void ScreenShell::focusPrintButton() {
@@ -195,6 +260,8 @@ void ScreenShell::focusPrintButton() {
 
 void ScreenShell::Form_Unload() {
     closing_ = true;
+    // The cascade's own closing of the other screens never asks.
+    screens_.closeAgreed_ = true;
     for (ScreenId other : kAllScreens) {
         ScreenShell* screen = screens_.find(other);
         if (screen && !screen->closing_)
@@ -204,10 +271,56 @@ void ScreenShell::Form_Unload() {
 }
 
 void ScreenShell::closeEvent(QCloseEvent* event) {
-    // Closing is never refused. A screen asked again while it closes does nothing.
+    // Work that closing would lose is asked about first, whichever screen is closed and
+    // however; the screens stay as they are until the user has answered. A screen asked
+    // again while it closes does nothing.
+    if (!closing_ && screens_.hasUnsavedWork()) {
+        event->ignore();
+        askBeforeClosing();
+        return;
+    }
     event->accept();
     if (!closing_)
         Form_Unload();
+}
+
+QMessageBox* ScreenShell::ClosingQuestion(QWidget* over) {
+    auto* box = new QMessageBox(QMessageBox::Warning,
+                                over ? over->windowTitle() : QApplication::applicationName(),
+                                tr(kClosingQuestion), QMessageBox::NoButton, over);
+    box->setObjectName(QStringLiteral("ClosingQuestion"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    const auto add = [box](const char* name, const QString& caption, QMessageBox::ButtonRole role) {
+        QPushButton* button = box->addButton(caption, role);
+        button->setObjectName(QLatin1String(name));
+        return button;
+    };
+    add(kClosingSaveButton, tr("&Save"), QMessageBox::AcceptRole);
+    add(kClosingDiscardButton, tr("Close &Without Saving"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = add(kClosingCancelButton, tr("&Cancel"), QMessageBox::RejectRole);
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+    return box;
+}
+
+void ScreenShell::askBeforeClosing() {
+    // One question at a time: asked again, it takes the keyboard again.
+    if (QMessageBox* asking = screens_.closingQuestion_) {
+        GiveKeyboard(asking);
+        return;
+    }
+    QMessageBox* box = ClosingQuestion(isVisible() ? this : screens_.onView());
+    screens_.closingQuestion_ = box;
+    connect(box, &QDialog::finished, this, [this, box] {
+        screens_.closingQuestion_ = nullptr;
+        const QString answer = AnswerOf(box);
+        if (answer == QLatin1String(kClosingDiscardButton) ||
+            (answer == QLatin1String(kClosingSaveButton) && screens_.saveWork())) {
+            screens_.closeAgreed_ = true;
+            close();
+        }
+    });
+    AskWindowModal(box);
 }
 
 void ScreenShell::actOnlyWhileOnView() {
@@ -231,6 +344,19 @@ bool ScreenShell::eventFilter(QObject* watched, QEvent* event) {
             menu->exec(click->globalPos());
             return true;
         }
+    }
+    // A click on a screen behind its question activates the screen, which the question
+    // blocks: the keyboard goes back to the question. A file dialog may belong to another
+    // screen than the one on view: then whichever modal window is open takes it.
+    if (watched == this && event->type() == QEvent::WindowActivate) {
+        QWidget* question = openQuestion();
+        if (!question)
+            question = QApplication::activeModalWidget();
+        if (question && question != this && question->isVisible())
+            QTimer::singleShot(0, question, [question] {
+                if (question->isVisible())
+                    GiveKeyboard(question);
+            });
     }
     if (isOnView())
         return false;

@@ -1,7 +1,8 @@
 // What every screen shares: its window style, fonts and footer; building controls
 // from twips geometry; the navigation step (show the target, then hide this screen);
-// printing the screen; closing, where closing any screen closes them all; and the rule
-// that only the screen on view acts on clicks and keys.
+// printing the screen; closing, where closing any screen closes them all once nothing
+// unsaved would be lost; the questions the screens ask; and the rule that only the
+// screen on view acts on clicks and keys.
 //
 // A screen derives from ScreenShell, lays out its own controls in its constructor and
 // implements its own button handlers; the shell owns the rest.
@@ -23,6 +24,7 @@
 class QAction;
 class QGroupBox;
 class QLabel;
+class QMessageBox;
 class QPushButton;
 
 namespace rula {
@@ -47,6 +49,18 @@ inline constexpr QKeyCombination kPhotoWindowKeys{Qt::ControlModifier | Qt::Shif
 
 // Times New Roman in the given point size.
 QFont TimesFont(double points, bool bold = false);
+
+// Asks a question (a message box or a file dialog whose parent is a screen) window-modal
+// over its screen, with the keyboard. Every question of the program is asked this way:
+// a click on the screen behind it gives the keyboard back to the question, and the
+// screen's print messages wait until it is answered. The caller connects to finished().
+void AskWindowModal(QDialog* question);
+
+// The closing question's text and buttons, by their object names.
+inline constexpr const char* kClosingQuestion = "Save the changes to the chart before closing?";
+inline constexpr const char* kClosingSaveButton = "Save";
+inline constexpr const char* kClosingDiscardButton = "CloseWithoutSaving";
+inline constexpr const char* kClosingCancelButton = "Cancel";
 
 class ScreenShell : public QDialog {
     Q_OBJECT
@@ -74,8 +88,12 @@ public:
     bool isPrinting() const { return printing_; }
 
     // The closing cascade: closes Form1 to Form10 in order, skipping screens that never
-    // existed or are already closing. Runs whichever way this screen is being closed.
+    // existed or are already closing. Runs whichever way this screen is being closed,
+    // once nothing unsaved would be lost or the user has answered the closing question.
     void Form_Unload();
+
+    // The question open over this screen, if any: a visible modal dialog of its own.
+    QDialog* openQuestion() const;
 
     // No screen has a cancel button: Esc, with whatever modifier, and anything else that
     // would reject the dialog leave the screen on view.
@@ -140,9 +158,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend class ScreenSet;
     void offerPhotoWindow();
     void printDone(const QString& whyNot);
     void focusPrintButton();
+    // Shows a print message over this screen, once no question is open over it.
+    void showPrintMessage(QMessageBox* message);
+    // The print messages over this screen go, shown or waiting.
+    void closePrintMessages();
+    void askBeforeClosing();
+    // The closing question over `over` (null: no parent), not yet shown.
+    static QMessageBox* ClosingQuestion(QWidget* over);
 
     struct DrawingPair {
         PictureBox* picture;

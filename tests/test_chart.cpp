@@ -4,11 +4,17 @@
 // leaves the buttons off the page but on the screen.
 #include "screen_driver.h"
 
+#include "app/open_study.h"
 #include "chart/form10.h"
 #include "screens/form9.h"
+#include "study/text_rules.h"
 
 #include <QClipboard>
+#include <QDateEdit>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPageSize>
@@ -135,6 +141,15 @@ private slots:
     void tasksAreTypedAndCopiedWithTheRows();
     void aTaskIsOneLineOfSixtyCharacters_data();
     void aTaskIsOneLineOfSixtyCharacters();
+    void chartShowsItsRecord();
+    void copiedAndExportedTextReadsBackAsTheChart_data();
+    void copiedAndExportedTextReadsBackAsTheChart();
+    void exportedPdfIsThePrintedPage();
+    void studySavesAndOpensAsTheChart();
+    void refusedOpenAndFailedSaveKeepTheChart_data();
+    void refusedOpenAndFailedSaveKeepTheChart();
+    void studyNamedOnTheCommandLine_data();
+    void studyNamedOnTheCommandLine();
 };
 
 void ChartTest::emptyChart() {
@@ -270,7 +285,7 @@ void ChartTest::printLeavesTheButtonsOffThePage() {
     Click(chart, "Command2");
     QCOMPARE(printer->pages.size(), std::size_t(1));
     const QImage page = printer->pages.front();
-    QCOMPARE(page.size(), QSize(972, 449));
+    QCOMPARE(page.size(), QSize(972, 538));
     // Where the buttons stand, the page is white.
     for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
         const QRect area = Control(chart, name)->geometry();
@@ -386,10 +401,21 @@ void ChartTest::printedChartIsTextOnALightPage() {
                  qPrintable(image));
     }
     // Dark words on a white page: a heading and a value are drawn dark, the page between
-    // them is white. The chart starts at the top left, at the 10 mm margin (the
-    // printer's quarter inch is less), 38 pixels in.
-    const QPoint origin(38, 38);
+    // them is white. The chart starts at the left, at the 10 mm margin (the printer's
+    // quarter inch is less), 38 pixels in, under the study's details: its first rule
+    // is the first blue on the page.
     const QImage& rendered = page.rendered;
+    int top = 38;
+    const auto rule = [&](int y) {
+        for (int x = 38 + 14; x <= 38 + 18; ++x)
+            if (const QColor c = rendered.pixelColor(x, y); c.red() < 100 && c.blue() > 200)
+                return true;
+        return false;
+    };
+    while (top < rendered.height() / 2 && !rule(top))
+        ++top;
+    QVERIFY2(top > 38 + 10 && top < 38 + 40, qPrintable(QString::number(top)));
+    const QPoint origin(38, top);
     QVERIFY(Darkest(rendered, Control(program.form(10), "Label1")->geometry().translated(origin)) <
             96);
     QVERIFY(Darkest(rendered, Control(program.form(10), "Line1_0")
@@ -529,6 +555,40 @@ QList<QStringList> HtmlTable(const QString& html) {
     return rows;
 }
 
+// Delimited text read back as a spreadsheet reads it (RFC 4180, as Python's csv does with
+// the tab dialect): a field that begins with a quote runs to the closing quote, doubled
+// quotes inside it stand for one; each line ends in CR LF.
+QList<QStringList> ReadDelimited(const QString& text, QChar separator) {
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c != u'"')
+                field += c;
+            else if (i + 1 < text.size() && text.at(i + 1) == u'"')
+                field += text.at(++i);
+            else
+                quoted = false;
+        } else if (c == u'"' && field.isEmpty()) {
+            quoted = true;
+        } else if (c == separator) {
+            row << std::exchange(field, {});
+        } else if (c == u'\r' && text.mid(i, 2) == "\r\n") {
+            row << std::exchange(field, {});
+            rows << std::exchange(row, {});
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    if (!field.isEmpty() || !row.isEmpty())
+        rows << (row << field);
+    return rows;
+}
+
 } // namespace
 
 void ChartTest::tasksAreTypedAndCopiedWithTheRows() {
@@ -553,9 +613,6 @@ void ChartTest::tasksAreTypedAndCopiedWithTheRows() {
     Form10& chart = program.screens.get<Form10>();
     QCOMPARE(Tasks(program).mid(0, 4), tasks + QStringList{""});
     QVERIFY(!chart.task(4)->isEnabled());
-    QString plain;
-    for (const QStringList& line : expected)
-        plain += line.join('\t') + "\r\n";
     const auto before = Snapshot(program);
 
     // Copy, and the Copy shortcut with the focus on a button or in a task field that has
@@ -569,7 +626,8 @@ void ChartTest::tasksAreTypedAndCopiedWithTheRows() {
         clipboard->setText("not the chart");
         copy();
         const QMimeData* copied = clipboard->mimeData();
-        QCOMPARE(copied->text(), plain);
+        QVERIFY(copied->text().endsWith("\r\n"));
+        QCOMPARE(ReadDelimited(copied->text(), u'\t'), expected);
         QCOMPARE(HtmlTable(copied->html()), expected);
         QVERIFY(copied->html().contains("Packing &lt;right&gt; &amp; &quot;B&quot;"));
         QCOMPARE(Snapshot(program), before);
@@ -603,6 +661,21 @@ void ChartTest::aTaskIsOneLineOfSixtyCharacters_data() {
                                             << "left\tarm\r\nright\tarm\r\n"
                                             << "left arm";
     QTest::newRow("a long first line") << "" << sixty + "yz\nright" << sixty;
+    // Characters as the user sees them: never half of one.
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QTest::newRow("an emoji as the sixtieth")
+        << "" << QString(59, 'x') + emoji << QString(59, 'x') + emoji;
+    QTest::newRow("an emoji as the sixty-first") << "" << sixty + emoji << sixty;
+    QTest::newRow("an emoji typed onto 59")
+        << QString(59, 'x') << emoji + emoji << QString(59, 'x') + emoji;
+    const QString accented = QString::fromUtf8("e\xCC\x81");
+    QTest::newRow("accents typed as two each")
+        << "" << accented.repeated(61) << accented.repeated(60);
+    QTest::newRow("control characters") << "a"
+                                        << QString::fromLatin1("b\0c\x07"
+                                                               "d\x7f\x1b",
+                                                               7)
+                                        << "abcd";
 }
 
 void ChartTest::aTaskIsOneLineOfSixtyCharacters() {
@@ -619,7 +692,339 @@ void ChartTest::aTaskIsOneLineOfSixtyCharacters() {
     QCOMPARE(field->text(), task);
     // Text typed after a paste goes on the same line.
     QTest::keyClicks(field, "!");
-    QCOMPARE(field->text(), (task + "!").left(TaskField::kMaxLength));
+    QCOMPARE(field->text(), VisibleLength(task) < TaskField::kMaxLength ? task + "!" : task);
+    QCOMPARE(program.screens.get<Form10>().record().row(1).task, field->text());
+}
+
+namespace {
+
+// The details fields' texts and date.
+QStringList Details(Form10& chart) {
+    return {chart.titleField()->text(), chart.siteField()->text(), chart.assessorField()->text(),
+            chart.observedField()->date().toString(Qt::ISODate)};
+}
+
+// Answers, once it is up, the question the next action asks and waits for.
+void AnswerWhenAsked(const QString& how) {
+    QTimer::singleShot(0, [how] {
+        if (QTest::qWaitFor([] { return OpenBox() != nullptr; }, 2000))
+            Answer(OpenBox(), how);
+    });
+}
+
+// The file dialog as the user answers it: always the same file, counted.
+struct FileChoice {
+    QString path;
+    QString filter;
+    int asked = 0;
+    void answerFor(Form10& chart) {
+        chart.setFileDialog([this](Form10::FileQuestion) {
+            ++asked;
+            return Form10::FileAnswer{path, filter};
+        });
+    }
+};
+
+// A chart of `rows` assessments, each with a task, and its details typed in.
+Form10& FilledChart(Program& program, int rows) {
+    const char* postures[] = {"Option1", "Option2", "Option3", "Option4", "Option5"};
+    for (int row = 1; row <= rows; ++row) {
+        if (row > 1)
+            BackToFinal(program);
+        Assess(program, Worker(postures[row % 5]));
+        AddShown(program);
+        // As an input method enters what a keyboard has no key for.
+        qobject_cast<QLineEdit*>(program.form(10).focusWidget())
+            ->insert(QString("Task %1, «ü»").arg(row));
+    }
+    auto& chart = program.screens.get<Form10>();
+    QTest::keyClicks(chart.titleField(), "Line 3, packing");
+    QTest::keyClicks(chart.siteField(), "Hall B");
+    QTest::keyClicks(chart.assessorField(), "A. Nowak");
+    chart.observedField()->setDate(QDate(2026, 3, 4));
+    return chart;
+}
+
+} // namespace
+
+void ChartTest::chartShowsItsRecord() {
+    Program program;
+    Assess(program, Worker("Option1"));
+    Click(program.form(9), "Command5");
+    auto& chart = program.screens.get<Form10>();
+    Study study;
+    study.details = {"Line 3", "Hall B", "A. Nowak", QDate(2025, 12, 31)};
+    for (int row = 1; row <= Form10::kRows; ++row) {
+        ChartRow shown;
+        for (int c = 0; c < Form10::kColumns; ++c)
+            shown.scores[c] = c == 15 && row == 2 ? QString() : QString::number((row + c) % 7 + 1);
+        shown.task = QString("Task %1").arg(row);
+        study.rows << shown;
+    }
+    chart.record().replace(study);
+    QCOMPARE(FilledRows(program), Form10::kRows);
+    for (int row = 1; row <= Form10::kRows; ++row) {
+        QCOMPARE(Row(program, row),
+                 QStringList(study.rows[row - 1].scores.begin(), study.rows[row - 1].scores.end()));
+        QCOMPARE(chart.task(row)->text(), study.rows[row - 1].task);
+        QVERIFY(chart.task(row)->isEnabled());
+    }
+    QCOMPARE(Details(chart), QStringList({"Line 3", "Hall B", "A. Nowak", "2025-12-31"}));
+    QVERIFY(!chart.hasUnsavedChanges());
+    QVERIFY(!AddEnabled(program));
+    // Each detail is typed into the record.
+    QTest::keyClicks(chart.siteField(), ", door 2");
+    QCOMPARE(chart.record().study().details.site, "Hall B, door 2");
+    QVERIFY(chart.hasUnsavedChanges());
+    ClearChart(program);
+    QCOMPARE(FilledRows(program), 0);
+    QVERIFY(AddEnabled(program));
+    QCOMPARE(Details(chart), QStringList({"Line 3", "Hall B, door 2", "A. Nowak", "2025-12-31"}));
+}
+
+void ChartTest::copiedAndExportedTextReadsBackAsTheChart_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("cell"); // as a spreadsheet shows it
+    QTest::newRow("a quote first") << "\"Boxes\" on the left"
+                                   << "\"Boxes\" on the left";
+    QTest::newRow("quotes inside") << "Boxes of 12\" and 14\""
+                                   << "Boxes of 12\" and 14\"";
+    QTest::newRow("a comma") << "left, right"
+                             << "left, right";
+    QTest::newRow("a formula") << "=SUM(A1:A9)"
+                               << "'=SUM(A1:A9)";
+    QTest::newRow("a plus") << "+1 shift"
+                            << "'+1 shift";
+    QTest::newRow("a minus") << "-2 kg"
+                             << "'-2 kg";
+    QTest::newRow("an at") << "@Hall"
+                           << "'@Hall";
+}
+
+void ChartTest::copiedAndExportedTextReadsBackAsTheChart() {
+    QFETCH(QString, typed);
+    QFETCH(QString, cell);
+    Program program;
+    Assess(program, Worker("Option2"));
+    AddShown(program);
+    auto& chart = program.screens.get<Form10>();
+    QTest::keyClicks(chart.task(1), typed);
+    QTest::keyClicks(chart.titleField(), typed);
+    const QStringList expected = QStringList{"1"} + Row(program, 1) + QStringList{cell};
+
+    Click(chart.Command5);
+    const QList<QStringList> copied = ReadDelimited(QApplication::clipboard()->text(), u'\t');
+    QCOMPARE(copied.size(), 2);
+    QCOMPARE(copied.at(1), expected);
+
+    QTemporaryDir dir;
+    FileChoice choice{dir.filePath("chart"), "CSV table (*.csv)"};
+    choice.answerFor(chart);
+    Click(chart.exportButton);
+    QFile file(dir.filePath("chart.csv"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    const QList<QStringList> csv = ReadDelimited(QString::fromUtf8(bytes.mid(3)), u',');
+    const QString today = QDate::currentDate().toString(Qt::ISODate);
+    QCOMPARE(csv.mid(0, 5),
+             QList<QStringList>(
+                 {{"Title", cell}, {"Site", ""}, {"Assessor", ""}, {"Observed", today}, {""}}));
+    QCOMPARE(csv.mid(5), copied);
+    // Exporting saves nothing.
+    QVERIFY(chart.hasUnsavedChanges());
+    QCOMPARE(chart.windowTitle(), "Rula");
+}
+
+void ChartTest::exportedPdfIsThePrintedPage() {
+    QTemporaryDir dir;
+    Program program;
+    program.screens.setPrintTarget(std::make_unique<PdfFileTarget>(dir.filePath("printed.pdf")));
+    Form10& chart = FilledChart(program, 2);
+    QVERIFY(TextOfMessageBox([&] { Click(chart.Command2); }).isEmpty());
+    FileChoice choice{dir.filePath("exported.pdf"), "CSV table (*.csv)"};
+    choice.answerFor(chart);
+    chart.exportButton->setFocus();
+    QTest::keyClick(chart.exportButton, Qt::Key_Space);
+    QCOMPARE(choice.asked, 1);
+    QCOMPARE(chart.focusWidget(), chart.exportButton);
+    const PdfPage printed = ReadPdf(dir.filePath("printed.pdf"));
+    const PdfPage exported = ReadPdf(dir.filePath("exported.pdf"));
+    // The details above the chart; the same page but for the minute on its date line.
+    for (const char* words : {"Title: Line 3, packing", "Site: Hall B", "Assessor: A. Nowak",
+                              "Observed: 2026-03-04", "Task 2, «ü»"})
+        QVERIFY2(exported.text.contains(words), qPrintable(exported.text));
+    QVERIFY(exported.text.indexOf("Observed") < exported.text.indexOf("Upper"));
+    static const QRegularExpression time(" \\d\\d:\\d\\d ");
+    QCOMPARE(QString(exported.text).replace(time, " "), QString(printed.text).replace(time, " "));
+    QCOMPARE(exported.rendered.size(), printed.rendered.size());
+    QVERIFY(chart.hasUnsavedChanges());
+}
+
+void ChartTest::studySavesAndOpensAsTheChart() {
+    QTemporaryDir dir;
+    Program program;
+    Form10& chart = FilledChart(program, 3);
+    const QStringList shown = ChartTexts(program);
+    const QStringList details = Details(chart);
+    QVERIFY(chart.hasUnsavedChanges());
+    QCOMPARE(chart.windowTitle(), "Rula");
+
+    // Save As, the file named without its ending.
+    FileChoice choice{dir.filePath("study"), {}};
+    choice.answerFor(chart);
+    Click(chart.saveAsButton);
+    const QString path = dir.filePath("study.rula");
+    QVERIFY(QFileInfo(path).isFile());
+    QVERIFY(!chart.hasUnsavedChanges());
+    QCOMPARE(chart.windowTitle(), "study.rula[*] - Rula");
+    QVERIFY(!chart.isWindowModified());
+
+    // The documented shape.
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonObject json = QJsonDocument::fromJson(file.readAll()).object();
+    QCOMPARE(json.value("format").toString(), "rula-study");
+    QCOMPARE(json.value("version").toInt(), 1);
+    QCOMPARE(json.value("title").toString(), "Line 3, packing");
+    QCOMPARE(json.value("assessor").toString(), "A. Nowak");
+    QCOMPARE(json.value("observed").toString(), "2026-03-04");
+    const QJsonArray rows = json.value("rows").toArray();
+    QCOMPARE(rows.size(), 3);
+    const QJsonObject third = rows.at(2).toObject();
+    QCOMPARE(third.value("task").toString(), "Task 3, «ü»");
+    QCOMPARE(third.value("scores").toObject().size(), Form10::kColumns);
+    QCOMPARE(third.value("scores").toObject().value("FinalScore").toInt(),
+             Row(program, 3).last().toInt());
+
+    // A typed change marks the caption; the Save shortcut saves it to the same file.
+    QTest::keyClicks(chart.task(2), "!");
+    QVERIFY(chart.isWindowModified());
+    chart.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&chart));
+    QTest::keySequence(chart.task(2), QKeySequence::Save);
+    QCOMPARE(choice.asked, 1);
+    QVERIFY(!chart.isWindowModified());
+    const QStringList saved = ChartTexts(program);
+
+    // Cleared and retitled: opening asks first; Cancel keeps it all and asks no file.
+    ClearChart(program);
+    QTest::keyClicks(chart.titleField(), " (new)");
+    const QStringList changed = ChartTexts(program);
+    AnswerWhenAsked("Cancel");
+    Click(chart.openButton);
+    QCOMPARE(choice.asked, 1);
+    QCOMPARE(ChartTexts(program), changed);
+    QVERIFY(chart.hasUnsavedChanges());
+
+    // Opened without saving: the chart as it was saved, unmodified.
+    choice.path = path;
+    chart.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&chart));
+    AnswerWhenAsked("Open Without Saving");
+    QTest::keySequence(chart.Command1, QKeySequence::Open);
+    QCOMPARE(choice.asked, 2);
+    QCOMPARE(ChartTexts(program), saved);
+    QCOMPARE(Details(chart), details);
+    QVERIFY(!chart.hasUnsavedChanges());
+    QCOMPARE(chart.windowTitle(), "study.rula[*] - Rula");
+    QVERIFY(shown != saved);
+}
+
+void ChartTest::refusedOpenAndFailedSaveKeepTheChart_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("name");     // in the temporary folder
+    QTest::addColumn<QByteArray>("bytes"); // written there first, unless null
+    QTest::addColumn<QString>("said");
+    QTest::newRow("not JSON") << "open"
+                              << "broken.rula" << QByteArray("{\"format\": ") << "";
+    QTest::newRow("a newer version")
+        << "open"
+        << "newer.rula"
+        << QByteArray("{\"format\": \"rula-study\", \"version\": 2, \"title\": \"\", \"site\": "
+                      "\"\", \"assessor\": \"\", \"observed\": \"2026-01-01\", \"rows\": []}")
+        << "format 2";
+    QTest::newRow("a folder") << "open"
+                              << "" << QByteArray() << "folder";
+    QTest::newRow("saved into a missing folder")
+        << "save"
+        << "gone/study.rula" << QByteArray() << "not saved";
+}
+
+void ChartTest::refusedOpenAndFailedSaveKeepTheChart() {
+    QFETCH(QString, action);
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, said);
+    QTemporaryDir dir;
+    Program program;
+    Form10& chart = FilledChart(program, 2);
+    FileChoice choice{dir.filePath("kept.rula"), {}};
+    choice.answerFor(chart);
+    if (action == "open")
+        QVERIFY(chart.save());
+    const QStringList before = ChartTexts(program) + Details(chart);
+    const QString caption = chart.windowTitle();
+    const bool modified = chart.hasUnsavedChanges();
+
+    choice.path = dir.filePath(name);
+    if (!bytes.isNull()) {
+        QFile file(choice.path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    const QString message =
+        TextOfMessageBox([&] { Click(action == "open" ? chart.openButton : chart.saveAsButton); });
+    QVERIFY2(message.contains(QDir::toNativeSeparators(choice.path)), qPrintable(message));
+    QVERIFY2(message.contains(said), qPrintable(message));
+    QCOMPARE(ChartTexts(program) + Details(chart), before);
+    QCOMPARE(chart.windowTitle(), caption);
+    QCOMPARE(chart.hasUnsavedChanges(), modified);
+    QCOMPARE(chart.filePath().isEmpty(), action == "save");
+}
+
+void ChartTest::studyNamedOnTheCommandLine_data() {
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<int>("shown"); // the screen on view
+    QTest::addColumn<int>("rows");
+    QTest::newRow("a study") << "study.rula" << 10 << 2;
+    QTest::newRow("a broken study") << "broken.RULA" << 1 << 0;
+    QTest::newRow("a missing study") << "missing.rula" << 1 << 0;
+    QTest::newRow("no study") << "" << 0 << 0;
+}
+
+void ChartTest::studyNamedOnTheCommandLine() {
+    QFETCH(QString, argument);
+    QFETCH(int, shown);
+    QFETCH(int, rows);
+    QTemporaryDir dir;
+    {
+        Program program;
+        FileChoice choice{dir.filePath("study.rula"), {}};
+        Form10& chart = FilledChart(program, 2);
+        choice.answerFor(chart);
+        QVERIFY(chart.saveAs());
+    }
+    QFile broken(dir.filePath("broken.RULA"));
+    QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("[]") == 2);
+    broken.close();
+
+    ScreenSet screens(&CreateScreen);
+    QStringList arguments = {"rula", "--verbose"};
+    if (!argument.isEmpty())
+        arguments << dir.filePath(argument);
+    const QString message =
+        TextOfMessageBox([&] { QCOMPARE(OpenFromCommandLine(screens, arguments), shown != 0); });
+    QCOMPARE(message.contains(argument) && !argument.isEmpty(), shown == 1);
+    for (ScreenId id : kAllScreens)
+        if (ScreenShell* screen = screens.find(id)) {
+            QCOMPARE(screen->isVisible(), static_cast<int>(id) == shown);
+            screen->hide();
+        }
+    if (Form10* chart = screens.find<Form10>()) {
+        QCOMPARE(chart->record().rowCount(), rows);
+        QVERIFY(!chart->hasUnsavedChanges());
+        QCOMPARE(chart->windowTitle(), rows ? "study.rula[*] - Rula" : "Rula");
+    }
 }
 
 QTEST_MAIN(ChartTest)

@@ -58,6 +58,9 @@ private slots:
     void exitRightAfterTheIntroductionCreatesNoLaterScreen();
     void closingAnyScreenClosesThemAll_data();
     void closingAnyScreenClosesThemAll();
+    void closingAsksWhileWorkIsUnsaved_data();
+    void closingAsksWhileWorkIsUnsaved();
+    void closingAsksAboutTheChartsRows();
     void backThenContinueKeepsEveryChoice();
     void enterIsTheDefaultButtonUnlessAButtonHasFocus();
     void escapeDoesNothing();
@@ -71,6 +74,8 @@ private slots:
     void printedPage_data();
     void printedPage();
     void printWithoutAPrinterSaysNothingWasPrinted();
+    void printMessagesBelongToTheirScreen();
+    void printMessagesWaitForTheQuestion();
     void introductionText();
     void footerNoticeFitsItsLabels();
     void resizingMovesNothing();
@@ -105,7 +110,7 @@ void ShellTest::windows_data() {
     QTest::newRow("Form8") << 8 << "Frequency and Force" << QSize(425, 513) << false << true
                            << false;
     QTest::newRow("Form9") << 9 << "Rula - Final" << QSize(369, 514) << true << true << true;
-    QTest::newRow("Form10") << 10 << "Rula" << QSize(972, 449) << true << true << false;
+    QTest::newRow("Form10") << 10 << "Rula" << QSize(972, 538) << true << true << false;
 }
 
 void ShellTest::windows() {
@@ -198,6 +203,162 @@ void ShellTest::closingAnyScreenClosesThemAll() {
             QVERIFY(!s->isVisible());
         }
     }
+}
+
+namespace {
+
+// Work that is unsaved while `changes` holds; saving it succeeds or fails as told.
+struct FakeWork {
+    bool changes = true;
+    bool saveSucceeds = true;
+    int saves = 0;
+
+    UnsavedWork hook() {
+        return {[this] { return changes; },
+                [this] {
+                    ++saves;
+                    changes = changes && !saveSucceeds;
+                    return saveSucceeds;
+                }};
+    }
+};
+
+QList<QMessageBox*> ClosingQuestions() {
+    QList<QMessageBox*> shown;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "ClosingQuestion" && window->isVisible())
+            shown << static_cast<QMessageBox*>(window);
+    return shown;
+}
+
+// Answers the closing question by its button's name, or "Esc".
+void AnswerClosingQuestion(const QString& answer) {
+    const QList<QMessageBox*> shown = ClosingQuestions();
+    QCOMPARE(shown.size(), 1);
+    QMessageBox* box = shown.first();
+    QCOMPARE(box->text(), QString(kClosingQuestion));
+    QCOMPARE(box->defaultButton(), box->findChild<QPushButton*>(kClosingCancelButton));
+    if (answer == "Esc")
+        QTest::keyClick(box, Qt::Key_Escape);
+    else
+        Click(box->findChild<QPushButton*>(answer));
+}
+
+} // namespace
+
+void ShellTest::closingAsksWhileWorkIsUnsaved_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("way"); // "close box", "Exit" or "session" (the desktop's end)
+    QTest::addColumn<bool>("changes");
+    QTest::addColumn<QString>("answer"); // empty: no question
+    QTest::addColumn<bool>("saveSucceeds");
+    QTest::addColumn<int>("saves");
+    QTest::addColumn<bool>("closes");
+    const QList<std::pair<int, const char*>> ways = {
+        {2, "close box"}, {9, "Exit"}, {10, "close box"}, {4, "session"}};
+    for (const auto& [screen, way] : ways) {
+        const QString name = QString("%1 on Form%2").arg(way).arg(screen);
+        const auto row = [&](const char* what) -> QTestData& {
+            return QTest::newRow(qPrintable(name + ", " + what)) << screen << QString(way);
+        };
+        row("no changes") << false << "" << true << 0 << true;
+        row("Cancel") << true << kClosingCancelButton << true << 0 << false;
+        row("Esc") << true << "Esc" << true << 0 << false;
+        row("Close Without Saving") << true << kClosingDiscardButton << true << 0 << true;
+        row("Save") << true << kClosingSaveButton << true << 1 << true;
+        row("Save fails") << true << kClosingSaveButton << false << 1 << false;
+    }
+}
+
+void ShellTest::closingAsksWhileWorkIsUnsaved() {
+    QFETCH(int, screen);
+    QFETCH(QString, way);
+    QFETCH(bool, changes);
+    QFETCH(QString, answer);
+    QFETCH(bool, saveSucceeds);
+    QFETCH(int, saves);
+    QFETCH(bool, closes);
+    Program program;
+    FakeWork work{changes, saveSucceeds};
+    program.screens.setUnsavedWork(work.hook());
+    WalkTo(program, screen);
+    ScreenShell& s = program.form(screen);
+    const auto before = Snapshot(program);
+
+    if (way == "session") {
+        if (!answer.isEmpty())
+            QTimer::singleShot(0, [answer] { AnswerClosingQuestion(answer); });
+        QCOMPARE(program.screens.mayEndSession(true), closes);
+        QVERIFY(ClosingQuestions().isEmpty());
+        // The session's end closes nothing itself, and asks nothing when it may not.
+        QCOMPARE(program.visibleScreen(), screen);
+        QVERIFY(program.screens.mayEndSession(false));
+        QCOMPARE(work.saves, saves);
+        return;
+    }
+    const auto close = [&] {
+        if (way == "Exit")
+            Click(s, "Command4");
+        else
+            s.close();
+    };
+    close();
+    if (!answer.isEmpty()) {
+        QVERIFY(!program.screens.allClosed());
+        QCOMPARE(program.visibleScreen(), screen);
+        // Asked again while the question is up: still the one question, over this screen.
+        close();
+        program.form(1).close();
+        const QList<QMessageBox*> shown = ClosingQuestions();
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first()->parentWidget(), &s);
+        QCOMPARE(shown.first()->windowModality(), Qt::WindowModal);
+        AnswerClosingQuestion(answer);
+    }
+    QCOMPARE(work.saves, saves);
+    QCOMPARE(program.screens.allClosed(), closes);
+    QCOMPARE(program.allClosedCalls, closes ? 1 : 0);
+    // The cascade closing the other screens never asks again.
+    QVERIFY(ClosingQuestions().isEmpty());
+    if (closes) {
+        for (int n = 1; n <= 10; ++n)
+            if (ScreenShell* other = program.existing(n))
+                QVERIFY(other->isClosing() && !other->isVisible());
+        return;
+    }
+    // Cancelled: every screen as it was, and closing can be asked for again.
+    QCOMPARE(program.visibleScreen(), screen);
+    for (int n = 1; n <= 10; ++n)
+        if (ScreenShell* other = program.existing(n))
+            QVERIFY(!other->isClosing());
+    QTRY_VERIFY(Snapshot(program) == before); // once the question has gone
+    close();
+    QCOMPARE(ClosingQuestions().size(), 1);
+    AnswerClosingQuestion(kClosingDiscardButton);
+    QCOMPARE(program.allClosedCalls, 1);
+}
+
+void ShellTest::closingAsksAboutTheChartsRows() {
+    // A chart never opened holds nothing, and closing does not make one.
+    {
+        Program program;
+        program.screens.setUnsavedWork(ChartWork(program.screens));
+        WalkTo(program, 9);
+        program.form(9).close();
+        QCOMPARE(program.allClosedCalls, 1);
+        QVERIFY(!program.existing(10));
+    }
+    Program program;
+    program.screens.setUnsavedWork(ChartWork(program.screens));
+    WalkTo(program, 9);
+    Click(program.form(9), "Command1");  // Add to chart
+    Click(program.form(10), "Command1"); // Back
+    program.form(9).close();
+    AnswerClosingQuestion(kClosingCancelButton);
+    QCOMPARE(program.visibleScreen(), 9);
+    program.form(9).close();
+    AnswerClosingQuestion(kClosingDiscardButton);
+    QCOMPARE(program.allClosedCalls, 1);
 }
 
 void ShellTest::backThenContinueKeepsEveryChoice() {
@@ -687,6 +848,74 @@ void ShellTest::printWithoutAPrinterSaysNothingWasPrinted() {
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     form2.close();
     QCOMPARE(program.allClosedCalls, 1);
+}
+
+namespace {
+
+QList<QMessageBox*> PrintMessages() {
+    QList<QMessageBox*> shown;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "PrintFailure" && window->isVisible())
+            shown << static_cast<QMessageBox*>(window);
+    return shown;
+}
+
+} // namespace
+
+void ShellTest::printMessagesBelongToTheirScreen() {
+    Program program;
+    program.screens.setPrintTarget(std::make_unique<NoPrinterTarget>());
+    WalkTo(program, 2);
+    // Failed Print on four screens in a row: each message leaves with its screen.
+    for (int n = 2; n <= 5; ++n) {
+        Click(program.form(n), "Command3");
+        QCOMPARE(PrintMessages().size(), 1);
+        QCOMPARE(PrintMessages().first()->parentWidget(), &program.form(n));
+        Click(program.form(n), "Command1");
+        QVERIFY(PrintMessages().isEmpty());
+    }
+    QCOMPARE(program.visibleScreen(), 6);
+    QTRY_VERIFY(program.form(5).findChildren<QMessageBox*>().isEmpty());
+}
+
+void ShellTest::printMessagesWaitForTheQuestion() {
+    Program program;
+    auto* target = new CapturingTarget;
+    target->answerLater = true;
+    program.screens.setPrintTarget(std::unique_ptr<PrintTarget>(target));
+    WalkTo(program, 2);
+    ScreenShell& form2 = program.form(2);
+    const auto ask = [&] {
+        auto* question = new QMessageBox(QMessageBox::Question, "Rula", "A question?",
+                                         QMessageBox::Ok | QMessageBox::Cancel, &form2);
+        question->setAttribute(Qt::WA_DeleteOnClose);
+        AskWindowModal(question);
+        return question;
+    };
+    // A message that comes while a question is open waits until it is answered.
+    Click(form2, "Command3");
+    QMessageBox* question = ask();
+    QCOMPARE(form2.openQuestion(), question);
+    QCOMPARE(question->windowModality(), Qt::WindowModal);
+    target->answer("the printer is out of paper.");
+    QTest::qWait(20);
+    QVERIFY(PrintMessages().isEmpty());
+    question->accept();
+    QTRY_COMPARE(PrintMessages().size(), 1);
+    // One already shown steps aside for a new question, and comes back after it.
+    question = ask();
+    QVERIFY(PrintMessages().isEmpty());
+    question->reject();
+    QTRY_COMPARE(PrintMessages().size(), 1);
+    // A message waiting behind a question leaves with its screen.
+    Click(form2, "Command3");
+    question = ask();
+    target->answer("the printer is out of paper.");
+    form2.goTo(ScreenId::Form3);
+    question->accept();
+    QTest::qWait(20);
+    QVERIFY(PrintMessages().isEmpty());
+    QCOMPARE(program.visibleScreen(), 3);
 }
 
 void ShellTest::introductionText() {

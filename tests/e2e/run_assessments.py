@@ -293,7 +293,12 @@ def main():
         final.click(add)
         chart = program.wait_screen("Form10")
         expect_equal(chart.chart()[:2], [rows[-1], [""] * 16], "rows 1 and 2 after clearing")
+        # The row is not saved: Exit asks first; Close Without Saving ends the program.
         chart.click(chart.button("Exit"))
+        _, texts = clear_chart_question(program)
+        expect_equal(texts, ["Save the changes to the chart before closing?"],
+                     "the closing question")
+        key("alt+w")
         check_equal(program.wait_exit(2), 0, "exit status")
 
 

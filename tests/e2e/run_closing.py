@@ -1,11 +1,17 @@
 """Ending the real program: the close box of each of the ten screens, and the Exit
 button of each screen that has one, end the whole program with exit status 0 within a
-second, whatever was done before on that screen. Started without a display, or with one
+second, whatever was done before on that screen, while the chart holds nothing unsaved.
+With a row in the chart, closing asks first: from the close box of another screen than
+the chart, Cancel and Esc keep every screen as it was, also after a click on the screen
+behind the question (and so does Clear Chart's question); Close Without Saving ends with
+status 0; Save asks for a file through the file dialog, which keeps the keyboard the
+same way, and ends once the study is written. Started without a display, or with one
 that is not running, it says so in one line and ends with status 1.
 
 Usage: run_closing.py path/to/rula   (inside dbus-run-session)
 """
 
+import json
 import os
 import subprocess
 import sys
@@ -14,7 +20,7 @@ import time
 
 import pyatspi
 
-from desktop import Desktop, expect_equal, key, run_test
+from desktop import Desktop, check, expect_equal, key, run_test, wait_for, xdotool
 
 ORDER = ["Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9",
          "Form10"]
@@ -30,7 +36,8 @@ def tick_first_box(screen):
 
 
 # Something done on a screen before it is closed, so that screens are closed in different
-# states: fresh, with choices made, after Back (Form4), with a row in the chart (Form10).
+# states: fresh, with choices made, after Back (Form4), the chart reached from the final
+# score screen (Form10).
 PREPARE = {
     "Form2": lambda screen: (choose_first_option(screen), tick_first_box(screen)),
     "Form3": tick_first_box,
@@ -46,7 +53,7 @@ def open_screen(program, form):
     for current in ORDER[:ORDER.index(form)]:
         program.wait_screen(current)
         if current == "Form9":
-            key("alt+a")  # the chart then holds a row
+            key("alt+g")
         else:
             key("alt+c")
     if form == "Form4":  # on to the wrist twist screen and Back again
@@ -82,6 +89,117 @@ def ends_cleanly(program, what, action):
     print(f"{what}: ended in {time.monotonic() - started:.2f} s")
 
 
+QUESTION = "Save the changes to the chart before closing?"
+
+
+def active_window():
+    found = subprocess.run(["xdotool", "getactivewindow"], capture_output=True, text=True)
+    return int(found.stdout.strip() or 0)
+
+
+def wait_question(program, screen):
+    """Waits for the closing question over `screen`, active; returns its X window."""
+    alert = program.wait_alert()
+    texts = [label.name for label in pyatspi.findAllDescendants(
+        alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL)]
+    check(QUESTION in texts, f"the question says {texts}")
+    buttons = sorted(button.name for button in pyatspi.findAllDescendants(
+        alert, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON))
+    expect_equal(buttons, ["Cancel", "Close Without Saving", "Save"], "the question's buttons")
+    question = wait_for("the question's window", lambda: next(
+        (w for w in program.visible_windows() if w != screen.xid), None))
+    wait_for("the question to have the keyboard", lambda: active_window() == question)
+    return question
+
+
+def click_behind(screen, question):
+    """A click on the screen behind the question, near its bottom right corner, away from
+    the question: the keyboard comes back to the question."""
+    left, top, width, height = screen.geometry()
+    xdotool("mousemove", "--sync", str(left + width - 12), str(top + height - 8), "click", "1")
+    wait_for("the keyboard back on the question after a click behind it",
+             lambda: active_window() == question)
+
+
+def kept_as_it_was(program, form, option):
+    """Nothing closed: `form` alone is on view, with the option chosen before."""
+    screen = program.wait_screen(form)
+    expect_equal(program.running(), True, f"{form}: still running after Cancel")
+    check(pyatspi.STATE_CHECKED in option.getState().getStates(), f"{form}: the choice was lost")
+    return screen
+
+
+def unsaved_chart(desktop, binary):
+    """A program whose chart holds a row, with the frequency and force screen on view and
+    its first option chosen; returns the program, that screen, the option and the row."""
+    program = desktop.launch(binary)
+    open_screen(program, "Form9")
+    key("alt+a")
+    row = program.wait_screen("Form10").chart()[0]
+    check(any(row), "no row was added to the chart")
+    key("alt+b")
+    program.wait_screen("Form9")
+    key("alt+b")
+    screen = program.wait_screen("Form8")
+    option = screen.all(role=pyatspi.ROLE_RADIO_BUTTON)[0]
+    screen.choose_by_mouse(option)
+    return program, screen, option, row
+
+
+def closing_asks_first(desktop, binary, folder):
+    program, screen, option, row = unsaved_chart(desktop, binary)
+    # Cancel by Esc, and by Esc after a click on the screen behind the question.
+    for what, behind in (("Esc", False), ("a click behind, then Esc", True)):
+        click_close_box(screen)
+        question = wait_question(program, screen)
+        if behind:
+            click_behind(screen, question)
+        key("Escape")
+        wait_for(f"{what}: the question to go", lambda: len(program.visible_windows()) == 1)
+        screen = kept_as_it_was(program, "Form8", option)
+        print(f"Form8 close box, {what}: kept")
+    # The chart still holds its row; Alt+F4 on it, then Close Without Saving, ends the program.
+    key("alt+c")
+    program.wait_screen("Form9")
+    key("alt+g")
+    chart = program.wait_screen("Form10")
+    expect_equal(chart.chart()[0], row, "the chart's row after Cancel")
+    # Clear Chart's question keeps the keyboard the same way: Esc after a click behind it
+    # keeps the row.
+    key("alt+c")
+    clearing = wait_for("Clear Chart's question", lambda: next(
+        (w for w in program.visible_windows() if w != chart.xid), None))
+    wait_for("Clear Chart's question to have the keyboard", lambda: active_window() == clearing)
+    click_behind(chart, clearing)
+    key("Escape")
+    wait_for("Clear Chart's question to go", lambda: len(program.visible_windows()) == 1)
+    chart = program.wait_screen("Form10")
+    expect_equal(chart.chart()[0], row, "the chart's row after Esc on Clear Chart's question")
+    key("alt+F4")
+    wait_question(program, chart)
+    ends_cleanly(program, "chart: Alt+F4, Close Without Saving", lambda: key("alt+w"))
+
+    # Save asks for a file; a click behind the file dialog gives it the keyboard back; the
+    # program ends once the study is written.
+    program, screen, option, row = unsaved_chart(desktop, binary)
+    xdotool("mousemove", "0", "0")
+    subprocess.run(["wmctrl", "-i", "-c", str(screen.xid)], check=True)
+    question = wait_question(program, screen)
+    key("alt+s")
+    dialog = wait_for("the file dialog", lambda: next(
+        (w for w in program.visible_windows() if w not in (screen.xid, question)), None), 5)
+    wait_for("the file dialog to have the keyboard", lambda: active_window() == dialog)
+    click_behind(screen, dialog)
+    path = os.path.join(folder, "kept.rula")
+    key("ctrl+a")
+    xdotool("type", path)
+    ends_cleanly(program, "Form8: Save through the file dialog", lambda: key("Return"))
+    with open(path, encoding="utf-8") as study:
+        saved = json.load(study)
+    expect_equal(saved.get("format"), "rula-study", "the saved study's format")
+    expect_equal(len(saved.get("rows", [])), 1, "the saved study's rows")
+
+
 def without_a_display(binary):
     """One line naming DISPLAY and WAYLAND_DISPLAY, status 1: no abort, no core file."""
     dead = next(f":{n}" for n in range(900, 1000) if not os.path.exists(f"/tmp/.X11-unix/X{n}")
@@ -105,7 +223,8 @@ def without_a_display(binary):
 def main():
     binary = sys.argv[1]
     without_a_display(binary)
-    with Desktop() as desktop:
+    with Desktop() as desktop, tempfile.TemporaryDirectory() as folder:
+        closing_asks_first(desktop, binary, folder)
         for number, form in enumerate(ORDER):
             program = desktop.launch(binary)
             screen = open_screen(program, form)

@@ -39,8 +39,8 @@ import time
 import pyatspi
 
 from desktop import (CHART_HEADINGS, Desktop, Failure, Skip, check, check_equal,
-                     die_with_parent, expect_equal, has_state, key, run_test, stop, wait_for,
-                     xdotool)
+                     die_with_parent, expect_equal, has_state, key, run_test, showing, stop,
+                     wait_for, xdotool)
 
 PPD = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"
 BACKEND = "/usr/lib/cups/backend/cups-pdf"
@@ -223,11 +223,12 @@ def render(pdf, dpi, what):
 PAPER_HIGHLIGHT = (0x00, 0x55, 0xb3)
 
 
-def check_page(scheduler, job, screen, what, texts, framed=0):
+def check_page(scheduler, job, screen, what, texts, framed=0, heading=False):
     """Checks print job number `job`: the document the program sent is one page showing
     the screen as words and lines at its true size (96 pixels to the inch) on light paper,
-    with the date line under it, and `framed` drawings framed; it came out of the PDF
-    printer as one page without a bitmap. Returns the page's text."""
+    with the date line under it (and with `heading`, a line of words above it), and
+    `framed` drawings framed; it came out of the PDF printer as one page without a bitmap.
+    Returns the page's text."""
     printed = scheduler.wait_pdf(job)
     sent = scheduler.path("spool", f"d{job:05d}-001")
     width, height = screen.geometry()[2:]
@@ -271,7 +272,9 @@ def check_page(scheduler, job, screen, what, texts, framed=0):
                          f"{what}: {frames} pixels of frame for {framed} chosen drawing(s)")
         elif (drawn_width > drawn_height) != (width > height):
             drawn_width, drawn_height = drawn_height, drawn_width  # across the paper
-        expect_equal(abs(drawn_width - width) <= 2 and height < drawn_height < height + 24, True,
+        above = 24 if heading else 0
+        expect_equal(abs(drawn_width - width) <= 2 and
+                     height + above < drawn_height < height + above + 24, True,
                      f"{what}: {drawn_width}x{drawn_height} px drawn at 96 dpi on the {name} "
                      f"page for a screen of {width}x{height}")
     keep = os.environ.get("RULA_KEEP_PRINTS")  # a folder to keep the pages in, to look at
@@ -484,10 +487,19 @@ def check_paper(scheduler, job, what, size, media):
     print(f"{what}: a page of {width} x {height} pt, media {media}")
 
 
-def closes_at_once(program, window, what):
-    """Closes `window` with its close box; the program must end within a second."""
+def closes_at_once(program, window, what, unsaved=False):
+    """Closes `window` with its close box; the program must end within a second, once the
+    question about an `unsaved` chart is answered with Close Without Saving."""
     started = time.monotonic()
     subprocess.run(["wmctrl", "-i", "-c", str(window)], check=True)
+    if unsaved:
+        wait_for("the closing question", lambda: any(
+            button.name == "Close Without Saving" and showing(button)
+            for alert in program.showing_windows() if alert.getRole() == pyatspi.ROLE_ALERT
+            for button in pyatspi.findAllDescendants(
+                alert, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON)))
+        started = time.monotonic()
+        key("alt+w")
     check_equal(program.wait_exit(5), 0, f"{what}: exit status")
     took = time.monotonic() - started
     print(f"{what}: ended after {took:.2f} s")
@@ -555,8 +567,10 @@ def main():
             check(rows[1][0] != "", "two rows were not added to the chart")
             chart.click(chart.button("Print"))
             job += 1
+            today = time.strftime("%Y-%m-%d")
             text = check_page(scheduler, job, chart, "chart printout",
-                              ["Upper", "Muscle", "Score", "Rula posture assessment"])
+                              ["Upper", "Muscle", "Score", "Rula posture assessment",
+                               f"Observed: {today}"], heading=True)
             lines = [" ".join(line.split()) for line in text.splitlines()]
             for number, row in enumerate(rows, 1):
                 words = [str(number)] + [value for value in row if value]
@@ -619,13 +633,15 @@ def main():
                     chart = chart_is_intact(program, rows, f"after: {what}")
 
             # With the message still shown, Print again and close the chart while the job is
-            # being sent: the program ends at once, leaving no file.
+            # being sent: once the question about its unsaved rows is answered, the program
+            # ends at once, leaving no file.
             message = [w for w in program.visible_windows() if w != chart.xid]
             check(len(message) == 1, f"the message is not shown: {program.visible_windows()}")
             xdotool("windowmove", "--sync", str(message[0]), "0", "0")
             chart.click(chart.button("Print"))
             time.sleep(0.5)
-            closes_at_once(program, chart.xid, "closed while sending, a message shown")
+            closes_at_once(program, chart.xid, "closed while sending, a message shown",
+                           unsaved=True)
             expect_equal(os.listdir(temp), [], "files left in the program's temporary folder")
             print("; ".join(f"{what}: {seconds:.2f} s" for what, seconds in took.items()))
 
@@ -649,7 +665,7 @@ def main():
             first.click(first.button("Continue"))
             upper_arm = program.wait_screen("Form2")
             failed_print(program, upper_arm, "no print module",
-                         r"Cannot load library .*/print-cups\.so: .*No such file.*")
+                         r"the print module /\S*/rula/plugins/print-cups\.so is missing\.")
             focus = program.wait_screen("Form2").focused()
             expect_equal(focus and focus.name, "Print", "without the module: the focus")
             closes_at_once(program, upper_arm.xid, "closed without the module")

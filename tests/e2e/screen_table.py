@@ -13,5 +13,5 @@ SCREENS = {
     "Form7": ("Posture - Group B (Neck, Trunk, and Legs)", (417, 409), "Trunk Posture"),
     "Form8": ("Frequency and Force", (425, 513), "Group A (Arm, Wrist)"),
     "Form9": ("Rula - Final", (369, 514), "Complete: A. Arm and Wrist Analysis"),
-    "Form10": ("Rula", (972, 449), "Clear Chart"),
+    "Form10": ("Rula", (972, 538), "Clear Chart"),
 }

@@ -12,9 +12,14 @@
 //     exactly while row 10 is filled;
 //   - Clear Chart asks first exactly when a row is filled, and only the clearing answer
 //     clears; Copy puts exactly the chart's rows on the clipboard;
-//   - printing writes a page, or tells the user once when the printer fails.
+//   - printing writes a page, or tells the user once when the printer fails;
+//   - on the chart, Save As writes a study that reads back equal to the chart and
+//     leaves nothing unsaved; opening one of its own saved studies shows exactly what
+//     was saved; opening a broken one is refused with one message and changes nothing;
+//   - closing a screen while the chart has unsaved changes asks first, and Cancel (or
+//     Esc) changes nothing; with nothing unsaved it ends the program at once.
 //
-// Never Exit or the close box. Every failure names the seed and the action index.
+// Never Exit. Every failure names the seed and the action index.
 //
 //   rula_soak [--seed N|random] [--actions M] [--trace]
 //       (or RULA_SOAK_SEED / RULA_SOAK_ACTIONS; default seed 1, 5000 actions)
@@ -31,9 +36,11 @@
 
 #include "chart/form10.h"
 #include "screens/form9.h"
+#include "study/study_file.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -332,6 +339,7 @@ public:
         // way: note it and close it.
         QObject::connect(&boxWatch_, &QTimer::timeout, [this] { closeModalWindow(); });
         boxWatch_.start(10);
+        writeBrokenStudies();
     }
 
     int run();
@@ -341,16 +349,34 @@ private:
         const auto* box = qobject_cast<const QMessageBox*>(modal);
         return box && box->text().endsWith(QLatin1String("cannot be brought back."));
     }
+    // Questions the study actions answer themselves.
+    static bool IsOwnQuestion(const QWidget* modal) {
+        const auto* box = qobject_cast<const QMessageBox*>(modal);
+        return box && (box->objectName() == QLatin1String("ClosingQuestion") ||
+                       box->text().startsWith(
+                           QLatin1String("Save the changes to the chart before opening")));
+    }
     void closeModalWindow() {
+        // Opening over unsaved changes asks in a loop of its own.
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(window);
+                box && box->isVisible() && IsOwnQuestion(box) &&
+                box->objectName() != QLatin1String("ClosingQuestion"))
+                for (QAbstractButton* b : box->buttons())
+                    if (b->text().remove(QLatin1Char('&')) == answerOpenQuestion_) {
+                        QTest::mouseClick(b, Qt::LeftButton);
+                        openAsked_ = true;
+                    }
         // A print-failure message is an ordinary window; Clear Chart's question is the
         // user's to answer (answerClearQuestion).
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(window);
-                box && box->isVisible() && !IsClearQuestion(box)) {
+                box && box->isVisible() && !IsClearQuestion(box) && !IsOwnQuestion(box)) {
                 boxes_.push_back(box->text());
                 box->accept();
             }
-        if (QWidget* modal = QApplication::activeModalWidget(); modal && !IsClearQuestion(modal)) {
+        if (QWidget* modal = QApplication::activeModalWidget();
+            modal && !IsClearQuestion(modal) && !IsOwnQuestion(modal)) {
             boxes_.push_back(
                 QStringLiteral("a %1 \"%2\"")
                     .arg(QLatin1String(modal->metaObject()->className()), modal->windowTitle()));
@@ -359,6 +385,13 @@ private:
     }
     // Answers Clear Chart's question, if it is open, the way a user might.
     void answerClearQuestion();
+    // Now and then, instead of a click or key: Save As, Open of a saved or a broken
+    // study on the chart, or closing the screen on view. True when one was done.
+    bool studyStep(long index, int on);
+    void saveStudy(Form10& chart);
+    void openStudy(Form10& chart, const QString& path, bool broken);
+    void closeScreen(int on);
+    void writeBrokenStudies();
     // Starts the program afresh, as a user who closes it and starts it again; the
     // states before the first answer on each screen come back only this way.
     void startProgram();
@@ -403,6 +436,12 @@ private:
     bool clearAnswered_ = false; // and answered with its clearing button
     std::deque<QString> recent_; // the last actions, shown when a check fails
     QStringList chartButtonsPrinted_;
+    QTemporaryDir studyDir_;
+    std::map<QString, std::vector<std::vector<std::string>>> saved_; // what each file holds
+    QStringList broken_;
+    // The button chosen when opening asks about unsaved changes.
+    QString answerOpenQuestion_ = QStringLiteral("Cancel");
+    bool openAsked_ = false; // and was answered
 
     // What the user is up to: heading for a screen, to change answers there or to work
     // with the chart, for a number of actions. A gentle user, for some plans on end,
@@ -420,7 +459,8 @@ private:
     // Counts for the summary.
     long programs_ = 0, assessments_ = 0, blankFinals_ = 0, rowsAdded_ = 0, clears_ = 0,
          keptByCancel_ = 0, copies_ = 0, fullCharts_ = 0, prints_ = 0, failedPrints_ = 0,
-         accessKeys_ = 0;
+         accessKeys_ = 0, saves_ = 0, opens_ = 0, refusals_ = 0, closingAsked_ = 0,
+         closedAtOnce_ = 0;
     std::array<long, 8> finalScores_{};
     std::array<long, kScreens + 1> continues_{};
     std::set<std::string> groupA_, groupB_; // distinct segment scores met by an assessment
@@ -484,6 +524,7 @@ void Soak::startProgram() {
                 chartButtonsPrinted_ << QLatin1String(name);
     };
     program_->screens.setPrintTarget(std::move(target));
+    program_->screens.setUnsavedWork(ChartWork(program_->screens));
     handedOn_ = {};
     expectedFinal_.reset();
     chart_.clear();
@@ -973,6 +1014,8 @@ void Soak::step(long index) {
     const int on = visible();
     if (on == 0)
         Fail(QStringLiteral("no single screen is visible"));
+    if (studyStep(index, on))
+        return;
     const Action action = choose(on);
 
     const auto was = allSelections();
@@ -981,6 +1024,7 @@ void Soak::step(long index) {
     boxes_.clear();
     clearAsked_ = false;
     clearAnswered_ = false;
+    openAsked_ = false;
     chartButtonsPrinted_.clear();
     QString line = QStringLiteral("#%1 %2").arg(index).arg(action.description);
     if (action.expected.command == Command::Print) {
@@ -993,6 +1037,9 @@ void Soak::step(long index) {
 
     if (action.expected.command == Command::Copy)
         QApplication::clipboard()->setText(QStringLiteral("not the chart"));
+    // Save, Open and Export reached by keys find their file dialog cancelled.
+    if (auto* chart = program_->screens.find<Form10>())
+        chart->setFileDialog([](Form10::FileQuestion) { return Form10::FileAnswer{}; });
     action.perform();
     QCoreApplication::processEvents();
     answerClearQuestion();
@@ -1000,7 +1047,7 @@ void Soak::step(long index) {
     QCoreApplication::processEvents();
     // The offscreen platform gives no window the focus back when a message box closes;
     // a window manager gives it to the box's parent.
-    if ((!boxes_.empty() || clearAsked_) && visible() != 0 &&
+    if ((!boxes_.empty() || clearAsked_ || openAsked_) && visible() != 0 &&
         QApplication::activeWindow() != screen(visible())) {
         screen(visible())->activateWindow();
         QCoreApplication::processEvents();
@@ -1008,6 +1055,168 @@ void Soak::step(long index) {
     if (printer_->jobs - printJobsBefore != (action.expected.command == Command::Print ? 1 : 0))
         Fail(QStringLiteral("%1 print jobs were started").arg(printer_->jobs - printJobsBefore));
     check(on, action, was, boxesBefore);
+    // Save reached by a key writes the study's own file again: it holds the chart.
+    if (auto* chart = program_->screens.find<Form10>();
+        chart && !chart->record().isModified() && saved_.count(chart->filePath()))
+        saved_[chart->filePath()] = chart_;
+}
+
+void Soak::writeBrokenStudies() {
+    const QByteArray good = WriteStudyJson({{}, {}});
+    const std::pair<const char*, QByteArray> files[] = {
+        {"not-json", "this is not a study"},
+        {"truncated", good.left(good.size() / 2)},
+        {"other-format", QByteArray(good).replace("rula-study", "rula-notes")},
+        {"newer", QByteArray(good).replace("\"version\": 1", "\"version\": 2")},
+        {"score-out-of-range",
+         R"({"format": "rula-study", "version": 1, "title": "", "site": "", "assessor": "",
+             "observed": "2024-05-06", "rows": [{"task": "", "scores": {"FinalScore": 9}}]})"},
+    };
+    for (const auto& [name, bytes] : files) {
+        QFile file(studyDir_.filePath(QLatin1String(name) + QLatin1String(".rula")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            Fail(QStringLiteral("cannot write %1").arg(file.fileName()));
+        broken_ << file.fileName();
+    }
+    QDir(studyDir_.path()).mkdir(QStringLiteral("folder.rula"));
+    broken_ << studyDir_.filePath(QStringLiteral("folder.rula"));
+}
+
+bool Soak::studyStep(long index, int on) {
+    const double pick = uniform();
+    auto* chart = on == 10 ? program_->screens.find<Form10>() : nullptr;
+    if (pick < 0.004) {
+        note(QStringLiteral("#%1 Form%2: the close box").arg(index).arg(on));
+        closeScreen(on);
+    } else if (chart && pick < 0.019) {
+        note(QStringLiteral("#%1 Form10: Save As").arg(index));
+        saveStudy(*chart);
+    } else if (chart && pick < 0.034 && !saved_.empty()) {
+        auto file = saved_.begin();
+        std::advance(file,
+                     std::uniform_int_distribution<std::size_t>(0, saved_.size() - 1)(random_));
+        note(QStringLiteral("#%1 Form10: Open %2")
+                 .arg(index)
+                 .arg(QFileInfo(file->first).fileName()));
+        openStudy(*chart, file->first, false);
+    } else if (chart && pick < 0.044) {
+        const QString path =
+            broken_.at(std::uniform_int_distribution<qsizetype>(0, broken_.size() - 1)(random_));
+        note(QStringLiteral("#%1 Form10: Open the broken %2")
+                 .arg(index)
+                 .arg(QFileInfo(path).fileName()));
+        openStudy(*chart, path, true);
+    } else {
+        return false;
+    }
+    boxes_.clear();
+    // A window manager gives the keyboard back to the screen once a question or message
+    // has gone; the offscreen platform does not.
+    if (visible() != 0 && QApplication::activeWindow() != screen(visible())) {
+        screen(visible())->activateWindow();
+        QCoreApplication::processEvents();
+    }
+    return true;
+}
+
+void Soak::saveStudy(Form10& chart) {
+    const QString path =
+        studyDir_.filePath(QStringLiteral("study%1.rula").arg(saves_ % 4)); // over older ones
+    chart.setFileDialog([path](Form10::FileQuestion) { return Form10::FileAnswer{path, {}}; });
+    boxes_.clear();
+    QTest::mouseClick(chart.saveAsButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    closeModalWindow();
+    if (!boxes_.empty())
+        Fail(QStringLiteral("Save As said: %1").arg(boxes_.front()));
+    const std::variant<Study, StudyError> read = ReadStudyFile(path);
+    if (const auto* refused = std::get_if<StudyError>(&read))
+        Fail(QStringLiteral("a saved study is refused: %1").arg(refused->message));
+    if (std::get<Study>(read) != chart.record().study())
+        Fail(QStringLiteral("the saved study reads back other than the chart"));
+    if (chart.hasUnsavedChanges())
+        Fail(QStringLiteral("the chart has unsaved changes right after Save As"));
+    saved_[path] = chart_;
+    ++saves_;
+    checkChart();
+}
+
+void Soak::openStudy(Form10& chart, const QString& path, bool broken) {
+    chart.setFileDialog([path](Form10::FileQuestion) { return Form10::FileAnswer{path, {}}; });
+    const Study before = chart.record().study();
+    const bool unsavedBefore = chart.hasUnsavedChanges();
+    const QString fileBefore = chart.filePath();
+    const auto selections = allSelections();
+    answerOpenQuestion_ = QStringLiteral("Open Without Saving");
+    boxes_.clear();
+    QTest::mouseClick(chart.openButton, Qt::LeftButton);
+    answerOpenQuestion_ = QStringLiteral("Cancel");
+    QCoreApplication::processEvents();
+    closeModalWindow();
+    if (broken) {
+        // Refused with one message; nothing of the chart changes.
+        if (boxes_.size() != 1 ||
+            !boxes_.front().startsWith(QLatin1String("The study was not opened")))
+            Fail(QStringLiteral("opening a broken study gave %1 messages: %2")
+                     .arg(boxes_.size())
+                     .arg(boxes_.empty() ? QString() : boxes_.front()));
+        if (chart.record().study() != before || chart.hasUnsavedChanges() != unsavedBefore ||
+            chart.filePath() != fileBefore)
+            Fail(QStringLiteral("a refused open changed the chart"));
+        ++refusals_;
+    } else {
+        if (!boxes_.empty())
+            Fail(QStringLiteral("opening a saved study said: %1").arg(boxes_.front()));
+        const std::variant<Study, StudyError> read = ReadStudyFile(path);
+        if (!std::holds_alternative<Study>(read) || chart.record().study() != std::get<Study>(read))
+            Fail(QStringLiteral("the opened study is not what the file holds"));
+        if (chart.hasUnsavedChanges())
+            Fail(QStringLiteral("a study just opened has unsaved changes"));
+        chart_ = saved_.at(path);
+        ++opens_;
+    }
+    if (visible() != 10 || allSelections() != selections)
+        Fail(QStringLiteral("opening a study changed the screens"));
+    checkChart();
+}
+
+void Soak::closeScreen(int on) {
+    auto* chart = program_->screens.find<Form10>();
+    const bool unsaved = chart && chart->hasUnsavedChanges();
+    const auto selections = allSelections();
+    const std::vector<std::string> boxes = finalBoxes();
+    screen(on)->close();
+    QCoreApplication::processEvents();
+    QMessageBox* question = program_->screens.closingQuestion();
+    if (!unsaved) {
+        // Nothing to lose: the program ends at once, and the user starts it again.
+        if (question || !program_->screens.allClosed())
+            Fail(QStringLiteral("closing with nothing unsaved %1")
+                     .arg(question ? QStringLiteral("asked") : QStringLiteral("did not end")));
+        ++closedAtOnce_;
+        startProgram();
+        return;
+    }
+    if (!question || !question->isVisible())
+        Fail(QStringLiteral("closing with unsaved changes did not ask"));
+    // Cancel, with the mouse or Esc: nothing changes.
+    const bool byEsc = uniform() < 0.5;
+    note(byEsc ? QStringLiteral("   Esc") : QStringLiteral("   Cancel"));
+    if (byEsc)
+        QTest::keyClick(question, Qt::Key_Escape);
+    else
+        QTest::mouseClick(question->findChild<QPushButton*>(QLatin1String(kClosingCancelButton)),
+                          Qt::LeftButton);
+    QCoreApplication::processEvents();
+    if (program_->screens.closingQuestion() || program_->screens.allClosed() || visible() != on)
+        Fail(QStringLiteral("Cancel on the closing question did not keep the program as it was"));
+    for (int n = 1; n <= kScreens; ++n)
+        if (screen(n) && screen(n)->isClosing())
+            Fail(QStringLiteral("Form%1 is closing after Cancel").arg(n));
+    if (allSelections() != selections || finalBoxes() != boxes || !chart->hasUnsavedChanges())
+        Fail(QStringLiteral("Cancel on the closing question changed the screens"));
+    ++closingAsked_;
+    checkChart();
 }
 
 int Soak::run() {
@@ -1045,11 +1254,14 @@ int Soak::run() {
                 "  %ld assessments checked: %zu arm and wrist, %zu neck, trunk and legs segment "
                 "combinations; final scores %s, blank %ld\n"
                 "  chart: %ld rows added, %ld times full, %ld clears, %ld kept by a cancelled "
-                "clear, %ld copies; %ld prints (%ld failed); %ld access keys\n",
+                "clear, %ld copies; %ld prints (%ld failed); %ld access keys\n"
+                "  studies: %ld saved, %ld opened, %ld broken ones refused; closing: asked and "
+                "cancelled %ld times, ended at once %ld times\n",
                 seed_, actions_, seconds(), programs_, qPrintable(perScreen.join(QLatin1Char(' '))),
                 assessments_, groupA_.size(), groupB_.size(),
                 qPrintable(finals.join(QLatin1Char(' '))), blankFinals_, rowsAdded_, fullCharts_,
-                clears_, keptByCancel_, copies_, prints_, failedPrints_, accessKeys_);
+                clears_, keptByCancel_, copies_, prints_, failedPrints_, accessKeys_, saves_,
+                opens_, refusals_, closingAsked_, closedAtOnce_);
     return 0;
 }
 
@@ -1107,9 +1319,11 @@ bool ParseNumber(const QString& text, unsigned long long& value) {
 
 QtMessageHandler qtMessages = nullptr;
 
-// The offscreen platform says this for every fixed-size window it shows.
+// The offscreen platform says this for every fixed-size window it shows, and for every
+// question given the keyboard.
 void DropOffscreenNoise(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.contains(QLatin1String("does not support propagateSizeHints")))
+    if (text.contains(QLatin1String("does not support propagateSizeHints")) ||
+        text.contains(QLatin1String("does not support raise()")))
         return;
     if (qtMessages)
         qtMessages(type, context, text);
