@@ -307,8 +307,10 @@ def memory_breakdown(pid):
     return dict(sorted(kinds.items(), key=lambda kv: -kv[1]))
 
 
-def end_process(proc, watcher, wid):
+def end_process(proc, watcher, wid, then=None):
     watcher.close(wid)
+    if then:
+        then()
     try:
         status = proc.wait(timeout=TIMEOUT_S)
     except subprocess.TimeoutExpired:
@@ -418,6 +420,16 @@ class Driver:
         self.key("alt+a")
         return self.expect(10)
 
+    def close_without_saving(self, chart):
+        """Closing a chart with unsaved rows asks first: Close Without Saving."""
+
+        def asked():
+            others = [w for w in self.w.mapped if w != chart]
+            return others[0] if others and self.w.has_focus(others[0]) else None
+
+        self.w.wait(asked, "the closing question shown and focused", proc=self.proc)
+        self.key("alt+w")
+
     def back_to_form2(self):
         self.key("alt+b")  # the chart's Back
         for n in range(9, 2, -1):
@@ -468,7 +480,7 @@ def run_drive(watcher, program, screenshot=None):
         parts = memory_breakdown(watcher.app_pid)
         if screenshot:
             subprocess.run(["import", "-window", "root", screenshot], check=True)
-        end_process(proc, watcher, chart)
+        end_process(proc, watcher, chart, then=lambda: drv.close_without_saving(chart))
     except BaseException:
         if proc.poll() is None:
             proc.kill()
