@@ -52,19 +52,24 @@ QString Prompt(const PhotoMeasurement& measurement, const PhotoView& view) {
         return PhotoWindow::tr("Open a photo of the worker seen from the side.");
     if (view.drawingPlumb())
         return view.shown().plumbStart
-                   ? PhotoWindow::tr("Click the other end of the plumb line")
-                   : PhotoWindow::tr("Click one end of something vertical for the plumb line");
+                   ? PhotoWindow::tr("Click the other end of the plumb line, or move the cross "
+                                     "there with the arrow keys and press Enter")
+                   : PhotoWindow::tr("Click one end of something vertical for the plumb line, "
+                                     "or move the cross there with the arrow keys and press "
+                                     "Enter");
     switch (measurement.step()) {
     case PhotoMeasurement::Step::Facing:
         return PhotoWindow::tr("Which way does the worker face?");
     case PhotoMeasurement::Step::Point:
-        return PhotoWindow::tr("Click the %1")
+        return PhotoWindow::tr("Click the %1, or move the cross with the arrow keys and press "
+                               "Enter")
             .arg(QCoreApplication::translate("rula::PhotoWindow",
                                              LandmarkName(*measurement.wantedPoint())));
     case PhotoMeasurement::Step::Done:
         break;
     }
-    return PhotoWindow::tr("Drag a point to move it, or select it and use the arrow keys.");
+    return PhotoWindow::tr("Drag a point to move it, or select it (N and P select from the "
+                           "keyboard) and use the arrow keys.");
 }
 
 QString FacingWords(std::optional<Facing> facing) {
@@ -340,6 +345,7 @@ void PhotoWindow::printPhoto() {
     MeasurementShown shown = view_->shown();
     shown.selected.reset();
     shown.plumbStart.reset();
+    shown.cross.reset();
     // Decoded afresh at twice the page's pixels, for the printer's finer dots.
     auto decoded = file_->decodeToFit(PixelsOf(kPrintedPhotoTwips) * 2);
     const QImage* forPaper = std::get_if<QImage>(&decoded);
