@@ -361,7 +361,8 @@ void PhotoWindowTest::nearEdgeReadings_data() {
     };
     row("whole degrees off an edge", PostureSegment::Trunk, 40.4, "Trunk: 40° forward", "40°");
     row("tenths near an edge", PostureSegment::Trunk, 20.4, "Trunk: 20.4° forward", "20.4°");
-    row("upright", PostureSegment::Trunk, -0.3, "Trunk: 0°", "0°");
+    row("upright", PostureSegment::Trunk, -0.04, "Trunk: 0°", "0°");
+    row("upright, near the edge", PostureSegment::Trunk, -0.3, "Trunk: 0.3° backward", "0.3°");
     // Rounded onto an edge that the band on the other side holds, a tenth further out.
     row("just over an edge", PostureSegment::UpperArm, 20.04, "Upper arm: 20.1° forward", "20.1°");
     row("just behind an edge", PostureSegment::UpperArm, -20.04, "Upper arm: 20.1° extension",
