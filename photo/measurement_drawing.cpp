@@ -225,8 +225,12 @@ void PaintMeasurement(QPainter& painter, const MeasurementShown& shown,
         const QPointF c = map(shown.cross->at);
         for (const QPointF arm : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)})
             HaloLine(painter, c + arm * kCrossGap, c + arm * kCrossArm, Qt::white);
-        HaloText(painter, c + QPointF(kCrossArm / 2, -kCrossArm / 2 - 2), shown.cross->label,
-                 Qt::white);
+        // Its label above it on the right, or on the left where the target ends.
+        const double width = QFontMetricsF(LabelFont()).horizontalAdvance(shown.cross->label);
+        const bool right = c.x() + kCrossArm / 2 + width <= painter.window().right();
+        HaloText(painter,
+                 c + QPointF(right ? kCrossArm / 2 : -kCrossArm / 2 - width, -kCrossArm / 2 - 2),
+                 shown.cross->label, Qt::white);
     }
     painter.restore();
 }

@@ -377,6 +377,9 @@ void PhotoWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const bool narrow = width() < height();
     row_->setDirection(narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    // Under the photo, the prompt keeps room for two lines, so that the photo does not
+    // change size each time a longer prompt wraps.
+    prompt_->setMinimumHeight(narrow ? 2 * QFontMetrics(prompt_->font()).lineSpacing() : 0);
     if (narrow) {
         panel_->setMinimumWidth(0);
         panel_->setMaximumWidth(QWIDGETSIZE_MAX);
