@@ -3,7 +3,6 @@
 #include "photo/photo_file.h"
 
 #include <QCoreApplication>
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -229,11 +228,11 @@ MeasurementShown PhotoView::shown() const {
     if (dragging_ && dragAt_)
         shown.points[static_cast<std::size_t>(*dragging_)] = *dragAt_;
     if (crossWanted() && hasFocus()) {
-        const auto wanted = measurement_.wantedPoint();
         shown.cross = MeasurementShown::Cross{
-            crossAt(), plumbing_ || !wanted ? tr("plumb line")
-                                            : QCoreApplication::translate("rula::PhotoWindow",
-                                                                          LandmarkName(*wanted))};
+            crossAt(),
+            plumbing_ ? tr("plumb line")
+                      : QCoreApplication::translate("rula::PhotoWindow",
+                                                    LandmarkName(*measurement_.wantedPoint()))};
     }
     return shown;
 }
