@@ -320,6 +320,10 @@ void PhotoView::measurementChanged() {
     update(overlayDrawn_.united(now).toAlignedRect());
     overlayDrawn_ = now;
     describe();
+    if (selected_ != selectionTold_) {
+        selectionTold_ = selected_;
+        emit selectionChanged();
+    }
 }
 
 void PhotoView::select(std::optional<Landmark> which) {

@@ -61,6 +61,8 @@ public:
 signals:
     // After every change the view made to the record, or to the plumb line being drawn.
     void changed();
+    // When another point, or none, is selected.
+    void selectionChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -108,6 +110,7 @@ private:
     QRectF overlayDrawn_;
 
     std::optional<Landmark> selected_;
+    std::optional<Landmark> selectionTold_;
     std::optional<Landmark> dragging_;
     std::optional<PhotoPoint> dragAt_;
     bool plumbing_ = false;

@@ -60,11 +60,18 @@ QString Prompt(const PhotoMeasurement& measurement, const PhotoView& view) {
     switch (measurement.step()) {
     case PhotoMeasurement::Step::Facing:
         return PhotoWindow::tr("Which way does the worker face?");
-    case PhotoMeasurement::Step::Point:
-        return PhotoWindow::tr("Click the %1, or move the cross with the arrow keys and press "
-                               "Enter")
-            .arg(QCoreApplication::translate("rula::PhotoWindow",
-                                             LandmarkName(*measurement.wantedPoint())));
+    case PhotoMeasurement::Step::Point: {
+        // With a point selected the arrow keys move that point; Esc lets go of it.
+        const QString name = QCoreApplication::translate("rula::PhotoWindow",
+                                                         LandmarkName(*measurement.wantedPoint()));
+        return view.selected()
+                   ? PhotoWindow::tr("Click the %1, or press Esc, move the cross with the arrow "
+                                     "keys and press Enter")
+                         .arg(name)
+                   : PhotoWindow::tr("Click the %1, or move the cross with the arrow keys and "
+                                     "press Enter")
+                         .arg(name);
+    }
     case PhotoMeasurement::Step::Done:
         break;
     }
@@ -143,6 +150,7 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
         used_->clear();
         refresh();
     });
+    connect(view_, &PhotoView::selectionChanged, this, &PhotoWindow::refresh);
 
     auto* panel = panel_ = new QWidget(this);
     panel->setFixedWidth(ToPixels(kPanelWidthTwips)); // until a narrow window puts it under

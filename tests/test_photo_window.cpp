@@ -343,7 +343,12 @@ void PhotoWindowTest::arrowKeysDragAndUndo() {
     QCOMPARE(point(Landmark::Knuckle), knuckle);
     Click(Button(window, "Undo"));
     QVERIFY(!window.measurement().points()[static_cast<std::size_t>(Landmark::Knuckle)]);
-    QVERIFY(Shown(window, "Prompt").startsWith(QStringLiteral("Click the knuckle, or")));
+    // The elbow dragged is still selected, and the arrow keys its own until Esc lets go.
+    QCOMPARE(view.selected(), Landmark::Elbow);
+    QVERIFY(Shown(window, "Prompt").startsWith(QStringLiteral("Click the knuckle, or press Esc")));
+    QTest::keyClick(&view, Qt::Key_Escape);
+    QCOMPARE(Shown(window, "Prompt"), QStringLiteral("Click the knuckle, or move the cross with "
+                                                     "the arrow keys and press Enter"));
     QVERIFY(!Button(window, "UseAngles")->isEnabled());
     QVERIFY(Shown(window, "Angle5").contains(QStringLiteral("not measured")));
 }
