@@ -231,7 +231,11 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     refresh();
 }
 
-PhotoWindow::~PhotoWindow() = default;
+// The view reads the record and tells the window as it loses the keyboard, which closing
+// the window makes it do: it goes first, while both are whole.
+PhotoWindow::~PhotoWindow() {
+    delete view_;
+}
 
 bool PhotoWindow::openFile(const QString& path) {
     auto opened = PhotoFile::open(path);
