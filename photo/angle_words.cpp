@@ -43,10 +43,30 @@ SegmentWords WordsFor(PostureSegment segment) {
     return {"", "", ""};
 }
 
-// Whole degrees, as the user reads them; -0 is 0.
-long Whole(double degrees) {
-    const long whole = std::lround(degrees);
-    return whole == 0 ? 0 : whole;
+// An angle as the user reads it: whole degrees, or tenths where the tenths lie within the
+// near-edge distance of a band's edge (so that noise far below a tenth never decides).
+// Rounded onto the other band's side of an edge (20.04° to "20.0°", which the edge rule
+// puts in the band below), it is shown a tenth further on its own side, so that the number
+// read always lies in the band that the angle chooses.
+struct Reading {
+    double value; // rounded; never -0
+    int decimals;
+};
+
+Reading Read(PostureSegment segment, double degrees) {
+    double tenths = std::round(degrees * 10) / 10;
+    if (!NearBandEdge(segment, tenths)) {
+        const double whole = std::round(degrees);
+        return {whole == 0 ? 0 : whole, 0};
+    }
+    if (BandHolding(segment, tenths) != BandHolding(segment, degrees))
+        tenths = (std::round(degrees * 10) + (degrees > tenths ? 1 : -1)) / 10;
+    return {tenths == 0 ? 0 : tenths, 1};
+}
+
+// Without its sign, which the words give.
+QString Magnitude(Reading reading) {
+    return QString::number(std::abs(reading.value), 'f', reading.decimals);
 }
 
 // A band edge far out (or infinite) means the band is open on that side.
@@ -64,21 +84,20 @@ std::array<AngleLine, 5> ListedAngles(const BodyAngles& angles) {
              {PostureSegment::Wrist, angles.wrist}}};
 }
 
-QString ArcValue(double degrees) {
-    return QStringLiteral("%1°").arg(std::labs(Whole(degrees)));
+QString ArcValue(PostureSegment segment, double degrees) {
+    return QStringLiteral("%1°").arg(Magnitude(Read(segment, degrees)));
 }
 
 QString AngleWords(PostureSegment segment, std::optional<double> degrees) {
     const SegmentWords words = WordsFor(segment);
     if (!degrees)
         return tr("%1: not measured yet").arg(tr(words.name));
-    const long whole = Whole(*degrees);
-    if (whole == 0)
+    const Reading reading = Read(segment, *degrees);
+    if (reading.value == 0)
         return QStringLiteral("%1: 0°").arg(tr(words.name));
     return QStringLiteral("%1: %2° %3")
-        .arg(tr(words.name))
-        .arg(std::labs(whole))
-        .arg(tr(whole > 0 ? words.positive : words.negative));
+        .arg(tr(words.name), Magnitude(reading),
+             tr(reading.value > 0 ? words.positive : words.negative));
 }
 
 QString BandWords(PostureSegment segment, double degrees) {

@@ -28,6 +28,9 @@ const QColor kSegment(255, 212, 0);
 const QColor kArc(0, 229, 255);
 const QColor kPlumb(255, 64, 160);
 const QColor kPoint(235, 40, 40);
+// The keyboard's cross: its arms reach this far from the centre, clear of it by the gap.
+constexpr double kCrossArm = 16;
+constexpr double kCrossGap = 4;
 
 QFont LabelFont() {
     QFont font(QStringLiteral("Times New Roman"));
@@ -79,7 +82,8 @@ void HaloText(QPainter& painter, QPointF baseline, const QString& text, const QC
 // An angle at `centre` from the reference direction to the segment's, with its value. The
 // arc is smaller on a short segment; a narrow angle has its value outside, on the side of
 // the reference line, so that it stays clear of both lines.
-void Arc(QPainter& painter, QPointF centre, QPointF reference, QPointF segment, double degrees) {
+void Arc(QPainter& painter, QPointF centre, QPointF reference, QPointF segment,
+         const QString& value) {
     const double radius =
         std::clamp(std::hypot(segment.x(), segment.y()) * 0.6, kMinArcRadius, kArcRadius);
     const QPointF ref = Unit(reference);
@@ -104,7 +108,6 @@ void Arc(QPainter& painter, QPointF centre, QPointF reference, QPointF segment, 
         narrow ? start - (span < 0 ? -1 : 1) * kNarrowArcDegrees / 2 : start + span / 2;
     const double rad = at * std::numbers::pi / 180;
     const QPointF along(std::cos(rad), -std::sin(rad));
-    const QString value = ArcValue(degrees);
     const QFontMetricsF metrics(LabelFont());
     const QPointF middle = centre + along * (radius + 6 + metrics.horizontalAdvance(value) / 2);
     HaloText(painter,
@@ -177,15 +180,20 @@ void PaintMeasurement(QPainter& painter, const MeasurementShown& shown,
         const QPointF up = shown.plumb ? map(shown.plumb->top) - map(shown.plumb->bottom)
                                        : map({0, -1}) - map({0, 0});
         if (angles.trunk)
-            Arc(painter, *hip, up, *shoulder - *hip, *angles.trunk);
+            Arc(painter, *hip, up, *shoulder - *hip,
+                ArcValue(PostureSegment::Trunk, *angles.trunk));
         if (angles.neck)
-            Arc(painter, *shoulder, *shoulder - *hip, *ear - *shoulder, *angles.neck);
+            Arc(painter, *shoulder, *shoulder - *hip, *ear - *shoulder,
+                ArcValue(PostureSegment::Neck, *angles.neck));
         if (angles.upperArm)
-            Arc(painter, *shoulder, *hip - *shoulder, *elbow - *shoulder, *angles.upperArm);
+            Arc(painter, *shoulder, *hip - *shoulder, *elbow - *shoulder,
+                ArcValue(PostureSegment::UpperArm, *angles.upperArm));
         if (angles.lowerArm)
-            Arc(painter, *elbow, *elbow - *shoulder, *wrist - *elbow, *angles.lowerArm);
+            Arc(painter, *elbow, *elbow - *shoulder, *wrist - *elbow,
+                ArcValue(PostureSegment::LowerArm, *angles.lowerArm));
         if (angles.wrist)
-            Arc(painter, *wrist, *wrist - *elbow, *knuckle - *wrist, *angles.wrist);
+            Arc(painter, *wrist, *wrist - *elbow, *knuckle - *wrist,
+                ArcValue(PostureSegment::Wrist, *angles.wrist));
     }
 
     for (std::size_t i = 0; i < kLandmarkCount; ++i) {
@@ -212,6 +220,18 @@ void PaintMeasurement(QPainter& painter, const MeasurementShown& shown,
                  centre + QPointF(-metrics.horizontalAdvance(name) / 2, metrics.ascent() / 2 - 1),
                  name, Qt::white);
     }
+    if (shown.cross) {
+        // Open at the centre, so that the pixel aimed at stays in sight.
+        const QPointF c = map(shown.cross->at);
+        for (const QPointF arm : {QPointF(1, 0), QPointF(-1, 0), QPointF(0, 1), QPointF(0, -1)})
+            HaloLine(painter, c + arm * kCrossGap, c + arm * kCrossArm, Qt::white);
+        // Its label above it on the right, or on the left where the target ends.
+        const double width = QFontMetricsF(LabelFont()).horizontalAdvance(shown.cross->label);
+        const bool right = c.x() + kCrossArm / 2 + width <= painter.window().right();
+        HaloText(painter,
+                 c + QPointF(right ? kCrossArm / 2 : -kCrossArm / 2 - width, -kCrossArm / 2 - 2),
+                 shown.cross->label, Qt::white);
+    }
     painter.restore();
 }
 
@@ -231,6 +251,8 @@ QRectF MeasurementBounds(const MeasurementShown& shown, const QTransform& toTarg
     }
     if (shown.plumbStart)
         add(*shown.plumbStart);
+    if (shown.cross)
+        add(shown.cross->at);
     return bounds;
 }
 

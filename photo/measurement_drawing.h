@@ -1,12 +1,14 @@
 // Draws a photo's measurement over the photo, on the screen and on paper alike: the
 // plumb line, the segments between the points, each angle as an arc from its reference
-// line with its value, and the points with their names. The painter's coordinates are
+// line with its value, the points with their names, and the cross that places a point
+// from the keyboard. The painter's coordinates are
 // the target's (the view's pixels, the page's); `toTarget` maps the photo's pixels there.
 #pragma once
 
 #include "angles/body_angles.h"
 
 #include <QRectF>
+#include <QString>
 #include <QTransform>
 
 #include <optional>
@@ -22,6 +24,12 @@ struct MeasurementShown {
     // A plumb line being drawn: its first point, placed.
     std::optional<PhotoPoint> plumbStart;
     std::optional<Landmark> selected;
+    // Where Enter places what the label names ("hip", "plumb line").
+    struct Cross {
+        PhotoPoint at;
+        QString label;
+    };
+    std::optional<Cross> cross;
 };
 
 void PaintMeasurement(QPainter& painter, const MeasurementShown& shown, const QTransform& toTarget);

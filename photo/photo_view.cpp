@@ -2,6 +2,7 @@
 
 #include "photo/photo_file.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +21,8 @@ constexpr double kDragThreshold = 4; // view pixels a press moves before it drag
 constexpr double kPanStep = 40;
 constexpr double kBigStep = 10; // Shift with an arrow key: view pixels per press
 constexpr int kDetailDelayMs = 120;
+// Zoomed in, the view pans to keep the cross this far inside its edges.
+constexpr double kCrossMargin = 24;
 // Shown this much finer than decoded, the view asks for more detail.
 constexpr double kFinerThanDecoded = 1.05;
 // The most a full-resolution part may hold: 24 MiB at four bytes a pixel.
@@ -54,7 +57,9 @@ void PhotoView::setPhoto(PhotoFile* file, QImage fitted) {
     dragAt_.reset();
     plumbing_ = false;
     plumbStart_.reset();
+    cross_.reset();
     viewMoved();
+    describe();
 }
 
 double PhotoView::fitScale() const {
@@ -79,6 +84,11 @@ QTransform PhotoView::photoToView() const {
 PhotoPoint PhotoView::toPhoto(QPointF viewPoint) const {
     const QPointF p = photoToView().inverted().map(viewPoint);
     return {p.x(), p.y()};
+}
+
+PhotoPoint PhotoView::onPhoto(PhotoPoint p) const {
+    return {std::clamp(p.x, 0.0, double(photoSize_.width())),
+            std::clamp(p.y, 0.0, double(photoSize_.height()))};
 }
 
 void PhotoView::zoomBy(double factor, QPointF about) {
@@ -212,17 +222,108 @@ void PhotoView::drawPhoto() {
 }
 
 MeasurementShown PhotoView::shown() const {
-    MeasurementShown shown{measurement_.points(), measurement_.facing(), measurement_.plumb(),
-                           plumbStart_, selected_};
+    MeasurementShown shown{
+        measurement_.points(), measurement_.facing(), measurement_.plumb(), plumbStart_, selected_,
+        std::nullopt};
     if (dragging_ && dragAt_)
         shown.points[static_cast<std::size_t>(*dragging_)] = *dragAt_;
+    if (crossWanted() && hasFocus()) {
+        shown.cross = MeasurementShown::Cross{
+            crossAt(),
+            plumbing_ ? tr("plumb line")
+                      : QCoreApplication::translate("rula::PhotoWindow",
+                                                    LandmarkName(*measurement_.wantedPoint()))};
+    }
     return shown;
 }
 
+bool PhotoView::crossWanted() const {
+    return hasPhoto() && (plumbing_ || (measurement_.wantedPoint() && !selected_));
+}
+
+PhotoPoint PhotoView::crossAt() const {
+    return onPhoto(cross_ ? *cross_ : toPhoto(QRectF(rect()).center()));
+}
+
+// One view pixel a press, ten with Shift, as a selected point moves.
+void PhotoView::moveCross(QPointF step) {
+    const PhotoPoint from = crossAt();
+    cross_ = onPhoto({from.x + step.x() / scale(), from.y + step.y() / scale()});
+    const QPointF at = photoToView().map(QPointF(cross_->x, cross_->y));
+    const QRectF inside =
+        QRectF(rect()).adjusted(kCrossMargin, kCrossMargin, -kCrossMargin, -kCrossMargin);
+    const QPointF into(std::clamp(at.x(), inside.left(), inside.right()) - at.x(),
+                       std::clamp(at.y(), inside.top(), inside.bottom()) - at.y());
+    if (!into.isNull() && zoom_ > 1)
+        panBy(into);
+    measurementChanged();
+}
+
+// Through the points placed, in the order they are asked for, and round through none
+// selected (where the cross takes the arrow keys again while a point is wanted).
+void PhotoView::selectAlong(int direction) {
+    const int count = int(kLandmarkCount) + 1; // the last place is "none selected"
+    int at = selected_ ? int(*selected_) : int(kLandmarkCount);
+    for (int tries = 0; tries < count; ++tries) {
+        at = (at + direction + count) % count;
+        if (at == int(kLandmarkCount)) {
+            select(std::nullopt);
+            return;
+        }
+        if (measurement_.points()[static_cast<std::size_t>(at)]) {
+            select(static_cast<Landmark>(at));
+            return;
+        }
+    }
+}
+
+// What a screen reader says the view asks for, and how to do it from the keyboard.
+void PhotoView::describe() {
+    QString text;
+    const auto wanted = measurement_.wantedPoint();
+    const auto name = [](Landmark which) {
+        return QCoreApplication::translate("rula::PhotoWindow", LandmarkName(which));
+    };
+    if (!hasPhoto()) {
+        text = tr("No photo is open.");
+    } else if (plumbing_) {
+        text = plumbStart_ ? tr("Asks for the other end of the plumb line: move the cross with "
+                                "the arrow keys, Shift for larger steps, and press Enter.")
+                           : tr("Asks for one end of something vertical for the plumb line: "
+                                "move the cross with the arrow keys, Shift for larger steps, "
+                                "and press Enter. Esc gives up.");
+    } else if (selected_) {
+        text = tr("The %1 is selected: the arrow keys move it, Shift for larger steps. N and P "
+                  "select the next and previous point%2.")
+                   .arg(name(*selected_),
+                        wanted ? tr(", Esc goes back to placing the %1").arg(name(*wanted))
+                               : QString());
+    } else if (wanted) {
+        text = tr("Asks for the %1: move the cross with the arrow keys, Shift for larger steps, "
+                  "and press Enter to place it. N and P select a point placed.")
+                   .arg(name(*wanted));
+    } else if (measurement_.step() == PhotoMeasurement::Step::Facing) {
+        text = tr("Asks which way the worker faces first.");
+    } else {
+        text = tr("All six points are placed. N and P select a point to move with the arrow "
+                  "keys.");
+    }
+    if (text != accessibleDescription())
+        setAccessibleDescription(text);
+}
+
 void PhotoView::measurementChanged() {
+    // An undone placing takes its point's selection with it.
+    if (selected_ && !measurement_.points()[static_cast<std::size_t>(*selected_)])
+        selected_.reset();
     const QRectF now = MeasurementBounds(shown(), photoToView());
     update(overlayDrawn_.united(now).toAlignedRect());
     overlayDrawn_ = now;
+    describe();
+    if (selected_ != selectionTold_) {
+        selectionTold_ = selected_;
+        emit selectionChanged();
+    }
 }
 
 void PhotoView::select(std::optional<Landmark> which) {
@@ -235,6 +336,7 @@ void PhotoView::startPlumbLine() {
         return;
     plumbing_ = true;
     plumbStart_.reset();
+    measurementChanged();
     emit changed();
 }
 
@@ -333,18 +435,9 @@ void PhotoView::mouseReleaseEvent(QMouseEvent* event) {
     const PhotoPoint at = toPhoto(event->position());
     if (at.x < 0 || at.y < 0 || at.x > photoSize_.width() || at.y > photoSize_.height())
         return;
+    cross_ = at;
     if (plumbing_) {
-        if (!plumbStart_) {
-            plumbStart_ = at;
-        } else {
-            const PhotoPoint first = *std::exchange(plumbStart_, std::nullopt);
-            plumbing_ = false;
-            if (first != at)
-                measurement_.setPlumb(first.y <= at.y ? PlumbLine{first, at}
-                                                      : PlumbLine{at, first});
-        }
-        measurementChanged();
-        emit changed();
+        placePlumbEnd(at);
         return;
     }
     if (const auto wanted = measurement_.wantedPoint()) {
@@ -357,6 +450,29 @@ void PhotoView::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+void PhotoView::placePlumbEnd(PhotoPoint at) {
+    if (!plumbStart_) {
+        plumbStart_ = at;
+    } else {
+        const PhotoPoint first = *std::exchange(plumbStart_, std::nullopt);
+        plumbing_ = false;
+        if (first != at)
+            measurement_.setPlumb(first.y <= at.y ? PlumbLine{first, at} : PlumbLine{at, first});
+    }
+    measurementChanged();
+    emit changed();
+}
+
+void PhotoView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    measurementChanged();
+}
+
+void PhotoView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    measurementChanged();
+}
+
 void PhotoView::wheelEvent(QWheelEvent* event) {
     const double steps = event->angleDelta().y() / 120.0;
     if (steps != 0)
@@ -365,8 +481,11 @@ void PhotoView::wheelEvent(QWheelEvent* event) {
 }
 
 void PhotoView::keyPressEvent(QKeyEvent* event) {
-    const QPointF centre = QRectF(rect()).center();
+    // Keyboard zoom keeps the cross where it is, as the wheel keeps the pointer.
+    const QPointF centre = crossWanted() ? photoToView().map(QPointF(crossAt().x, crossAt().y))
+                                         : QRectF(rect()).center();
     const bool shift = event->modifiers() & Qt::ShiftModifier;
+    const bool plain = !(event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier));
     QPointF step;
     switch (event->key()) {
     case Qt::Key_Plus:
@@ -391,6 +510,30 @@ void PhotoView::keyPressEvent(QKeyEvent* event) {
             event->ignore();
         }
         return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!plain || !crossWanted()) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        cross_ = crossAt();
+        if (plumbing_) {
+            placePlumbEnd(*cross_);
+        } else {
+            measurement_.placeNext(*cross_);
+            measurementChanged();
+            emit changed();
+        }
+        return;
+    case Qt::Key_N:
+    case Qt::Key_P:
+        if (!plain || !hasPhoto()) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        selectAlong(event->key() == Qt::Key_N ? 1 : -1);
+        return;
     case Qt::Key_Left:
         step = {-1, 0};
         break;
@@ -409,7 +552,9 @@ void PhotoView::keyPressEvent(QKeyEvent* event) {
     }
     if (!hasPhoto())
         return;
-    if (selected_ && measurement_.points()[static_cast<std::size_t>(*selected_)]) {
+    if (crossWanted()) {
+        moveCross(step * (shift ? kBigStep : 1));
+    } else if (selected_ && measurement_.points()[static_cast<std::size_t>(*selected_)]) {
         // One view pixel a press, ten with Shift: finer on the photo the closer it is seen.
         const PhotoPoint from = *measurement_.points()[static_cast<std::size_t>(*selected_)];
         const double by = (shift ? kBigStep : 1) / scale();

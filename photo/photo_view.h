@@ -4,8 +4,11 @@
 // in beyond the resolution it was decoded at, the view has the visible part decoded at
 // full resolution. Clicks place the point the record asks for next, or the plumb line's
 // two ends; points are dragged, or selected and moved with the arrow keys (Shift: larger
-// steps). The view changes the record only through its own operations, and tells the
-// window after each change.
+// steps). From the keyboard, while a point or a plumb line's end is wanted and no point is
+// selected, a cross of the view's own stands for the pointer: the arrow keys move it (the
+// view following it when zoomed in), Enter or Space places there, and N and P select the
+// next and previous point placed. The view changes the record only through its own
+// operations, and tells the window after each change.
 //
 // For speed, the photo is drawn once per zoom and pan into a cached pixmap of the view's
 // size; moving a point repaints only where the drawing over the photo was and now is.
@@ -58,6 +61,8 @@ public:
 signals:
     // After every change the view made to the record, or to the plumb line being drawn.
     void changed();
+    // When another point, or none, is selected.
+    void selectionChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -65,6 +70,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -80,6 +87,14 @@ private:
     void decodeDetail();
     std::optional<Landmark> pointAt(QPointF viewPoint) const;
     PhotoPoint toPhoto(QPointF viewPoint) const;
+    PhotoPoint onPhoto(PhotoPoint p) const;
+    void placePlumbEnd(PhotoPoint at);
+    // Whether the arrow keys and Enter work the cross now, and where it is.
+    bool crossWanted() const;
+    PhotoPoint crossAt() const;
+    void moveCross(QPointF step);
+    void selectAlong(int direction);
+    void describe();
 
     PhotoMeasurement& measurement_;
     PhotoFile* file_ = nullptr;
@@ -95,10 +110,13 @@ private:
     QRectF overlayDrawn_;
 
     std::optional<Landmark> selected_;
+    std::optional<Landmark> selectionTold_;
     std::optional<Landmark> dragging_;
     std::optional<PhotoPoint> dragAt_;
     bool plumbing_ = false;
     std::optional<PhotoPoint> plumbStart_;
+    // The cross, once moved or once a point is placed; until then the view's centre.
+    std::optional<PhotoPoint> cross_;
     // A press: where, with which button, and whether the mouse has moved enough to drag.
     std::optional<QPointF> pressAt_;
     Qt::MouseButton pressButton_ = Qt::NoButton;

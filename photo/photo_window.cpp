@@ -52,19 +52,31 @@ QString Prompt(const PhotoMeasurement& measurement, const PhotoView& view) {
         return PhotoWindow::tr("Open a photo of the worker seen from the side.");
     if (view.drawingPlumb())
         return view.shown().plumbStart
-                   ? PhotoWindow::tr("Click the other end of the plumb line")
-                   : PhotoWindow::tr("Click one end of something vertical for the plumb line");
+                   ? PhotoWindow::tr("Click the other end of the plumb line, or move the cross "
+                                     "there with the arrow keys and press Enter")
+                   : PhotoWindow::tr("Click one end of something vertical for the plumb line, "
+                                     "or move the cross there with the arrow keys and press "
+                                     "Enter");
     switch (measurement.step()) {
     case PhotoMeasurement::Step::Facing:
         return PhotoWindow::tr("Which way does the worker face?");
-    case PhotoMeasurement::Step::Point:
-        return PhotoWindow::tr("Click the %1")
-            .arg(QCoreApplication::translate("rula::PhotoWindow",
-                                             LandmarkName(*measurement.wantedPoint())));
+    case PhotoMeasurement::Step::Point: {
+        // With a point selected the arrow keys move that point; Esc lets go of it.
+        const QString name = QCoreApplication::translate("rula::PhotoWindow",
+                                                         LandmarkName(*measurement.wantedPoint()));
+        return view.selected()
+                   ? PhotoWindow::tr("Click the %1, or press Esc, move the cross with the arrow "
+                                     "keys and press Enter")
+                         .arg(name)
+                   : PhotoWindow::tr("Click the %1, or move the cross with the arrow keys and "
+                                     "press Enter")
+                         .arg(name);
+    }
     case PhotoMeasurement::Step::Done:
         break;
     }
-    return PhotoWindow::tr("Drag a point to move it, or select it and use the arrow keys.");
+    return PhotoWindow::tr("Drag a point to move it, or select it (N and P select from the "
+                           "keyboard) and use the arrow keys.");
 }
 
 QString FacingWords(std::optional<Facing> facing) {
@@ -138,6 +150,7 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
         used_->clear();
         refresh();
     });
+    connect(view_, &PhotoView::selectionChanged, this, &PhotoWindow::refresh);
 
     auto* panel = panel_ = new QWidget(this);
     panel->setFixedWidth(ToPixels(kPanelWidthTwips)); // until a narrow window puts it under
@@ -218,7 +231,11 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     refresh();
 }
 
-PhotoWindow::~PhotoWindow() = default;
+// The view reads the record and tells the window as it loses the keyboard, which closing
+// the window makes it do: it goes first, while both are whole.
+PhotoWindow::~PhotoWindow() {
+    delete view_;
+}
 
 bool PhotoWindow::openFile(const QString& path) {
     auto opened = PhotoFile::open(path);
@@ -340,6 +357,7 @@ void PhotoWindow::printPhoto() {
     MeasurementShown shown = view_->shown();
     shown.selected.reset();
     shown.plumbStart.reset();
+    shown.cross.reset();
     // Decoded afresh at twice the page's pixels, for the printer's finer dots.
     auto decoded = file_->decodeToFit(PixelsOf(kPrintedPhotoTwips) * 2);
     const QImage* forPaper = std::get_if<QImage>(&decoded);
@@ -371,6 +389,9 @@ void PhotoWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const bool narrow = width() < height();
     row_->setDirection(narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
+    // Under the photo, the prompt keeps room for two lines, so that the photo does not
+    // change size each time a longer prompt wraps.
+    prompt_->setMinimumHeight(narrow ? 2 * QFontMetrics(prompt_->font()).lineSpacing() : 0);
     if (narrow) {
         panel_->setMinimumWidth(0);
         panel_->setMaximumWidth(QWIDGETSIZE_MAX);

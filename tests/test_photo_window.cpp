@@ -1,7 +1,9 @@
 // The Photo window driven in-process: a drawn stick figure opened as a photo, the
 // facing and the six points clicked on the view, the angles listed, and Use These
-// Angles choosing the options on the five posture screens; moving points with the
-// arrow keys and the mouse, undo, zoom, bad files, opening from the screens, printing.
+// Angles choosing the options on the five posture screens; the same with the keyboard's
+// cross alone; moving points with the arrow keys and the mouse, undo, zoom, the numbers
+// near a band's edge, bad files, opening from the screens, printing.
+#include "photo/angle_words.h"
 #include "photo/photo_view.h"
 #include "photo/photo_window.h"
 #include "screen_driver.h"
@@ -82,6 +84,28 @@ QPointF OnView(const PhotoView& view, PhotoPoint p) {
     return view.photoToView().map(QPointF(p.x, p.y));
 }
 
+// The view's cross moved onto the point with the arrow keys alone, Shift's larger steps
+// first, and Enter pressed; false when no cross is shown.
+bool KeyTo(PhotoView& view, PhotoPoint target) {
+    for (int axis = 0; axis < 2; ++axis) {
+        const auto left = [&] {
+            const PhotoPoint at = view.shown().cross->at;
+            return axis == 0 ? target.x - at.x : target.y - at.y;
+        };
+        if (!view.shown().cross)
+            return false;
+        const double perPress = 1 / view.photoToView().m11();
+        const Qt::Key key = axis == 0 ? (left() > 0 ? Qt::Key_Right : Qt::Key_Left)
+                                      : (left() > 0 ? Qt::Key_Down : Qt::Key_Up);
+        for (int n = int(std::abs(left()) / (10 * perPress)); n > 0; --n)
+            QTest::keyClick(&view, key, Qt::ShiftModifier);
+        for (long n = std::lround(std::abs(left()) / perPress); n > 0; --n)
+            QTest::keyClick(&view, key);
+    }
+    QTest::keyClick(&view, Qt::Key_Return);
+    return true;
+}
+
 QPushButton* Button(PhotoWindow& window, const char* name) {
     auto* button = window.findChild<QPushButton*>(QLatin1String(name));
     if (!button)
@@ -103,6 +127,8 @@ private slots:
     void figures_data();
     void figures();
     void arrowKeysDragAndUndo();
+    void nearEdgeReadings_data();
+    void nearEdgeReadings();
     void zoomDecodesDetail();
     void badFileKeepsThePhotoAndADropOpens();
     void opensFromTheScreensAndClosesWithThem();
@@ -148,7 +174,8 @@ void PhotoWindowTest::placeAll(const StickFigure& figure) {
 void PhotoWindowTest::figures_data() {
     // The figure as drawn (trunk, neck, upper arm, lower arm, wrist), which way it faces,
     // the camera's tilt, whether the plumb line is drawn, the first two lines of the list,
-    // and the options chosen on Form2, Form3, Form4, Form6 and Form7.
+    // the options chosen on Form2, Form3, Form4, Form6 and Form7, and whether the points
+    // and the plumb line are placed with the keyboard's cross instead of clicks.
     QTest::addColumn<FigureAngles>("drawn");
     QTest::addColumn<bool>("left");
     QTest::addColumn<double>("tilt");
@@ -156,27 +183,32 @@ void PhotoWindowTest::figures_data() {
     QTest::addColumn<QStringList>("words");
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("keyboard");
     QTest::newRow("facing right") << FigureAngles{10, 15, 60, 80, 10} << false << 0.0 << false
                                   << QStringList{"Trunk: 10° forward", "Neck: 15° flexion"}
                                   << QStringList{"Option4", "Option1", "Option2", "Option2",
                                                  "Option2"}
-                                  << "png";
+                                  << "png" << false;
     QTest::newRow("facing left, bent back")
         << FigureAngles{30, -12, -30, 110, -25} << true << 0.0 << false
         << QStringList{"Trunk: 30° forward", "Neck: 12° extension"}
-        << QStringList{"Option2", "Option2", "Option5", "Option4", "Option3"} << "jpeg6";
+        << QStringList{"Option2", "Option2", "Option5", "Option4", "Option3"} << "jpeg6" << false;
     QTest::newRow("tilted camera, plumb line")
         << FigureAngles{70, 25, 100, 40, 0} << false << 8.0 << true
         << QStringList{"Trunk: 70° forward", "Neck: 25° flexion"}
-        << QStringList{"Option5", "Option2", "Option1", "Option3", "Option4"} << "png";
+        << QStringList{"Option5", "Option2", "Option1", "Option3", "Option4"} << "png" << false;
     QTest::newRow("turned the other way")
         << FigureAngles{0, 5, 15, 120, 20} << false << 0.0 << false
         << QStringList{"Trunk: 0°", "Neck: 5° flexion"}
-        << QStringList{"Option1", "Option2", "Option5", "Option1", "Option1"} << "jpeg8";
+        << QStringList{"Option1", "Option2", "Option5", "Option1", "Option1"} << "jpeg8" << false;
     QTest::newRow("as phones save it")
         << FigureAngles{50, 30, 95, 70, -10} << true << 0.0 << false
         << QStringList{"Trunk: 50° forward", "Neck: 30° flexion"}
-        << QStringList{"Option5", "Option1", "Option2", "Option3", "Option3"} << "heic";
+        << QStringList{"Option5", "Option1", "Option2", "Option3", "Option3"} << "heic" << false;
+    QTest::newRow("keyboard alone, plumb line, near an edge")
+        << FigureAngles{20.4, 30, 30, 80, 8} << false << 6.0 << true
+        << QStringList{"Trunk: 20.4° forward", "Neck: 30° flexion"}
+        << QStringList{"Option3", "Option1", "Option2", "Option3", "Option3"} << "png" << true;
 }
 
 void PhotoWindowTest::figures() {
@@ -187,6 +219,7 @@ void PhotoWindowTest::figures() {
     QFETCH(QStringList, words);
     QFETCH(QStringList, options);
     QFETCH(QString, stored);
+    QFETCH(bool, keyboard);
     const Facing facing = left ? Facing::Left : Facing::Right;
     const StickFigure figure = DrawStickFigure(drawn, facing, tilt, kHip);
     const QString path = SaveFigure(dir_, figure, "figure", stored);
@@ -201,17 +234,41 @@ void PhotoWindowTest::figures() {
     const double k = shown.width() / double(kFigurePhoto.width());
     for (const auto& p : figure.points)
         QVERIFY2(qGray(shown.pixel(int(p->x * k), int(p->y * k))) < 128, qPrintable(stored));
-    QCOMPARE(Shown(window, "Prompt"), QStringLiteral("Click the hip"));
-    if (plumb) {
-        Click(Button(window, "PlumbLine"));
-        ClickAt(&view, OnView(view, figure.plumb.bottom));
-        ClickAt(&view, OnView(view, figure.plumb.top));
+    QCOMPARE(
+        Shown(window, "Prompt"),
+        QStringLiteral("Click the hip, or move the cross with the arrow keys and press Enter"));
+    QVERIFY(view.accessibleDescription().startsWith(QStringLiteral("Asks for the hip")));
+    if (keyboard) {
+        // Zoomed in as far as the view goes, about the cross, for eighth-pixel steps.
+        for (int i = 0; i < 12; ++i)
+            QTest::keyClick(&view, Qt::Key_Plus);
+        QVERIFY(view.photoToView().m11() > 7);
     }
-    placeAll(figure);
-    // Each click lands where it was made on the photo.
+    if (plumb) {
+        if (keyboard) {
+            QTest::keyClick(Button(window, "PlumbLine"), Qt::Key_Space);
+            QVERIFY(view.hasFocus() && view.drawingPlumb());
+            QVERIFY(KeyTo(view, figure.plumb.bottom));
+            QVERIFY(KeyTo(view, figure.plumb.top));
+            QVERIFY(!view.drawingPlumb());
+        } else {
+            Click(Button(window, "PlumbLine"));
+            ClickAt(&view, OnView(view, figure.plumb.bottom));
+            ClickAt(&view, OnView(view, figure.plumb.top));
+        }
+    }
+    if (keyboard) {
+        for (const auto& point : figure.points)
+            QVERIFY(KeyTo(view, *point));
+    } else {
+        placeAll(figure);
+    }
+    // Each point lands where it was clicked on the photo, or within half a key press.
+    const double within = keyboard ? 0.75 / view.photoToView().m11() : 0.01;
     for (std::size_t i = 0; i < kLandmarkCount; ++i) {
         const PhotoPoint placed = *window.measurement().points()[i];
-        QVERIFY(std::hypot(placed.x - figure.points[i]->x, placed.y - figure.points[i]->y) < 0.01);
+        QVERIFY(std::hypot(placed.x - figure.points[i]->x, placed.y - figure.points[i]->y) <
+                within);
     }
 
     const BodyAngles measured = window.measurement().angles();
@@ -223,8 +280,17 @@ void PhotoWindowTest::figures() {
         QVERIFY2(got[i] && std::abs(*got[i] - expected[i]) <= kTolerance,
                  qPrintable(QStringLiteral("angle %1: %2").arg(i).arg(got[i].value_or(-999))));
     }
-    QVERIFY(Shown(window, "Angle1").startsWith(words[0]));
-    QVERIFY(Shown(window, "Angle2").startsWith(words[1]));
+    QVERIFY2(Shown(window, "Angle1").startsWith(words[0]), qPrintable(Shown(window, "Angle1")));
+    QVERIFY2(Shown(window, "Angle2").startsWith(words[1]), qPrintable(Shown(window, "Angle2")));
+    if (keyboard) {
+        // Undo takes back the knuckle placed with Enter; the cross stayed where it was.
+        const auto knuckle = window.measurement().points()[std::size_t(Landmark::Knuckle)];
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!window.measurement().points()[std::size_t(Landmark::Knuckle)]);
+        QVERIFY(Shown(window, "Prompt").startsWith(QStringLiteral("Click the knuckle, or")));
+        QTest::keyClick(&view, Qt::Key_Space);
+        QCOMPARE(window.measurement().points()[std::size_t(Landmark::Knuckle)], knuckle);
+    }
 
     QVERIFY(Button(window, "UseAngles")->isEnabled());
     Click(Button(window, "UseAngles"));
@@ -252,6 +318,14 @@ void PhotoWindowTest::arrowKeysDragAndUndo() {
     QCOMPARE(point(Landmark::Knuckle).x, knuckle.x + photoPixelsPerStep);
     QTest::keyClick(&view, Qt::Key_Up, Qt::ShiftModifier);
     QCOMPARE(point(Landmark::Knuckle).y, knuckle.y - 10 * photoPixelsPerStep);
+    // N and P select the points in turn, round through none selected.
+    QTest::keyClick(&view, Qt::Key_N);
+    QVERIFY(!view.selected());
+    QTest::keyClick(&view, Qt::Key_N);
+    QCOMPARE(view.selected(), Landmark::Hip);
+    QTest::keyClick(&view, Qt::Key_P);
+    QTest::keyClick(&view, Qt::Key_P);
+    QCOMPARE(view.selected(), Landmark::Knuckle);
 
     // A drag moves a point; one undo takes the whole drag back.
     const PhotoPoint elbow = point(Landmark::Elbow);
@@ -269,9 +343,50 @@ void PhotoWindowTest::arrowKeysDragAndUndo() {
     QCOMPARE(point(Landmark::Knuckle), knuckle);
     Click(Button(window, "Undo"));
     QVERIFY(!window.measurement().points()[static_cast<std::size_t>(Landmark::Knuckle)]);
-    QCOMPARE(Shown(window, "Prompt"), QStringLiteral("Click the knuckle"));
+    // The elbow dragged is still selected, and the arrow keys its own until Esc lets go.
+    QCOMPARE(view.selected(), Landmark::Elbow);
+    QVERIFY(Shown(window, "Prompt").startsWith(QStringLiteral("Click the knuckle, or press Esc")));
+    QTest::keyClick(&view, Qt::Key_Escape);
+    QCOMPARE(Shown(window, "Prompt"), QStringLiteral("Click the knuckle, or move the cross with "
+                                                     "the arrow keys and press Enter"));
     QVERIFY(!Button(window, "UseAngles")->isEnabled());
     QVERIFY(Shown(window, "Angle5").contains(QStringLiteral("not measured")));
+}
+
+void PhotoWindowTest::nearEdgeReadings_data() {
+    // An angle, its line in the list without the band, and its value on the arc.
+    QTest::addColumn<int>("segment");
+    QTest::addColumn<double>("degrees");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("arc");
+    const auto row = [](const char* name, PostureSegment segment, double degrees, const char* words,
+                        const char* arc) {
+        QTest::newRow(name) << int(segment) << degrees << QString::fromUtf8(words)
+                            << QString::fromUtf8(arc);
+    };
+    row("whole degrees off an edge", PostureSegment::Trunk, 40.4, "Trunk: 40° forward", "40°");
+    row("tenths near an edge", PostureSegment::Trunk, 20.4, "Trunk: 20.4° forward", "20.4°");
+    row("upright", PostureSegment::Trunk, -0.04, "Trunk: 0°", "0°");
+    row("upright, near the edge", PostureSegment::Trunk, -0.3, "Trunk: 0.3° backward", "0.3°");
+    // Rounded onto an edge that the band on the other side holds, a tenth further out.
+    row("just over an edge", PostureSegment::UpperArm, 20.04, "Upper arm: 20.1° forward", "20.1°");
+    row("just behind an edge", PostureSegment::UpperArm, -20.04, "Upper arm: 20.1° extension",
+        "20.1°");
+    row("just under an edge", PostureSegment::LowerArm, 59.97, "Lower arm: 59.9° flexion", "59.9°");
+    row("leaning back out of every band", PostureSegment::Trunk, -5.04, "Trunk: 5.1° backward",
+        "5.1°");
+    // Rounded onto an edge its own band holds.
+    row("onto its own edge", PostureSegment::Neck, 9.96, "Neck: 10.0° flexion", "10.0°");
+}
+
+void PhotoWindowTest::nearEdgeReadings() {
+    QFETCH(int, segment);
+    QFETCH(double, degrees);
+    QFETCH(QString, words);
+    QFETCH(QString, arc);
+    const auto which = static_cast<PostureSegment>(segment);
+    QCOMPARE(AngleWords(which, degrees), words);
+    QCOMPARE(ArcValue(which, degrees), arc);
 }
 
 void PhotoWindowTest::zoomDecodesDetail() {
