@@ -548,7 +548,7 @@ void Form10::Command3_Click() {
             record_.clearRows();
     });
     askingToClear_ = box;
-    box->open();
+    AskWindowModal(box);
 }
 
 namespace {
@@ -635,10 +635,10 @@ void Form10::open() {
         cancel->setText(tr("&Cancel"));
         box.setDefaultButton(cancel);
         box.setEscapeButton(cancel);
-        box.exec();
-        if (!box.clickedButton() || box.clickedButton() == cancel || isClosing())
+        const QAbstractButton* chosen = AskAndWait(&box);
+        if (!chosen || chosen == cancel || isClosing())
             return;
-        if (box.clickedButton() == saveFirst && !save())
+        if (chosen == saveFirst && !save())
             return;
     }
     const QString path = askFile(FileQuestion::Open).path;
@@ -729,7 +729,7 @@ void Form10::tell(const QString& message) {
         new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("StudyMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    AskWindowModal(box);
 }
 
 } // namespace rula
