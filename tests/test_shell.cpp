@@ -2,6 +2,7 @@
 // closing cascade, driven through the real controls.
 #include "screen_driver.h"
 
+#include "chart/form10.h"
 #include "screens/form1.h"
 
 #include <QCheckBox>
@@ -13,9 +14,11 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <tuple>
 
@@ -75,6 +78,7 @@ private slots:
     void printedPage();
     void printWithoutAPrinterSaysNothingWasPrinted();
     void printMessagesBelongToTheirScreen();
+    void printMessagesWaitForTheQuestion_data();
     void printMessagesWaitForTheQuestion();
     void introductionText();
     void footerNoticeFitsItsLabels();
@@ -878,44 +882,100 @@ void ShellTest::printMessagesBelongToTheirScreen() {
     QTRY_VERIFY(program.form(5).findChildren<QMessageBox*>().isEmpty());
 }
 
+void ShellTest::printMessagesWaitForTheQuestion_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("a question of a screen") << 2 << "question";
+    QTest::newRow("a question answered at once") << 2 << "waited";
+    QTest::newRow("Clear Chart") << 10 << "clear";
+    QTest::newRow("opening over unsaved changes") << 10 << "open";
+    QTest::newRow("a refused study") << 10 << "refused";
+}
+
 void ShellTest::printMessagesWaitForTheQuestion() {
+    QFETCH(int, screen);
+    QFETCH(QString, question);
     Program program;
     auto* target = new CapturingTarget;
     target->answerLater = true;
     program.screens.setPrintTarget(std::unique_ptr<PrintTarget>(target));
-    WalkTo(program, 2);
-    ScreenShell& form2 = program.form(2);
-    const auto ask = [&] {
-        auto* question = new QMessageBox(QMessageBox::Question, "Rula", "A question?",
-                                         QMessageBox::Ok | QMessageBox::Cancel, &form2);
-        question->setAttribute(Qt::WA_DeleteOnClose);
-        AskWindowModal(question);
-        return question;
+    WalkTo(program, screen);
+    ScreenShell& s = program.form(screen);
+    const char* print = screen == 10 ? "Command2" : "Command3";
+    QTemporaryDir dir;
+    if (screen == 10) {
+        auto& chart = program.screens.get<Form10>();
+        const QString broken = dir.filePath("broken.rula");
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{") == 1);
+        chart.setFileDialog([broken](Form10::FileQuestion) {
+            return Form10::FileAnswer{broken, {}};
+        });
+        // Rows to clear, unsaved; a refused study is asked for over a chart with none.
+        if (question != "refused")
+            for (int row = 0; row < 2; ++row)
+                chart.record().addRow({});
+    }
+    // Asks the question and, while it is open, checks and answers it.
+    const auto ask = [&](const std::function<void(QDialog*)>& whileAsked) {
+        const auto asked = [&] {
+            QDialog* open = s.openQuestion();
+            QVERIFY(open);
+            QCOMPARE(open->windowModality(), Qt::WindowModal);
+            whileAsked(open);
+        };
+        if (question == "waited" || question == "open") {
+            // The caller waits for the answer: it is given from inside the wait.
+            QTimer::singleShot(0, &s, asked);
+            if (question == "open") {
+                program.screens.get<Form10>().open();
+            } else {
+                QMessageBox box(QMessageBox::Question, "Rula", "A question?",
+                                QMessageBox::Ok | QMessageBox::Cancel, &s);
+                AskAndWait(&box);
+            }
+            return;
+        }
+        if (question == "clear") {
+            Click(s, "Command3");
+        } else if (question == "refused") {
+            program.screens.get<Form10>().open();
+        } else {
+            auto* box = new QMessageBox(QMessageBox::Question, "Rula", "A question?",
+                                        QMessageBox::Ok | QMessageBox::Cancel, &s);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            AskWindowModal(box);
+        }
+        asked();
     };
     // A message that comes while a question is open waits until it is answered.
-    Click(form2, "Command3");
-    QMessageBox* question = ask();
-    QCOMPARE(form2.openQuestion(), question);
-    QCOMPARE(question->windowModality(), Qt::WindowModal);
-    target->answer("the printer is out of paper.");
-    QTest::qWait(20);
-    QVERIFY(PrintMessages().isEmpty());
-    question->accept();
+    Click(s, print);
+    ask([&](QDialog* open) {
+        target->answer("the printer is out of paper.");
+        QTest::qWait(20);
+        QVERIFY(PrintMessages().isEmpty());
+        open->accept();
+    });
     QTRY_COMPARE(PrintMessages().size(), 1);
     // One already shown steps aside for a new question, and comes back after it.
-    question = ask();
-    QVERIFY(PrintMessages().isEmpty());
-    question->reject();
+    ask([&](QDialog* open) {
+        QVERIFY(PrintMessages().isEmpty());
+        open->reject();
+    });
     QTRY_COMPARE(PrintMessages().size(), 1);
     // A message waiting behind a question leaves with its screen.
-    Click(form2, "Command3");
-    question = ask();
-    target->answer("the printer is out of paper.");
-    form2.goTo(ScreenId::Form3);
-    question->accept();
+    Click(s, print);
+    const ScreenId next = screen == 10 ? ScreenId::Form9 : ScreenId::Form3;
+    ask([&](QDialog* open) {
+        target->answer("the printer is out of paper.");
+        s.goTo(next);
+        open->accept();
+    });
     QTest::qWait(20);
     QVERIFY(PrintMessages().isEmpty());
-    QCOMPARE(program.visibleScreen(), 3);
+    QCOMPARE(program.visibleScreen(), static_cast<int>(next));
+    if (screen == 10)
+        QCOMPARE(program.screens.get<Form10>().record().rowCount(), question == "refused" ? 0 : 2);
 }
 
 void ShellTest::introductionText() {
