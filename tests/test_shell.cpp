@@ -5,14 +5,18 @@
 #include "chart/form10.h"
 #include "screens/form1.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -566,13 +570,15 @@ bool Shows(const QImage& image, QRect area, const QColor& ink, const QColor& pap
     return false;
 }
 
-// The text of a label, option, check box or frame caption, or of the text box whose
+// The text of a label, text field, option, check box or frame caption, or of the text box whose
 // page `w` is.
 QString TextOf(const QWidget* w) {
     if (auto* box = qobject_cast<const QPlainTextEdit*>(w->parentWidget()))
         return w == box->viewport() ? box->toPlainText() : QString();
     if (auto* label = qobject_cast<const QLabel*>(w))
         return label->text();
+    if (auto* field = qobject_cast<const QLineEdit*>(w))
+        return field->text();
     if (qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w))
         return static_cast<const QAbstractButton*>(w)->text();
     if (auto* frame = qobject_cast<const QGroupBox*>(w))
@@ -638,6 +644,12 @@ void ShellTest::textReadsOnItsBackground() {
                              {"Option3", "Option4", "Option10", "Option11"}}});
     if (screen == 10)
         Click(program.form(9), "Command1"); // the chart with a row
+    if (screen == 10) {
+        auto& chart = program.screens.get<Form10>();
+        QTest::keyClicks(chart.task(1), "Packing");
+        QTest::keyClicks(chart.titleField(), "Line 3");
+        QTest::keyClicks(chart.assessorField(), "A. Nowak");
+    }
     for (int n = 9; n > screen; --n)
         Click(program.form(n), "Command2");
     QCOMPARE(program.visibleScreen(), screen);
@@ -660,6 +672,26 @@ void ShellTest::textReadsOnItsBackground() {
         ++checked;
     }
     QVERIFY(checked > 0);
+    if (screen == 10) {
+        // The date's calendar, a window of its own: the names of the days read on their
+        // row, and the days on theirs.
+        QCalendarWidget* calendar = program.screens.get<Form10>().observedField()->calendarWidget();
+        calendar->resize(calendar->sizeHint());
+        const QImage drawn = calendar->grab().toImage();
+        auto* days = calendar->findChild<QTableView*>();
+        for (int row : {0, 1})
+            for (int column = 0; column < 7; ++column) {
+                const QRect cell = days->visualRect(days->model()->index(row, column))
+                                       .translated(days->viewport()->mapTo(calendar, QPoint()));
+                const QColor paper = Background(drawn, cell);
+                QVERIFY2(MostContrast(drawn, cell, paper) >= 4.5,
+                         qPrintable(QString("calendar row %1, column %2: %3 at most on %4")
+                                        .arg(row)
+                                        .arg(column)
+                                        .arg(MostContrast(drawn, cell, paper))
+                                        .arg(paper.name())));
+            }
+    }
     // An empty option circle or check box stands out from the window at 3:1 or more.
     for (QAbstractButton* box : s.findChildren<QAbstractButton*>()) {
         if (!box->isCheckable() || box->isChecked() || !box->isVisible() || box->hasFocus())
@@ -679,10 +711,11 @@ void ShellTest::focusShows_data() {
     QTest::addColumn<QString>("alsoMarked"); // a drawing framed with the focus
     QTest::addColumn<bool>("dark");
     const QList<std::tuple<int, const char*, const char*>> rows = {
-        {1, "Text1", ""},     {1, "Command1", ""}, {2, "Option1", "Picture1"},
-        {2, "Check1", ""},    {2, "Command3", ""}, {3, "Check1", "Picture3"},
-        {5, "Option2", ""},   {8, "Option5", ""},  {9, "Command5", ""},
-        {10, "Command1", ""},
+        {1, "Text1", ""},        {1, "Command1", ""}, {2, "Option1", "Picture1"},
+        {2, "Check1", ""},       {2, "Command3", ""}, {3, "Check1", "Picture3"},
+        {5, "Option2", ""},      {8, "Option5", ""},  {9, "Command5", ""},
+        {10, "Command1", ""},    {10, "Title", ""},   {10, "Observed", ""},
+        {10, "CommandSave", ""},
     };
     for (bool dark : {false, true})
         for (const auto& [screen, control, marked] : rows)
