@@ -920,6 +920,7 @@ void ShellTest::printMessagesWaitForTheQuestion_data() {
     QTest::addColumn<QString>("question");
     QTest::newRow("a question of a screen") << 2 << "question";
     QTest::newRow("a question answered at once") << 2 << "waited";
+    QTest::newRow("the session's end") << 2 << "session";
     QTest::newRow("Clear Chart") << 10 << "clear";
     QTest::newRow("opening over unsaved changes") << 10 << "open";
     QTest::newRow("a refused study") << 10 << "refused";
@@ -932,6 +933,9 @@ void ShellTest::printMessagesWaitForTheQuestion() {
     auto* target = new CapturingTarget;
     target->answerLater = true;
     program.screens.setPrintTarget(std::unique_ptr<PrintTarget>(target));
+    FakeWork work;
+    if (question == "session")
+        program.screens.setUnsavedWork(work.hook());
     WalkTo(program, screen);
     ScreenShell& s = program.form(screen);
     const char* print = screen == 10 ? "Command2" : "Command3";
@@ -957,11 +961,13 @@ void ShellTest::printMessagesWaitForTheQuestion() {
             QCOMPARE(open->windowModality(), Qt::WindowModal);
             whileAsked(open);
         };
-        if (question == "waited" || question == "open") {
+        if (question == "waited" || question == "open" || question == "session") {
             // The caller waits for the answer: it is given from inside the wait.
             QTimer::singleShot(0, &s, asked);
             if (question == "open") {
                 program.screens.get<Form10>().open();
+            } else if (question == "session") {
+                QVERIFY(!program.screens.mayEndSession(true));
             } else {
                 QMessageBox box(QMessageBox::Question, "Rula", "A question?",
                                 QMessageBox::Ok | QMessageBox::Cancel, &s);
