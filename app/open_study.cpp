@@ -2,6 +2,7 @@
 
 #include "chart/form10.h"
 #include "screens/screen_set.h"
+#include "screens/screen_shell.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -35,7 +36,7 @@ bool OpenFromCommandLine(ScreenSet& screens, const QStringList& arguments) {
     auto* box = new QMessageBox(QMessageBox::Warning, introduction.windowTitle(), *refused,
                                 QMessageBox::Ok, &introduction);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    AskWindowModal(box);
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTextBoundaryFinder>
+#include <QTextCharFormat>
 #include <QValidator>
 
 #include <algorithm>
@@ -178,6 +180,31 @@ public:
 private:
     int max_;
 };
+
+// The date field and its calendar are light whatever the desktop, as the task fields
+// are: its drop-down button, the calendar's row of day names, and weekend days in a red
+// that reads on white.
+void ShowLight(QDateEdit* date, const QPalette& fieldColours) {
+    QPalette light = fieldColours;
+    light.setColor(QPalette::Button, QColor(240, 240, 240));
+    light.setColor(QPalette::ButtonText, Qt::black);
+    light.setColor(QPalette::AlternateBase, QColor(240, 240, 240));
+    date->setPalette(light);
+    // The calendar is a window of its own, which takes no colours from the field.
+    QCalendarWidget* calendar = date->calendarWidget();
+    calendar->setPalette(light);
+    QTextCharFormat weekend = calendar->weekdayTextFormat(Qt::Sunday);
+    weekend.setForeground(QColor(176, 0, 0));
+    for (Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday})
+        calendar->setWeekdayTextFormat(day, weekend);
+    // Wide enough that no day's name is cut short in the chart's font.
+    const QFontMetrics metrics(calendar->font());
+    int widest = 0;
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+        widest = std::max(widest, metrics.horizontalAdvance(
+                                      calendar->locale().dayName(day, QLocale::ShortFormat)));
+    calendar->setMinimumWidth(std::max(calendar->sizeHint().width(), 7 * (widest + 12)));
+}
 
 // On paper a long task shrinks to fit its cell, on up to two lines, before it is cut.
 constexpr double kSmallestPrintPoints = 6.5;
@@ -371,7 +398,7 @@ Form10::Form10(ScreenSet& screens)
             observed_ = new QDateEdit(this);
             observed_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
             observed_->setCalendarPopup(true);
-            observed_->setPalette(taskColours);
+            ShowLight(observed_, taskColours);
             connect(observed_, &QDateEdit::dateChanged, this, &Form10::detailsEdited);
             field = observed_;
         }
@@ -548,7 +575,7 @@ void Form10::Command3_Click() {
             record_.clearRows();
     });
     askingToClear_ = box;
-    box->open();
+    AskWindowModal(box);
 }
 
 namespace {
@@ -635,10 +662,10 @@ void Form10::open() {
         cancel->setText(tr("&Cancel"));
         box.setDefaultButton(cancel);
         box.setEscapeButton(cancel);
-        box.exec();
-        if (!box.clickedButton() || box.clickedButton() == cancel || isClosing())
+        const QAbstractButton* chosen = AskAndWait(&box);
+        if (!chosen || chosen == cancel || isClosing())
             return;
-        if (box.clickedButton() == saveFirst && !save())
+        if (chosen == saveFirst && !save())
             return;
     }
     const QString path = askFile(FileQuestion::Open).path;
@@ -729,7 +756,7 @@ void Form10::tell(const QString& message) {
         new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("StudyMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    AskWindowModal(box);
 }
 
 } // namespace rula

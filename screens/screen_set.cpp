@@ -4,13 +4,14 @@
 #include "screens/screen_shell.h"
 #include "screens/screen_style.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
 #include <QSvgRenderer>
-#include <QTimer>
 #if QT_CONFIG(sessionmanager)
 #include <QSessionManager>
 #endif
@@ -115,16 +116,13 @@ bool ScreenSet::mayEndSession(bool mayAsk) {
     if (!mayAsk)
         return true;
     // The session manager waits for the answer.
-    QMessageBox* box = ScreenShell::ClosingQuestion(onView());
+    const QPointer<QMessageBox> box = ScreenShell::ClosingQuestion(onView());
+    box->setAttribute(Qt::WA_DeleteOnClose, false); // read once answered
     closingQuestion_ = box;
-    QString answer;
-    QObject::connect(box, &QDialog::finished, box, [box, &answer] {
-        const QAbstractButton* chosen = box->clickedButton();
-        answer = chosen ? chosen->objectName() : QString();
-    });
-    box->setWindowModality(Qt::ApplicationModal);
-    QTimer::singleShot(0, box, [box] { box->activateWindow(); });
-    box->exec(); // which deletes it
+    const QAbstractButton* chosen = AskAndWait(box);
+    const QString answer = chosen ? chosen->objectName() : QString();
+    closingQuestion_ = nullptr;
+    delete box.data();
     if (answer == QLatin1String(kClosingDiscardButton)) {
         closeAgreed_ = true;
         return true;

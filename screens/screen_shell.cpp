@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -16,12 +17,14 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
 
 namespace rula {
@@ -91,6 +94,26 @@ void ShowWhenUnasked(QMessageBox* message) {
     message->show();
 }
 
+// Calls back when the watched window is hidden, however: answered, or gone with its
+// parent.
+class WhenHidden final : public QObject {
+public:
+    WhenHidden(QWidget* watched, std::function<void()> hidden)
+        : hidden_(std::move(hidden)) {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide)
+            hidden_();
+        return false;
+    }
+
+private:
+    std::function<void()> hidden_;
+};
+
 // The closing question's answer: the name of the button chosen; Esc and the question's
 // own close box choose Cancel.
 QString AnswerOf(const QMessageBox* question) {
@@ -117,6 +140,21 @@ void AskWindowModal(QDialog* question) {
     question->setWindowModality(Qt::WindowModal);
     question->open();
     GiveKeyboard(question);
+}
+
+QAbstractButton* AskAndWait(QMessageBox* question) {
+    QPointer<QAbstractButton> chosen;
+    QEventLoop waiting;
+    QObject::connect(question, &QDialog::finished, &waiting, [&] {
+        chosen = question->clickedButton();
+        waiting.quit();
+    });
+    // Hidden or deleted with its screen, a question is never answered.
+    const WhenHidden hidden(question, [&waiting] { waiting.quit(); });
+    QObject::connect(question, &QObject::destroyed, &waiting, &QEventLoop::quit);
+    AskWindowModal(question);
+    waiting.exec(QEventLoop::DialogExec);
+    return chosen;
 }
 
 QFont TimesFont(double points, bool bold) {

@@ -21,6 +21,7 @@
 #include <optional>
 #include <vector>
 
+class QAbstractButton;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -55,6 +56,11 @@ QFont TimesFont(double points, bool bold = false);
 // a click on the screen behind it gives the keyboard back to the question, and the
 // screen's print messages wait until it is answered. The caller connects to finished().
 void AskWindowModal(QDialog* question);
+
+// As AskWindowModal, for a caller that needs the answer before it goes on: returns once
+// the message box is answered, with the button chosen (null for none, or when the box
+// went with its screen). The caller owns the box and must not let it delete itself.
+QAbstractButton* AskAndWait(QMessageBox* question);
 
 // The closing question's text and buttons, by their object names.
 inline constexpr const char* kClosingQuestion = "Save the changes to the chart before closing?";

@@ -2,20 +2,27 @@
 // closing cascade, driven through the real controls.
 #include "screen_driver.h"
 
+#include "chart/form10.h"
 #include "screens/form1.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <tuple>
 
@@ -75,6 +82,7 @@ private slots:
     void printedPage();
     void printWithoutAPrinterSaysNothingWasPrinted();
     void printMessagesBelongToTheirScreen();
+    void printMessagesWaitForTheQuestion_data();
     void printMessagesWaitForTheQuestion();
     void introductionText();
     void footerNoticeFitsItsLabels();
@@ -562,13 +570,15 @@ bool Shows(const QImage& image, QRect area, const QColor& ink, const QColor& pap
     return false;
 }
 
-// The text of a label, option, check box or frame caption, or of the text box whose
+// The text of a label, text field, option, check box or frame caption, or of the text box whose
 // page `w` is.
 QString TextOf(const QWidget* w) {
     if (auto* box = qobject_cast<const QPlainTextEdit*>(w->parentWidget()))
         return w == box->viewport() ? box->toPlainText() : QString();
     if (auto* label = qobject_cast<const QLabel*>(w))
         return label->text();
+    if (auto* field = qobject_cast<const QLineEdit*>(w))
+        return field->text();
     if (qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w))
         return static_cast<const QAbstractButton*>(w)->text();
     if (auto* frame = qobject_cast<const QGroupBox*>(w))
@@ -634,6 +644,12 @@ void ShellTest::textReadsOnItsBackground() {
                              {"Option3", "Option4", "Option10", "Option11"}}});
     if (screen == 10)
         Click(program.form(9), "Command1"); // the chart with a row
+    if (screen == 10) {
+        auto& chart = program.screens.get<Form10>();
+        QTest::keyClicks(chart.task(1), "Packing");
+        QTest::keyClicks(chart.titleField(), "Line 3");
+        QTest::keyClicks(chart.assessorField(), "A. Nowak");
+    }
     for (int n = 9; n > screen; --n)
         Click(program.form(n), "Command2");
     QCOMPARE(program.visibleScreen(), screen);
@@ -656,6 +672,26 @@ void ShellTest::textReadsOnItsBackground() {
         ++checked;
     }
     QVERIFY(checked > 0);
+    if (screen == 10) {
+        // The date's calendar, a window of its own: the names of the days read on their
+        // row, and the days on theirs.
+        QCalendarWidget* calendar = program.screens.get<Form10>().observedField()->calendarWidget();
+        calendar->resize(calendar->sizeHint());
+        const QImage drawn = calendar->grab().toImage();
+        auto* days = calendar->findChild<QTableView*>();
+        for (int row : {0, 1})
+            for (int column = 0; column < 7; ++column) {
+                const QRect cell = days->visualRect(days->model()->index(row, column))
+                                       .translated(days->viewport()->mapTo(calendar, QPoint()));
+                const QColor paper = Background(drawn, cell);
+                QVERIFY2(MostContrast(drawn, cell, paper) >= 4.5,
+                         qPrintable(QString("calendar row %1, column %2: %3 at most on %4")
+                                        .arg(row)
+                                        .arg(column)
+                                        .arg(MostContrast(drawn, cell, paper))
+                                        .arg(paper.name())));
+            }
+    }
     // An empty option circle or check box stands out from the window at 3:1 or more.
     for (QAbstractButton* box : s.findChildren<QAbstractButton*>()) {
         if (!box->isCheckable() || box->isChecked() || !box->isVisible() || box->hasFocus())
@@ -675,10 +711,11 @@ void ShellTest::focusShows_data() {
     QTest::addColumn<QString>("alsoMarked"); // a drawing framed with the focus
     QTest::addColumn<bool>("dark");
     const QList<std::tuple<int, const char*, const char*>> rows = {
-        {1, "Text1", ""},     {1, "Command1", ""}, {2, "Option1", "Picture1"},
-        {2, "Check1", ""},    {2, "Command3", ""}, {3, "Check1", "Picture3"},
-        {5, "Option2", ""},   {8, "Option5", ""},  {9, "Command5", ""},
-        {10, "Command1", ""},
+        {1, "Text1", ""},        {1, "Command1", ""}, {2, "Option1", "Picture1"},
+        {2, "Check1", ""},       {2, "Command3", ""}, {3, "Check1", "Picture3"},
+        {5, "Option2", ""},      {8, "Option5", ""},  {9, "Command5", ""},
+        {10, "Command1", ""},    {10, "Title", ""},   {10, "Observed", ""},
+        {10, "CommandSave", ""},
     };
     for (bool dark : {false, true})
         for (const auto& [screen, control, marked] : rows)
@@ -878,44 +915,106 @@ void ShellTest::printMessagesBelongToTheirScreen() {
     QTRY_VERIFY(program.form(5).findChildren<QMessageBox*>().isEmpty());
 }
 
+void ShellTest::printMessagesWaitForTheQuestion_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("a question of a screen") << 2 << "question";
+    QTest::newRow("a question answered at once") << 2 << "waited";
+    QTest::newRow("the session's end") << 2 << "session";
+    QTest::newRow("Clear Chart") << 10 << "clear";
+    QTest::newRow("opening over unsaved changes") << 10 << "open";
+    QTest::newRow("a refused study") << 10 << "refused";
+}
+
 void ShellTest::printMessagesWaitForTheQuestion() {
+    QFETCH(int, screen);
+    QFETCH(QString, question);
     Program program;
     auto* target = new CapturingTarget;
     target->answerLater = true;
     program.screens.setPrintTarget(std::unique_ptr<PrintTarget>(target));
-    WalkTo(program, 2);
-    ScreenShell& form2 = program.form(2);
-    const auto ask = [&] {
-        auto* question = new QMessageBox(QMessageBox::Question, "Rula", "A question?",
-                                         QMessageBox::Ok | QMessageBox::Cancel, &form2);
-        question->setAttribute(Qt::WA_DeleteOnClose);
-        AskWindowModal(question);
-        return question;
+    FakeWork work;
+    if (question == "session")
+        program.screens.setUnsavedWork(work.hook());
+    WalkTo(program, screen);
+    ScreenShell& s = program.form(screen);
+    const char* print = screen == 10 ? "Command2" : "Command3";
+    QTemporaryDir dir;
+    if (screen == 10) {
+        auto& chart = program.screens.get<Form10>();
+        const QString broken = dir.filePath("broken.rula");
+        QFile file(broken);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{") == 1);
+        chart.setFileDialog([broken](Form10::FileQuestion) {
+            return Form10::FileAnswer{broken, {}};
+        });
+        // Rows to clear, unsaved; a refused study is asked for over a chart with none.
+        if (question != "refused")
+            for (int row = 0; row < 2; ++row)
+                chart.record().addRow({});
+    }
+    // Asks the question and, while it is open, checks and answers it.
+    const auto ask = [&](const std::function<void(QDialog*)>& whileAsked) {
+        const auto asked = [&] {
+            QDialog* open = s.openQuestion();
+            QVERIFY(open);
+            QCOMPARE(open->windowModality(), Qt::WindowModal);
+            whileAsked(open);
+        };
+        if (question == "waited" || question == "open" || question == "session") {
+            // The caller waits for the answer: it is given from inside the wait.
+            QTimer::singleShot(0, &s, asked);
+            if (question == "open") {
+                program.screens.get<Form10>().open();
+            } else if (question == "session") {
+                QVERIFY(!program.screens.mayEndSession(true));
+            } else {
+                QMessageBox box(QMessageBox::Question, "Rula", "A question?",
+                                QMessageBox::Ok | QMessageBox::Cancel, &s);
+                AskAndWait(&box);
+            }
+            return;
+        }
+        if (question == "clear") {
+            Click(s, "Command3");
+        } else if (question == "refused") {
+            program.screens.get<Form10>().open();
+        } else {
+            auto* box = new QMessageBox(QMessageBox::Question, "Rula", "A question?",
+                                        QMessageBox::Ok | QMessageBox::Cancel, &s);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            AskWindowModal(box);
+        }
+        asked();
     };
     // A message that comes while a question is open waits until it is answered.
-    Click(form2, "Command3");
-    QMessageBox* question = ask();
-    QCOMPARE(form2.openQuestion(), question);
-    QCOMPARE(question->windowModality(), Qt::WindowModal);
-    target->answer("the printer is out of paper.");
-    QTest::qWait(20);
-    QVERIFY(PrintMessages().isEmpty());
-    question->accept();
+    Click(s, print);
+    ask([&](QDialog* open) {
+        target->answer("the printer is out of paper.");
+        QTest::qWait(20);
+        QVERIFY(PrintMessages().isEmpty());
+        open->accept();
+    });
     QTRY_COMPARE(PrintMessages().size(), 1);
     // One already shown steps aside for a new question, and comes back after it.
-    question = ask();
-    QVERIFY(PrintMessages().isEmpty());
-    question->reject();
+    ask([&](QDialog* open) {
+        QVERIFY(PrintMessages().isEmpty());
+        open->reject();
+    });
     QTRY_COMPARE(PrintMessages().size(), 1);
     // A message waiting behind a question leaves with its screen.
-    Click(form2, "Command3");
-    question = ask();
-    target->answer("the printer is out of paper.");
-    form2.goTo(ScreenId::Form3);
-    question->accept();
+    Click(s, print);
+    const ScreenId next = screen == 10 ? ScreenId::Form9 : ScreenId::Form3;
+    ask([&](QDialog* open) {
+        target->answer("the printer is out of paper.");
+        s.goTo(next);
+        open->accept();
+    });
     QTest::qWait(20);
     QVERIFY(PrintMessages().isEmpty());
-    QCOMPARE(program.visibleScreen(), 3);
+    QCOMPARE(program.visibleScreen(), static_cast<int>(next));
+    if (screen == 10)
+        QCOMPARE(program.screens.get<Form10>().record().rowCount(), question == "refused" ? 0 : 2);
 }
 
 void ShellTest::introductionText() {

@@ -3,7 +3,7 @@ button of each screen that has one, end the whole program with exit status 0 wit
 second, whatever was done before on that screen, while the chart holds nothing unsaved.
 With a row in the chart, closing asks first: from the close box of another screen than
 the chart, Cancel and Esc keep every screen as it was, also after a click on the screen
-behind the question (and so does Clear Chart's question); Close Without Saving ends with
+behind the question (and so do the chart's own questions); Close Without Saving ends with
 status 0; Save asks for a file through the file dialog, which keeps the keyboard the
 same way, and ends once the study is written. Started without a display, or with one
 that is not running, it says so in one line and ends with status 1.
@@ -164,17 +164,19 @@ def closing_asks_first(desktop, binary, folder):
     key("alt+g")
     chart = program.wait_screen("Form10")
     expect_equal(chart.chart()[0], row, "the chart's row after Cancel")
-    # Clear Chart's question keeps the keyboard the same way: Esc after a click behind it
-    # keeps the row.
-    key("alt+c")
-    clearing = wait_for("Clear Chart's question", lambda: next(
-        (w for w in program.visible_windows() if w != chart.xid), None))
-    wait_for("Clear Chart's question to have the keyboard", lambda: active_window() == clearing)
-    click_behind(chart, clearing)
-    key("Escape")
-    wait_for("Clear Chart's question to go", lambda: len(program.visible_windows()) == 1)
-    chart = program.wait_screen("Form10")
-    expect_equal(chart.chart()[0], row, "the chart's row after Esc on Clear Chart's question")
+    # The chart's own questions keep the keyboard the same way: Esc after a click behind
+    # each keeps the row.
+    for what, keys in (("Clear Chart's question", "alt+c"),
+                       ("the question before opening a study", "ctrl+o")):
+        key(keys)
+        asking = wait_for(what, lambda: next(
+            (w for w in program.visible_windows() if w != chart.xid), None))
+        wait_for(f"{what} to have the keyboard", lambda: active_window() == asking)
+        click_behind(chart, asking)
+        key("Escape")
+        wait_for(f"{what} to go", lambda: len(program.visible_windows()) == 1)
+        chart = program.wait_screen("Form10")
+        expect_equal(chart.chart()[0], row, f"the chart's row after Esc on {what}")
     key("alt+F4")
     wait_question(program, chart)
     ends_cleanly(program, "chart: Alt+F4, Close Without Saving", lambda: key("alt+w"))
