@@ -183,27 +183,54 @@ private:
 
 // The date field and its calendar are light whatever the desktop, as the task fields
 // are: its drop-down button, the calendar's row of day names, and weekend days in a red
-// that reads on white.
+// that reads on white. The calendar is a window of its own, which takes no colours from
+// the field; it is made, and coloured, only when the user first presses a key or a mouse
+// button on the field, which is when it can first be opened: a chart whose date is never
+// touched carries no calendar.
+class LightCalendar final : public QObject {
+public:
+    LightCalendar(QDateEdit* date, QPalette light)
+        : QObject(date)
+        , light_(std::move(light)) {
+        date->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress ||
+            type == QEvent::ShortcutOverride) {
+            watched->removeEventFilter(this);
+            colour(static_cast<QDateEdit*>(watched)->calendarWidget());
+        }
+        return false;
+    }
+
+private:
+    void colour(QCalendarWidget* calendar) const {
+        calendar->setPalette(light_);
+        QTextCharFormat weekend = calendar->weekdayTextFormat(Qt::Sunday);
+        weekend.setForeground(QColor(176, 0, 0));
+        for (Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday})
+            calendar->setWeekdayTextFormat(day, weekend);
+        // Wide enough that no day's name is cut short in the chart's font.
+        const QFontMetrics metrics(calendar->font());
+        int widest = 0;
+        for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+            widest = std::max(widest, metrics.horizontalAdvance(
+                                          calendar->locale().dayName(day, QLocale::ShortFormat)));
+        calendar->setMinimumWidth(std::max(calendar->sizeHint().width(), 7 * (widest + 12)));
+    }
+
+    QPalette light_;
+};
+
 void ShowLight(QDateEdit* date, const QPalette& fieldColours) {
     QPalette light = fieldColours;
     light.setColor(QPalette::Button, QColor(240, 240, 240));
     light.setColor(QPalette::ButtonText, Qt::black);
     light.setColor(QPalette::AlternateBase, QColor(240, 240, 240));
     date->setPalette(light);
-    // The calendar is a window of its own, which takes no colours from the field.
-    QCalendarWidget* calendar = date->calendarWidget();
-    calendar->setPalette(light);
-    QTextCharFormat weekend = calendar->weekdayTextFormat(Qt::Sunday);
-    weekend.setForeground(QColor(176, 0, 0));
-    for (Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday})
-        calendar->setWeekdayTextFormat(day, weekend);
-    // Wide enough that no day's name is cut short in the chart's font.
-    const QFontMetrics metrics(calendar->font());
-    int widest = 0;
-    for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
-        widest = std::max(widest, metrics.horizontalAdvance(
-                                      calendar->locale().dayName(day, QLocale::ShortFormat)));
-    calendar->setMinimumWidth(std::max(calendar->sizeHint().width(), 7 * (widest + 12)));
+    new LightCalendar(date, light);
 }
 
 // On paper a long task shrinks to fit its cell, on up to two lines, before it is cut.

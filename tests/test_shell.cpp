@@ -675,7 +675,10 @@ void ShellTest::textReadsOnItsBackground() {
     if (screen == 10) {
         // The date's calendar, a window of its own: the names of the days read on their
         // row, and the days on theirs.
-        QCalendarWidget* calendar = program.screens.get<Form10>().observedField()->calendarWidget();
+        // It is made when the user first presses a key on the field (or clicks it).
+        QDateEdit* observed = program.screens.get<Form10>().observedField();
+        QTest::keyClick(observed, Qt::Key_Right);
+        QCalendarWidget* calendar = observed->calendarWidget();
         calendar->resize(calendar->sizeHint());
         const QImage drawn = calendar->grab().toImage();
         auto* days = calendar->findChild<QTableView*>();
