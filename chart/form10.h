@@ -6,6 +6,7 @@
 // record; Clear Chart empties its rows once the user has confirmed it.
 #pragma once
 
+#include "chart/chart_fields.h"
 #include "printing/printing.h"
 #include "scoring/assessment_scores.h"
 #include "screens/screen_shell.h"
@@ -26,31 +27,6 @@ class QMessageBox;
 namespace rula {
 
 class Form9;
-
-// One line of plain text of at most so many characters as the user sees them; control
-// characters never enter. The platform's Copy shortcut without selected text is left
-// to the chart.
-class OneLineField : public QLineEdit {
-    Q_OBJECT
-public:
-    OneLineField(QWidget* parent, int maxCharacters);
-
-protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-};
-
-// A row's task. On paper it is the words alone, without the field's frame, cursor or
-// selection.
-class TaskField final : public OneLineField {
-    Q_OBJECT
-public:
-    static constexpr int kMaxLength = kTaskMaxCharacters;
-    explicit TaskField(QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-};
 
 class Form10 final : public ScreenShell, public PaperHeading {
     Q_OBJECT

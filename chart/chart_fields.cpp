@@ -1,0 +1,177 @@
+#include "chart/chart_fields.h"
+
+#include "printing/paper_drawing.h"
+#include "study/text_rules.h"
+
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTextBoundaryFinder>
+#include <QTextCharFormat>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace rula {
+namespace {
+
+// Keeps a field's text one clean line of at most so many characters as the user sees
+// them. Whatever arrives with line breaks (a paste, a drop) keeps its first line only;
+// the text around the insertion stays. Too long, what was just inserted loses its end,
+// never half a character. A tab becomes a space, so that the chart copied as
+// tab-separated text keeps its columns; other control characters are dropped.
+class OneLine final : public QValidator {
+public:
+    OneLine(QObject* parent, int maxCharacters)
+        : QValidator(parent)
+        , max_(maxCharacters) {}
+
+    State validate(QString& input, int& pos) const override {
+        qsizetype first = -1;
+        qsizetype last = -1;
+        for (qsizetype i = 0; i < input.size(); ++i)
+            if (IsLineBreak(input.at(i).unicode())) {
+                if (first < 0)
+                    first = i;
+                last = i;
+            }
+        if (first >= 0) {
+            // The cursor stands at the end of what was just inserted.
+            const qsizetype rest = std::max<qsizetype>(pos, last + 1);
+            input = input.left(first) + input.mid(rest);
+            pos = static_cast<int>(first);
+        }
+        if (const int excess = VisibleLength(input) - max_; excess > 0 && pos > 0) {
+            QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, input);
+            characters.setPosition(pos);
+            qsizetype from = pos;
+            for (int i = 0; i < excess && characters.toPreviousBoundary() >= 0; ++i)
+                from = characters.position();
+            input.remove(from, pos - from);
+            pos = static_cast<int>(from);
+        }
+        const qsizetype before = CleanLine(input.left(pos), static_cast<int>(pos)).size();
+        input = CleanLine(input, max_);
+        pos = static_cast<int>(std::min(before, input.size()));
+        return Acceptable;
+    }
+
+private:
+    int max_;
+};
+
+// The date field and its calendar are light whatever the desktop, as the task fields
+// are: its drop-down button, the calendar's row of day names, and weekend days in a red
+// that reads on white. The calendar is a window of its own, which takes no colours from
+// the field; it is made, and coloured, only when the user first presses a key or a mouse
+// button on the field, which is when it can first be opened: a chart whose date is never
+// touched carries no calendar.
+class LightCalendar final : public QObject {
+public:
+    LightCalendar(QDateEdit* date, QPalette light)
+        : QObject(date)
+        , light_(std::move(light)) {
+        date->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress ||
+            type == QEvent::ShortcutOverride) {
+            watched->removeEventFilter(this);
+            colour(static_cast<QDateEdit*>(watched)->calendarWidget());
+        }
+        return false;
+    }
+
+private:
+    void colour(QCalendarWidget* calendar) const {
+        calendar->setPalette(light_);
+        QTextCharFormat weekend = calendar->weekdayTextFormat(Qt::Sunday);
+        weekend.setForeground(QColor(176, 0, 0));
+        for (Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday})
+            calendar->setWeekdayTextFormat(day, weekend);
+        // Wide enough that no day's name is cut short in the chart's font.
+        const QFontMetrics metrics(calendar->font());
+        int widest = 0;
+        for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+            widest = std::max(widest, metrics.horizontalAdvance(
+                                          calendar->locale().dayName(day, QLocale::ShortFormat)));
+        calendar->setMinimumWidth(std::max(calendar->sizeHint().width(), 7 * (widest + 12)));
+    }
+
+    QPalette light_;
+};
+
+// On paper a long task shrinks to fit its cell, on up to two lines, before it is cut.
+constexpr double kSmallestPrintPoints = 6.5;
+
+} // namespace
+
+void ShowLight(QDateEdit* date, const QPalette& fieldColours) {
+    QPalette light = fieldColours;
+    light.setColor(QPalette::Button, QColor(240, 240, 240));
+    light.setColor(QPalette::ButtonText, Qt::black);
+    light.setColor(QPalette::AlternateBase, QColor(240, 240, 240));
+    date->setPalette(light);
+    new LightCalendar(date, light);
+}
+
+OneLineField::OneLineField(QWidget* parent, int maxCharacters)
+    : QLineEdit(parent) {
+    // The validator counts characters; the field's own limit would count UTF-16 units.
+    setValidator(new OneLine(this, maxCharacters));
+}
+
+bool OneLineField::event(QEvent* event) {
+    // Copy without selected text is the chart's: the field lets its shortcut through.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) && !hasSelectedText()) {
+            key->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
+void OneLineField::keyPressEvent(QKeyEvent* event) {
+    // Where the window was not active for the shortcut, the key itself reaches the chart.
+    if (event->matches(QKeySequence::Copy) && !hasSelectedText()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+TaskField::TaskField(QWidget* parent)
+    : OneLineField(parent, kMaxLength) {}
+
+void TaskField::paintEvent(QPaintEvent* event) {
+    if (!DrawingForPaper::active())
+        return QLineEdit::paintEvent(event);
+    // On paper: the words alone, where the field shows them.
+    if (text().isEmpty())
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    const QRect area = rect().adjusted(4, 1, -4, -1);
+    QFont font = this->font();
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+    for (double points = font.pointSizeF(); points >= kSmallestPrintPoints; points -= 0.5) {
+        font.setPointSizeF(points);
+        const QFontMetrics metrics(font, this);
+        const QRect needed = metrics.boundingRect(area, flags, text());
+        if (needed.width() <= area.width() && needed.height() <= area.height()) {
+            painter.setFont(font);
+            painter.drawText(area, flags, text());
+            return;
+        }
+    }
+    painter.setFont(font);
+    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
+                     QFontMetrics(font, this).elidedText(text(), Qt::ElideRight, area.width()));
+}
+
+} // namespace rula

@@ -1,0 +1,44 @@
+// The chart's fields: one clean line of text counted in characters as the user sees
+// them (the tasks and the study's details), a task drawn as words alone on paper, and a
+// date field that stays light, with its calendar, whatever the desktop's colours.
+#pragma once
+
+#include "study/chart_record.h"
+
+#include <QLineEdit>
+
+class QDateEdit;
+class QPalette;
+
+namespace rula {
+
+// One line of plain text of at most so many characters as the user sees them; control
+// characters never enter. The platform's Copy shortcut without selected text is left
+// to the chart.
+class OneLineField : public QLineEdit {
+    Q_OBJECT
+public:
+    OneLineField(QWidget* parent, int maxCharacters);
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A row's task. On paper it is the words alone, without the field's frame, cursor or
+// selection.
+class TaskField final : public OneLineField {
+    Q_OBJECT
+public:
+    static constexpr int kMaxLength = kTaskMaxCharacters;
+    explicit TaskField(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Colours the date field, and its calendar once the user first touches the field, from
+// the light field colours.
+void ShowLight(QDateEdit* date, const QPalette& fieldColours);
+
+} // namespace rula
