@@ -5,6 +5,7 @@
 // orientation, and whether the file ends with the image's end.
 #include "photo/photo_file.h"
 
+#include "files/regular_file.h"
 #include "photo/decoder_module.h"
 #include "photo/photo_geometry.h"
 
@@ -15,8 +16,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rula {
 namespace {
@@ -311,30 +311,26 @@ private:
 
 std::variant<std::unique_ptr<PhotoFile>, PhotoError> PhotoFile::open(const QString& path) {
     const QString name = QFileInfo(path).fileName().isEmpty() ? path : QFileInfo(path).fileName();
-    const QByteArray local = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(local.constData(), &info) != 0)
-        return CannotRead(name, errno);
-    if (S_ISDIR(info.st_mode))
+    const OpenedFile file = OpenRegularFile(path);
+    if (file.error != 0)
+        return CannotRead(name, file.error);
+    switch (file.kind) {
+    case FileKind::Regular:
+        break;
+    case FileKind::Folder:
         return PhotoError{tr("%1 is a folder").arg(name)};
-    if (S_ISFIFO(info.st_mode))
+    case FileKind::NamedPipe:
         return PhotoError{tr("%1 is a named pipe").arg(name)};
-    if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+    case FileKind::Device:
         return PhotoError{tr("%1 is a device").arg(name)};
-    if (S_ISSOCK(info.st_mode))
+    case FileKind::Socket:
         return PhotoError{tr("%1 is a socket").arg(name)};
-    if (!S_ISREG(info.st_mode))
+    case FileKind::Other:
         return NotAPhoto(name);
-    // The file may have been swapped for another kind since: it is opened without
-    // blocking and looked at once more.
-    const int fd = ::open(local.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return CannotRead(name, errno);
+    }
+    const int fd = file.fd;
     auto handle = std::make_unique<PhotoFileHandle>(fd, name);
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
-        return NotAPhoto(name);
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    if (info.st_size == 0)
+    if (file.size == 0)
         return PhotoError{tr("%1 is empty").arg(name)};
 
     QByteArray head(16, '\0');
@@ -350,7 +346,7 @@ std::variant<std::unique_ptr<PhotoFile>, PhotoError> PhotoFile::open(const QStri
     case Format::Webp:
     case Format::Bmp:
     case Format::Tiff:
-        if (CutShort(format, fd, info.st_size, head))
+        if (CutShort(format, fd, file.size, head))
             return Truncated(name);
         return QtPhotoFile::open(std::move(handle));
     case Format::Heif: {
@@ -368,8 +364,8 @@ std::variant<std::unique_ptr<PhotoFile>, PhotoError> PhotoFile::open(const QStri
         return error;
     }
     case Format::Jpeg: {
-        const JpegMarkers markers = ReadJpegMarkers(fd, info.st_size);
-        if (markers.scanStart < 0 || !EndsWithImageEnd(fd, info.st_size, markers.scanStart))
+        const JpegMarkers markers = ReadJpegMarkers(fd, file.size);
+        if (markers.scanStart < 0 || !EndsWithImageEnd(fd, file.size, markers.scanStart))
             return Truncated(name);
         const PhotoDecoderTable* decoders = PhotoDecoders();
         if (!decoders)

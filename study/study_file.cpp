@@ -4,6 +4,7 @@
 // produce; the first fault found ends the walk with a message naming where it is.
 #include "study/study_file.h"
 
+#include "files/regular_file.h"
 #include "scoring/assessment_scores.h"
 #include "study/text_rules.h"
 
@@ -17,8 +18,6 @@
 
 #include <cerrno>
 #include <cmath>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace rula {
@@ -401,50 +400,39 @@ std::variant<Study, StudyError> ReadStudyJson(const QByteArray& bytes) {
 }
 
 std::variant<Study, StudyError> ReadStudyFile(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
-    if (path.isEmpty() || ::stat(name.constData(), &status) != 0)
-        return FileError(path, qt_error_string(path.isEmpty() ? ENOENT : errno));
-    const auto refuseType = [&](const struct stat& s) -> std::optional<StudyError> {
-        if (S_ISREG(s.st_mode))
-            return std::nullopt;
-        if (S_ISDIR(s.st_mode))
-            return FileError(path, QStringLiteral("a folder, not a study file"));
-        if (S_ISFIFO(s.st_mode))
-            return FileError(path, QStringLiteral("a named pipe, not a study file"));
-        if (S_ISCHR(s.st_mode) || S_ISBLK(s.st_mode))
-            return FileError(path, QStringLiteral("a device, not a study file"));
-        if (S_ISSOCK(s.st_mode))
-            return FileError(path, QStringLiteral("a socket, not a study file"));
+    const OpenedFile file = OpenRegularFile(path);
+    if (file.error != 0)
+        return FileError(path, qt_error_string(file.error));
+    switch (file.kind) {
+    case FileKind::Regular:
+        break;
+    case FileKind::Folder:
+        return FileError(path, QStringLiteral("a folder, not a study file"));
+    case FileKind::NamedPipe:
+        return FileError(path, QStringLiteral("a named pipe, not a study file"));
+    case FileKind::Device:
+        return FileError(path, QStringLiteral("a device, not a study file"));
+    case FileKind::Socket:
+        return FileError(path, QStringLiteral("a socket, not a study file"));
+    case FileKind::Other:
         return FileError(path, QStringLiteral("not a regular file"));
-    };
+    }
     const auto tooLarge = [&](qint64 size) {
         return FileError(path, QStringLiteral("larger than 1 MiB (%1 bytes); a study is far "
                                               "smaller")
                                    .arg(size));
     };
-    if (auto refused = refuseType(status))
-        return *refused;
-    if (status.st_size > kStudyMaxBytes)
-        return tooLarge(status.st_size);
-
-    // Non-blocking, so that a file swapped for a pipe after the look above cannot hang.
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0)
-        return FileError(path, qt_error_string(errno));
-    QByteArray bytes;
     std::optional<StudyError> failed;
-    if (::fstat(fd, &status) != 0)
-        failed = FileError(path, qt_error_string(errno));
-    else
-        failed = refuseType(status);
-    if (!failed) {
+    QByteArray bytes;
+    if (file.size > kStudyMaxBytes) {
+        failed = tooLarge(file.size);
+    } else {
         // At most one byte more than allowed: enough to catch a file that grows.
         bytes.resize(kStudyMaxBytes + 1);
         qint64 got = 0;
         while (got < bytes.size()) {
             const ssize_t n =
-                ::read(fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
+                ::read(file.fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0) {
@@ -459,7 +447,7 @@ std::variant<Study, StudyError> ReadStudyFile(const QString& path) {
         if (!failed && got > kStudyMaxBytes)
             failed = tooLarge(got);
     }
-    ::close(fd);
+    ::close(file.fd);
     if (failed)
         return *failed;
 
