@@ -12,7 +12,6 @@ using namespace rula;
 using namespace rula::testing;
 
 Q_DECLARE_METATYPE(rula::testing::FigureAngles)
-Q_DECLARE_METATYPE(rula::PostureSegment)
 
 namespace {
 
@@ -21,9 +20,10 @@ constexpr PostureSegment kSegments[] = {PostureSegment::UpperArm, PostureSegment
                                         PostureSegment::Wrist, PostureSegment::Neck,
                                         PostureSegment::Trunk};
 
+// The number of the option whose band holds the angle, or "none".
 QString OptionHolding(PostureSegment segment, double degrees) {
     const PostureBand* band = BandHolding(segment, degrees);
-    return band ? QString::fromLatin1(band->option) : QStringLiteral("none");
+    return band ? QString::fromLatin1(band->option).remove("Option") : QStringLiteral("none");
 }
 
 } // namespace
@@ -33,7 +33,6 @@ class AnglesTest : public QObject {
 private slots:
     void drawnFigures_data();
     void drawnFigures();
-    void bandEdges_data();
     void bandEdges();
     void missingAndDegeneratePoints();
     void measurementStepsAndUndo();
@@ -41,8 +40,8 @@ private slots:
 
 void AnglesTest::drawnFigures_data() {
     // The figure as drawn (trunk, neck, upper arm, lower arm, wrist), which way it faces,
-    // the camera's tilt, whether a plumb line is given, and the options the angles choose
-    // in the order upper arm, lower arm, wrist, neck, trunk.
+    // the camera's tilt, whether a plumb line is given, and the option numbers the angles
+    // choose in the order upper arm, lower arm, wrist, neck, trunk.
     QTest::addColumn<FigureAngles>("drawn");
     QTest::addColumn<bool>("facingLeft");
     QTest::addColumn<double>("tilt");
@@ -52,33 +51,21 @@ void AnglesTest::drawnFigures_data() {
                         const char* options) {
         QTest::newRow(name) << drawn << left << tilt << plumb << QString(options);
     };
-    row("standing straight", {0, 0, 0, 0, 0}, false, 0, false,
-        "Option1 Option2 Option1 Option1 Option1");
+    row("standing straight", {0, 0, 0, 0, 0}, false, 0, false, "1 2 1 1 1");
     // Each segment 1° either side of one of its edges.
-    row("edges 1, below", {4, 9, 19, 59, 4}, false, 0, false,
-        "Option1 Option2 Option1 Option1 Option1");
-    row("edges 1, above", {6, 11, 21, 61, 6}, true, 0, false,
-        "Option3 Option1 Option2 Option2 Option2");
-    row("edges 2, below", {19, 19, 44, 99, 14}, true, 7, true,
-        "Option3 Option1 Option2 Option2 Option2");
-    row("edges 2, above", {21, 21, 46, 101, 16}, false, -12, true,
-        "Option4 Option2 Option5 Option3 Option3");
-    row("edges 3, below", {59, -4, 89, 61, -4}, false, 15, true,
-        "Option4 Option1 Option1 Option1 Option3");
-    row("edges 3, above", {61, -6, 91, 99, -6}, true, -9, true,
-        "Option5 Option1 Option2 Option4 Option4");
-    row("edges 4, below", {-4, 0, -19, 120, -14}, true, 3, true,
-        "Option1 Option2 Option2 Option1 Option1");
-    row("edges 4, above", {-6, 30, -21, 150, -16}, false, 0, false,
-        "Option2 Option2 Option5 Option3 none");
-    row("reaching high", {80, 35, 150, 30, 40}, true, 20, true,
-        "Option5 Option2 Option5 Option3 Option4");
+    row("edges 1, below", {4, 9, 19, 59, 4}, false, 0, false, "1 2 1 1 1");
+    row("edges 1, above", {6, 11, 21, 61, 6}, true, 0, false, "3 1 2 2 2");
+    row("edges 2, below", {19, 19, 44, 99, 14}, true, 7, true, "3 1 2 2 2");
+    row("edges 2, above", {21, 21, 46, 101, 16}, false, -12, true, "4 2 5 3 3");
+    row("edges 3, below", {59, -4, 89, 61, -4}, false, 15, true, "4 1 1 1 3");
+    row("edges 3, above", {61, -6, 91, 99, -6}, true, -9, true, "5 1 2 4 4");
+    row("edges 4, below", {-4, 0, -19, 120, -14}, true, 3, true, "1 2 2 1 1");
+    row("edges 4, above", {-6, 30, -21, 150, -16}, false, 0, false, "2 2 5 3 none");
+    row("reaching high", {80, 35, 150, 30, 40}, true, 20, true, "5 2 5 3 4");
     // Without a plumb line the trunk is against the tilted photo's edge; the rest are
     // relative angles and stay as drawn. Facing right, a clockwise tilt leans it forward.
-    row("tilted, no plumb line, facing right", {10, 15, 30, 80, 10}, false, 8, false,
-        "Option3 Option1 Option2 Option2 Option2");
-    row("tilted, no plumb line, facing left", {10, 15, 30, 80, 10}, true, 8, false,
-        "Option3 Option1 Option2 Option2 Option1");
+    row("tilted, no plumb line, facing right", {10, 15, 30, 80, 10}, false, 8, false, "3 1 2 2 2");
+    row("tilted, no plumb line, facing left", {10, 15, 30, 80, 10}, true, 8, false, "3 1 2 2 1");
 }
 
 void AnglesTest::drawnFigures() {
@@ -106,65 +93,40 @@ void AnglesTest::drawnFigures() {
     }
 }
 
-void AnglesTest::bandEdges_data() {
-    QTest::addColumn<PostureSegment>("segment");
-    QTest::addColumn<double>("degrees");
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<bool>("near");
-    const auto row = [](PostureSegment segment, double degrees, const char* option, bool near) {
-        static const char* const names[] = {"upper arm", "lower arm", "wrist", "neck", "trunk"};
-        QTest::addRow("%s %g", names[int(segment)], degrees)
-            << segment << degrees << QString(option) << near;
-    };
-    using enum PostureSegment;
-    // An angle on an edge belongs to the band with the lower base score.
-    row(UpperArm, -20, "Option1", true);
-    row(UpperArm, 20, "Option1", true);
-    row(UpperArm, 45, "Option3", true);
-    row(UpperArm, 90, "Option4", true);
-    row(UpperArm, 0, "Option1", false);
-    row(UpperArm, 15.5, "Option1", true);
-    row(UpperArm, 25, "Option3", false);
-    row(UpperArm, 180, "Option5", false);
-    row(UpperArm, -90, "Option2", true);
-    row(UpperArm, -120, "Option5", false);
-    row(LowerArm, 60, "Option1", true);
-    row(LowerArm, 100, "Option1", true);
-    row(LowerArm, 0, "Option2", false);
-    row(LowerArm, 80, "Option1", false);
-    row(LowerArm, 140, "Option2", false);
-    row(Wrist, 5, "Option1", true);
-    row(Wrist, -5, "Option1", true);
-    row(Wrist, 15, "Option2", true);
-    row(Wrist, -15, "Option2", true);
-    row(Wrist, 0, "Option1", false);
-    row(Wrist, -40, "Option5", false);
-    // A neck bent back within 5° is upright; beyond that it is in extension.
-    row(Neck, -5, "Option1", true);
-    row(Neck, -3, "Option1", true);
-    row(Neck, -5.5, "Option4", true);
-    row(Neck, -30, "Option4", false);
-    row(Neck, 10, "Option1", true);
-    row(Neck, 20, "Option2", true);
-    row(Neck, 45, "Option3", false);
-    // A trunk leaning back beyond 5° is in no band.
-    row(Trunk, -5, "Option1", true);
-    row(Trunk, -5.5, "none", true);
-    row(Trunk, -30, "none", false);
-    row(Trunk, 5, "Option1", true);
-    row(Trunk, 20, "Option2", true);
-    row(Trunk, 60, "Option3", true);
-    row(Trunk, 40, "Option3", false);
-    row(Trunk, 90, "Option4", false);
-}
-
 void AnglesTest::bandEdges() {
-    QFETCH(PostureSegment, segment);
-    QFETCH(double, degrees);
-    QFETCH(QString, option);
-    QFETCH(bool, near);
-    QCOMPARE(OptionHolding(segment, degrees), option);
-    QCOMPARE(NearBandEdge(segment, degrees), near);
+    using enum PostureSegment;
+    // An angle on an edge belongs to the band with the lower base score. A neck bent back
+    // within 5° is upright, beyond that in extension; a trunk leaning back beyond 5° is in
+    // no band.
+    const struct {
+        PostureSegment segment;
+        double degrees;
+        const char* option;
+        bool near;
+    } rows[] = {
+        {UpperArm, -20, "1", true},  {UpperArm, 20, "1", true},   {UpperArm, 45, "3", true},
+        {UpperArm, 90, "4", true},   {UpperArm, 15.5, "1", true}, {UpperArm, 25, "3", false},
+        {UpperArm, 180, "5", false}, {UpperArm, -90, "2", true},  {UpperArm, -120, "5", false},
+        {LowerArm, 60, "1", true},   {LowerArm, 100, "1", true},  {LowerArm, 0, "2", false},
+        {LowerArm, 80, "1", false},  {LowerArm, 140, "2", false}, {Wrist, 5, "1", true},
+        {Wrist, -5, "1", true},      {Wrist, 15, "2", true},      {Wrist, -15, "2", true},
+        {Wrist, 0, "1", false},      {Wrist, -40, "5", false},    {Neck, -5, "1", true},
+        {Neck, -5.5, "4", true},     {Neck, -30, "4", false},     {Neck, 10, "1", true},
+        {Neck, 20, "2", true},       {Neck, 45, "3", false},      {Trunk, -5, "1", true},
+        {Trunk, -5.5, "none", true}, {Trunk, -30, "none", false}, {Trunk, 5, "1", true},
+        {Trunk, 20, "2", true},      {Trunk, 60, "3", true},      {Trunk, 40, "3", false},
+        {Trunk, 90, "4", false},
+    };
+    for (const auto& r : rows) {
+        const QString got = OptionHolding(r.segment, r.degrees);
+        const bool near = NearBandEdge(r.segment, r.degrees);
+        QVERIFY2(got == r.option && near == r.near,
+                 qPrintable(QStringLiteral("segment %1 at %2°: option %3, near %4")
+                                .arg(int(r.segment))
+                                .arg(r.degrees)
+                                .arg(got)
+                                .arg(near)));
+    }
 }
 
 void AnglesTest::missingAndDegeneratePoints() {

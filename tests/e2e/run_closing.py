@@ -97,6 +97,14 @@ def active_window():
     return int(found.stdout.strip() or 0)
 
 
+def wait_window(program, what, *known):
+    """Waits for a window of the program other than `known` to have the keyboard."""
+    window = wait_for(what, lambda: next(
+        (w for w in program.visible_windows() if w not in known), None))
+    wait_for(f"{what} to have the keyboard", lambda: active_window() == window)
+    return window
+
+
 def wait_question(program, screen):
     """Waits for the closing question over `screen`, active; returns its X window."""
     alert = program.wait_alert()
@@ -106,10 +114,7 @@ def wait_question(program, screen):
     buttons = sorted(button.name for button in pyatspi.findAllDescendants(
         alert, lambda a: a.getRole() == pyatspi.ROLE_PUSH_BUTTON))
     expect_equal(buttons, ["Cancel", "Close Without Saving", "Save"], "the question's buttons")
-    question = wait_for("the question's window", lambda: next(
-        (w for w in program.visible_windows() if w != screen.xid), None))
-    wait_for("the question to have the keyboard", lambda: active_window() == question)
-    return question
+    return wait_window(program, "the question", screen.xid)
 
 
 def click_behind(screen, question):
@@ -169,9 +174,7 @@ def closing_asks_first(desktop, binary, folder):
     for what, keys in (("Clear Chart's question", "alt+c"),
                        ("the question before opening a study", "ctrl+o")):
         key(keys)
-        asking = wait_for(what, lambda: next(
-            (w for w in program.visible_windows() if w != chart.xid), None))
-        wait_for(f"{what} to have the keyboard", lambda: active_window() == asking)
+        asking = wait_window(program, what, chart.xid)
         click_behind(chart, asking)
         key("Escape")
         wait_for(f"{what} to go", lambda: len(program.visible_windows()) == 1)
@@ -188,9 +191,7 @@ def closing_asks_first(desktop, binary, folder):
     subprocess.run(["wmctrl", "-i", "-c", str(screen.xid)], check=True)
     question = wait_question(program, screen)
     key("alt+s")
-    dialog = wait_for("the file dialog", lambda: next(
-        (w for w in program.visible_windows() if w not in (screen.xid, question)), None), 5)
-    wait_for("the file dialog to have the keyboard", lambda: active_window() == dialog)
+    dialog = wait_window(program, "the file dialog", screen.xid, question)
     click_behind(screen, dialog)
     path = os.path.join(folder, "kept.rula")
     key("ctrl+a")

@@ -14,10 +14,9 @@ import csv
 import io
 import json
 import os
+import shutil
 import subprocess
 import sys
-
-import shutil
 
 import pyatspi
 

@@ -349,19 +349,20 @@ private:
         const auto* box = qobject_cast<const QMessageBox*>(modal);
         return box && box->text().endsWith(QLatin1String("cannot be brought back."));
     }
+    static bool IsOpenQuestion(const QWidget* modal) {
+        const auto* box = qobject_cast<const QMessageBox*>(modal);
+        return box && box->text().startsWith(
+                          QLatin1String("Save the changes to the chart before opening"));
+    }
     // Questions the study actions answer themselves.
     static bool IsOwnQuestion(const QWidget* modal) {
-        const auto* box = qobject_cast<const QMessageBox*>(modal);
-        return box && (box->objectName() == QLatin1String("ClosingQuestion") ||
-                       box->text().startsWith(
-                           QLatin1String("Save the changes to the chart before opening")));
+        return IsOpenQuestion(modal) || modal->objectName() == QLatin1String("ClosingQuestion");
     }
     void closeModalWindow() {
         // Opening over unsaved changes asks in a loop of its own.
         for (QWidget* window : QApplication::topLevelWidgets())
             if (auto* box = qobject_cast<QMessageBox*>(window);
-                box && box->isVisible() && IsOwnQuestion(box) &&
-                box->objectName() != QLatin1String("ClosingQuestion"))
+                box && box->isVisible() && IsOpenQuestion(box))
                 for (QAbstractButton* b : box->buttons())
                     if (b->text().remove(QLatin1Char('&')) == answerOpenQuestion_) {
                         QTest::mouseClick(b, Qt::LeftButton);
@@ -1091,21 +1092,19 @@ bool Soak::studyStep(long index, int on) {
     } else if (chart && pick < 0.019) {
         note(QStringLiteral("#%1 Form10: Save As").arg(index));
         saveStudy(*chart);
-    } else if (chart && pick < 0.034 && !saved_.empty()) {
-        auto file = saved_.begin();
-        std::advance(file,
-                     std::uniform_int_distribution<std::size_t>(0, saved_.size() - 1)(random_));
-        note(QStringLiteral("#%1 Form10: Open %2")
-                 .arg(index)
-                 .arg(QFileInfo(file->first).fileName()));
-        openStudy(*chart, file->first, false);
     } else if (chart && pick < 0.044) {
+        // One of its own saved studies, or (and while none is saved) a broken one.
+        const bool broken = pick >= 0.034 || saved_.empty();
+        QStringList files = broken_;
+        if (!broken) {
+            files.clear();
+            for (const auto& entry : saved_)
+                files << entry.first;
+        }
         const QString path =
-            broken_.at(std::uniform_int_distribution<qsizetype>(0, broken_.size() - 1)(random_));
-        note(QStringLiteral("#%1 Form10: Open the broken %2")
-                 .arg(index)
-                 .arg(QFileInfo(path).fileName()));
-        openStudy(*chart, path, true);
+            files.at(std::uniform_int_distribution<qsizetype>(0, files.size() - 1)(random_));
+        note(QStringLiteral("#%1 Form10: Open %2").arg(index).arg(QFileInfo(path).fileName()));
+        openStudy(*chart, path, broken);
     } else {
         return false;
     }
