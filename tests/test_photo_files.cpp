@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImageWriter>
 #include <QMap>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -42,11 +43,9 @@ QImage Drawn(QSize size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(kRest);
     const int mark = std::max(16, size.height() / 5);
-    for (int y = 0; y < mark; ++y)
-        for (int x = 0; x < mark; ++x) {
-            image.setPixel(x, y, kTopLeft);
-            image.setPixel(size.width() - 1 - x, size.height() - 1 - y, kBottomRight);
-        }
+    QPainter painter(&image);
+    painter.fillRect(0, 0, mark, mark, QColor(kTopLeft));
+    painter.fillRect(size.width() - mark, size.height() - mark, mark, mark, QColor(kBottomRight));
     return image;
 }
 
@@ -60,15 +59,19 @@ QByteArray ReadAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool WriteAll(const QString& path, const QByteArray& data) {
+QString Written(const QDir& dir, const QString& name, const QByteArray& data) {
+    const QString path = dir.filePath(name);
     QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size() ? path : QString();
 }
 
-bool Run(const QString& program, const QStringList& arguments) {
-    QProcess p;
-    p.start(program, arguments);
-    return p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+// What an opening or decoding gave, or null when it failed, and the message then.
+template <typename T> T* Got(std::variant<T, PhotoError>& result) {
+    return std::get_if<T>(&result);
+}
+template <typename T> QString Why(const std::variant<T, PhotoError>& result) {
+    const auto* error = std::get_if<PhotoError>(&result);
+    return error ? error->message : QString();
 }
 
 // `image` saved in `format`, or empty when Qt cannot write it.
@@ -79,26 +82,21 @@ QString Saved(const QDir& dir, const QString& name, const QImage& image, const c
     return writer.write(image) ? path : QString();
 }
 
-// A JPEG holding `upright` turned as a camera held sideways stores it, with the EXIF
-// orientation that turns it back.
-QString TurnedJpeg(const QDir& dir, const QString& name, const QImage& upright, int orientation) {
-    const qreal angle = orientation == 6 ? -90 : 90;
-    const QString path = Saved(dir, name, upright.transformed(QTransform().rotate(angle)), "jpeg");
-    if (QStandardPaths::findExecutable("exiftool").isEmpty() ||
-        !Run("exiftool", {"-q", "-overwrite_original", "-n",
-                          QString("-Orientation=%1").arg(orientation), path}))
-        return {};
-    return path;
+// `path` once `program` has run well on it, or why the row is skipped.
+QString Tool(const QString& program, const QStringList& arguments, const QString& path,
+             const char* package) {
+    QProcess p;
+    if (!QStandardPaths::findExecutable(program).isEmpty())
+        p.start(program, arguments);
+    if (p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+        return path;
+    return Skip(program + " is missing: install " + package);
 }
 
-quint32 Crc32(const QByteArray& data) {
-    quint32 crc = 0xffffffffu;
-    for (char c : data) {
-        crc ^= quint8(c);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
+QString Heic(const QDir& dir, const QString& name, const QImage& upright) {
+    const QString path = dir.filePath(name);
+    return Tool("heif-enc", {"-q", "90", "-o", path, Saved(dir, name + ".png", upright, "png")},
+                path, "libheif-examples");
 }
 
 QByteArray BigEndian(quint32 v) {
@@ -107,7 +105,13 @@ QByteArray BigEndian(quint32 v) {
 }
 
 QByteArray PngChunk(const QByteArray& type, const QByteArray& data) {
-    return BigEndian(quint32(data.size())) + type + data + BigEndian(Crc32(type + data));
+    quint32 crc = 0xffffffffu;
+    for (char c : type + data) {
+        crc ^= quint8(c);
+        for (int k = 0; k < 8; ++k)
+            crc = (crc >> 1) ^ (0xedb88320u & (0u - (crc & 1u)));
+    }
+    return BigEndian(quint32(data.size())) + type + data + BigEndian(~crc);
 }
 
 // A black PNG (8-bit grey) of width × height whose data holds its first `rows` rows.
@@ -118,17 +122,6 @@ QByteArray BlackPng(int width, int height, int rows) {
     const QByteArray data = qCompress(QByteArray(qsizetype(width + 1) * rows, '\0')).mid(4);
     return QByteArray("\x89PNG\r\n\x1A\n", 8) + PngChunk("IHDR", header) + PngChunk("IDAT", data) +
            PngChunk("IEND", {});
-}
-
-// A small JPEG whose frame header is rewritten to declare width × height.
-QByteArray JpegDeclaring(const QDir& dir, int width, int height) {
-    QByteArray data = ReadAll(Saved(dir, "small.jpg", Drawn({64, 48}), "jpeg"));
-    const qsizetype sof = data.indexOf("\xFF\xC0");
-    if (sof < 0)
-        return {};
-    data[sof + 5] = char(height >> 8), data[sof + 6] = char(height);
-    data[sof + 7] = char(width >> 8), data[sof + 8] = char(width);
-    return data;
 }
 
 quint32 Get(const QByteArray& d, qsizetype at, int bytes) {
@@ -207,11 +200,6 @@ QByteArray WithRotation(QByteArray d, int quarters) {
     return d;
 }
 
-QString Written(const QDir& dir, const QString& name, const QByteArray& data) {
-    const QString path = dir.filePath(name);
-    return WriteAll(path, data) ? path : QString();
-}
-
 } // namespace
 
 class PhotoFilesTest : public QObject {
@@ -243,37 +231,34 @@ void PhotoFilesTest::badFilesAreRefusedAtOnce_data() {
     auto file = [](const QString& name, const QByteArray& data) {
         return Maker([=](const QDir& dir) { return Written(dir, name, data); });
     };
+    // The first `keep` bytes of a good photo of the suffix's format (below 1: that share).
+    auto cut = [](const QString& suffix, double keep) {
+        return Maker([=](const QDir& dir) {
+            const QImage drawn = Drawn({400, 300});
+            const QString whole = suffix == "heic" ? Heic(dir, "whole.heic", drawn)
+                                                   : Saved(dir, "whole." + suffix, drawn, nullptr);
+            if (whole.startsWith("skip:"))
+                return whole;
+            const QByteArray data = ReadAll(whole);
+            return Written(dir, "cut." + suffix,
+                           data.left(qsizetype(keep < 1 ? double(data.size()) * keep : keep)));
+        });
+    };
+    const QString truncated = "%1 ends too early (truncated)";
     QTest::newRow("not an image") << file("notes.jpg", "Notes on the second shift.\n")
                                   << "notes.jpg is not a photo Rula can open";
     QTest::newRow("empty") << file("empty.png", {}) << "empty.png is empty";
-    QTest::newRow("truncated JPEG") << Maker([](const QDir& dir) {
-        const QByteArray whole = ReadAll(Saved(dir, "whole.jpg", Drawn({400, 300}), "jpeg"));
-        return Written(dir, "cut.jpg", whole.left(whole.size() / 2));
-    }) << "cut.jpg ends too early (truncated)";
-    QTest::newRow("truncated PNG") << Maker([](const QDir& dir) {
-        const QByteArray whole = ReadAll(Saved(dir, "whole.png", Drawn({400, 300}), "png"));
-        return Written(dir, "cut.png", whole.left(whole.size() / 2));
-    }) << "cut.png ends too early (truncated)";
+    QTest::newRow("truncated JPEG") << cut("jpg", 0.5) << truncated.arg("cut.jpg");
+    QTest::newRow("truncated PNG") << cut("png", 0.5) << truncated.arg("cut.png");
+    QTest::newRow("JPEG cut inside its header") << cut("jpeg", 40) << truncated.arg("cut.jpeg");
+    if (!WithoutDecoders())
+        QTest::newRow("truncated HEIC") << cut("heic", 2 / 3.0) << truncated.arg("cut.heic");
     // A text chunk that claims almost 2 GB: a reader would set that much memory aside.
     QTest::newRow("PNG chunk longer than the file") << Maker([](const QDir& dir) {
         const QByteArray png = ReadAll(Saved(dir, "whole.png", Drawn({40, 30}), "png"));
         const QByteArray claim = BigEndian(0x7f000000u) + "tEXtComment";
         return Written(dir, "claim.png", png.left(png.size() - 12) + claim + png.right(12));
-    }) << "claim.png ends too early (truncated)";
-    QTest::newRow("truncated HEIC") << Maker([](const QDir& dir) {
-        if (WithoutDecoders())
-            return Skip("HEIC needs the decoder module");
-        const QString png = Saved(dir, "whole.png", Drawn({400, 300}), "png");
-        const QString heic = dir.filePath("whole.heic");
-        if (!Run("heif-enc", {"-q", "90", "-o", heic, png}))
-            return Skip("heif-enc is missing: install libheif-examples");
-        const QByteArray whole = ReadAll(heic);
-        return Written(dir, "cut.heic", whole.left(whole.size() * 2 / 3));
-    }) << "cut.heic ends too early (truncated)";
-    QTest::newRow("JPEG cut inside its header") << Maker([](const QDir& dir) {
-        const QByteArray whole = ReadAll(Saved(dir, "whole.jpg", Drawn({400, 300}), "jpeg"));
-        return Written(dir, "head.jpg", whole.left(40));
-    }) << "head.jpg ends too early (truncated)";
+    }) << truncated.arg("claim.png");
     QTest::newRow("unreadable") << Maker([](const QDir& dir) {
         if (::geteuid() == 0)
             return Skip("as root, permission bits do not apply");
@@ -293,12 +278,18 @@ void PhotoFilesTest::badFilesAreRefusedAtOnce_data() {
     }) << "pipe.jpg is a named pipe";
     QTest::newRow("device") << Maker([](const QDir&) { return QString("/dev/zero"); })
                             << "zero is a device";
-    QTest::newRow("pixel bomb PNG") << file("bomb.png", BlackPng(30000, 30000, 1))
-                                    << "bomb.png is 30000 × 30000 pixels: too large to open "
-                                       "(at most 100 megapixels)";
+    const QString tooLarge = "%1 is %2 pixels: too large to open (at most 100 megapixels)";
+    QTest::newRow("pixel bomb PNG")
+        << file("bomb.png", BlackPng(30000, 30000, 1)) << tooLarge.arg("bomb.png", "30000 × 30000");
+    // A small JPEG whose frame header is rewritten to declare 60000 × 50000.
     QTest::newRow("JPEG declaring a huge size") << Maker([](const QDir& dir) {
-        return Written(dir, "huge.jpg", JpegDeclaring(dir, 60000, 50000));
-    }) << "huge.jpg is 60000 × 50000 pixels: too large to open (at most 100 megapixels)";
+        QByteArray data = ReadAll(Saved(dir, "small.jpg", Drawn({64, 48}), "jpeg"));
+        const qsizetype sof = data.indexOf("\xFF\xC0");
+        if (sof < 0)
+            return QString();
+        data.replace(sof + 5, 4, QByteArray("\xC3\x50\xEA\x60", 4));
+        return Written(dir, "huge.jpg", data);
+    }) << tooLarge.arg("huge.jpg", "60000 × 50000");
 }
 
 void PhotoFilesTest::badFilesAreRefusedAtOnce() {
@@ -312,12 +303,12 @@ void PhotoFilesTest::badFilesAreRefusedAtOnce() {
     timer.start();
     auto opened = PhotoFile::open(path);
     // A file that opens must fail when decoded, with the same care.
-    if (auto* photo = std::get_if<std::unique_ptr<PhotoFile>>(&opened)) {
-        auto decoded = (*photo)->decodeToFit({800, 600});
-        QVERIFY2(std::holds_alternative<PhotoError>(decoded), "decoded a bad file");
-        QCOMPARE(std::get<PhotoError>(decoded).message, message);
+    if (Got(opened)) {
+        auto decoded = (*Got(opened))->decodeToFit({800, 600});
+        QVERIFY2(!Got(decoded), "decoded a bad file");
+        QCOMPARE(Why(decoded), message);
     } else {
-        QCOMPARE(std::get<PhotoError>(opened).message, message);
+        QCOMPARE(Why(opened), message);
     }
     QVERIFY2(timer.elapsed() < 2000, qPrintable(QString("took %1 ms").arg(timer.elapsed())));
 }
@@ -328,50 +319,39 @@ void PhotoFilesTest::goodFilesDecodeUpright_data() {
     QTest::addColumn<QSize>("fit");
     QTest::addColumn<QSize>("decoded"); // what decodeToFit yields
     const QImage drawn = Drawn({240, 160});
-    auto saved = [drawn](const char* name, const char* format) {
-        return Maker([=](const QDir& dir) {
-            const QString path = Saved(dir, name, drawn, format);
-            if (path.isEmpty())
-                return Skip(QString("no %1 writer: install qt6-image-formats-plugins").arg(format));
-            return path;
-        });
-    };
-    const QSize whole(240, 160), fit(1600, 1066);
-    QTest::newRow("PNG") << saved("a.png", "png") << whole << fit << whole;
-    QTest::newRow("JPEG") << saved("a.jpg", "jpeg") << whole << fit << whole;
-    QTest::newRow("WebP") << saved("a.webp", "webp") << whole << fit << whole;
-    QTest::newRow("TIFF") << saved("a.tif", "tiff") << whole << fit << whole;
-    QTest::newRow("BMP") << saved("a.bmp", "bmp") << whole << fit << whole;
-    QTest::newRow("PNG scaled down")
-        << saved("b.png", "png") << whole << QSize(120, 120) << QSize(120, 80);
-    QTest::newRow("JPEG at a half")
-        << saved("b.jpg", "jpeg") << whole << QSize(120, 120) << QSize(120, 80);
+    const QSize whole(240, 160), fit(1600, 1066), small(120, 120), fitted(120, 80);
+    // Each format Qt reads and JPEG, whole (a.*); PNG and JPEG scaled down to fit (b.*).
+    for (const char* name : {"a.png", "a.jpg", "a.webp", "a.tif", "a.bmp", "b.png", "b.jpg"}) {
+        const bool scaled = name[0] == 'b';
+        QTest::newRow(name) << Maker([=](const QDir& dir) {
+            const QString path = Saved(dir, name, drawn, nullptr); // the format from the suffix
+            return path.isEmpty() ? Skip("no writer: install qt6-image-formats-plugins") : path;
+        }) << whole << (scaled ? small : fit)
+                            << (scaled ? fitted : whole);
+    }
+    // As a camera held sideways stores it: turned, with the EXIF orientation to turn it back.
     for (int orientation : {6, 8})
         QTest::addRow("JPEG with EXIF orientation %d", orientation) << Maker([=](const QDir& dir) {
             const QString path =
-                TurnedJpeg(dir, QString("turned%1.jpg").arg(orientation), drawn, orientation);
-            if (path.isEmpty())
-                return Skip("exiftool is missing: install libimage-exiftool-perl");
-            return path;
+                Saved(dir, QString("turned%1.jpg").arg(orientation),
+                      drawn.transformed(QTransform().rotate(orientation == 6 ? -90 : 90)), "jpeg");
+            return Tool("exiftool",
+                        {"-q", "-overwrite_original", "-n",
+                         QString("-Orientation=%1").arg(orientation), path},
+                        path, "libimage-exiftool-perl");
         }) << whole << fit << whole;
     QTest::newRow("CMYK JPEG") << Maker([drawn](const QDir& dir) {
-        const QString png = Saved(dir, "forcmyk.png", drawn, "png");
-        const QString path = dir.filePath("cmyk.jpg");
-        if (QStandardPaths::findExecutable("convert").isEmpty() ||
-            !Run("convert", {png, "-colorspace", "CMYK", "-quality", "95", path}))
-            return Skip("convert is missing: install imagemagick");
-        return path;
+        const QString png = Saved(dir, "forcmyk.png", drawn, "png"),
+                      path = dir.filePath("cmyk.jpg");
+        return Tool("convert", {png, "-colorspace", "CMYK", "-quality", "95", path}, path,
+                    "imagemagick");
     }) << whole << fit << whole;
     // HEIC, stored upright and stored turned with a rotation property that turns it back.
     for (int quarters : {0, 1, 3})
         QTest::addRow("HEIC turned %d quarters", quarters) << Maker([=](const QDir& dir) {
-            const QString png = Saved(dir, "forheic.png",
-                                      drawn.transformed(QTransform().rotate(90 * quarters)), "png");
-            const QString path = dir.filePath(QString("turned%1.heic").arg(quarters));
-            if (QStandardPaths::findExecutable("heif-enc").isEmpty() ||
-                !Run("heif-enc", {"-q", "90", "-o", path, png}))
-                return Skip("heif-enc is missing: install libheif-examples");
-            if (quarters == 0)
+            const QString path = Heic(dir, QString("turned%1.heic").arg(quarters),
+                                      drawn.transformed(QTransform().rotate(90 * quarters)));
+            if (quarters == 0 || path.startsWith("skip:"))
                 return path;
             const QByteArray turned = WithRotation(ReadAll(path), quarters);
             if (turned.isEmpty()) // the row fails on an empty file
@@ -396,38 +376,38 @@ void PhotoFilesTest::goodFilesDecodeUpright() {
     if (WithoutDecoders() && path.endsWith(".heic"))
         QSKIP("HEIC needs the decoder module");
     auto opened = PhotoFile::open(path);
-    QVERIFY2(std::holds_alternative<std::unique_ptr<PhotoFile>>(opened),
-             qPrintable(std::get_if<PhotoError>(&opened) ? std::get<PhotoError>(opened).message
-                                                         : QString()));
-    PhotoFile& photo = *std::get<std::unique_ptr<PhotoFile>>(opened);
+    QVERIFY2(Got(opened), qPrintable(Why(opened)));
+    PhotoFile& photo = **Got(opened);
     QCOMPARE(photo.uprightSize(), upright);
 
     auto fitted = photo.decodeToFit(fit);
-    QVERIFY(std::holds_alternative<QImage>(fitted));
-    const QImage& image = std::get<QImage>(fitted);
+    QVERIFY(Got(fitted));
+    const QImage& image = *Got(fitted);
     QCOMPARE(image.size(), decoded);
     QVERIFY2(Near(image.pixel(2, 2), kTopLeft), "the top left corner is not where it belongs");
     QVERIFY(Near(image.pixel(image.width() - 3, image.height() - 3), kBottomRight));
     QVERIFY(Near(image.pixel(image.width() - 3, 2), kRest));
 
-    // Regions at full resolution, the corners and across a mark's edge.
+    // Regions at full resolution: a corner, and across a mark's edge; two points in each.
     const int mark = std::max(16, upright.height() / 5);
-    const QRect corner(upright.width() - mark - 20, upright.height() - 30, 40, 30);
-    auto region = photo.decodeRegion(corner);
-    QVERIFY(std::holds_alternative<QImage>(region));
-    QCOMPARE(std::get<QImage>(region).size(), corner.size());
-    QVERIFY(Near(std::get<QImage>(region).pixel(35, 25), kBottomRight));
-    QVERIFY(Near(std::get<QImage>(region).pixel(2, 2), kRest));
-    const QRect edge(mark - 10, 3, 20, 8);
-    auto across = photo.decodeRegion(edge);
-    QVERIFY(std::holds_alternative<QImage>(across));
-    QCOMPARE(std::get<QImage>(across).size(), edge.size());
-    QVERIFY(Near(std::get<QImage>(across).pixel(5, 4), kTopLeft));
-    QVERIFY(Near(std::get<QImage>(across).pixel(15, 4), kRest));
+    const std::tuple<QRect, QPoint, QRgb, QPoint, QRgb> regions[] = {
+        {{upright.width() - mark - 20, upright.height() - 30, 40, 30},
+         {35, 25},
+         kBottomRight,
+         {2, 2},
+         kRest},
+        {{mark - 10, 3, 20, 8}, {5, 4}, kTopLeft, {15, 4}, kRest}};
+    for (const auto& [rect, a, colourA, b, colourB] : regions) {
+        auto region = photo.decodeRegion(rect);
+        QVERIFY(Got(region));
+        QCOMPARE(Got(region)->size(), rect.size());
+        QVERIFY(Near(Got(region)->pixel(a), colourA) && Near(Got(region)->pixel(b), colourB));
+    }
 
-    if (QFileInfo(path).suffix() == "jpg" && WithoutDecoders()) {
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix == "jpg" && WithoutDecoders()) {
         QVERIFY2(!PhotoDecoders(), "this run was to find no decoder module");
-    } else if (QFileInfo(path).suffix() == "jpg" || QFileInfo(path).suffix() == "heic") {
+    } else if (suffix == "jpg" || suffix == "heic") {
         QString whyNot;
         QVERIFY2(PhotoDecoders(&whyNot), qPrintable(whyNot));
         QVERIFY(ReadAll("/proc/self/maps").contains("photo-decoders.so"));
@@ -436,15 +416,13 @@ void PhotoFilesTest::goodFilesDecodeUpright() {
 
 // 40 megapixels: more than Qt's reader allows by default, within the program's limit.
 void PhotoFilesTest::largePhotosWithinTheLimitOpen() {
-    const QString path = Written(QDir(folder_.path()), "large.png", BlackPng(8000, 5000, 5000));
-    auto opened = PhotoFile::open(path);
-    QVERIFY(std::holds_alternative<std::unique_ptr<PhotoFile>>(opened));
-    auto fitted = std::get<std::unique_ptr<PhotoFile>>(opened)->decodeToFit({1600, 1066});
-    QVERIFY2(std::holds_alternative<QImage>(fitted),
-             qPrintable(std::get_if<PhotoError>(&fitted) ? std::get<PhotoError>(fitted).message
-                                                         : QString()));
-    QCOMPARE(std::get<QImage>(fitted).size(), QSize(1600, 1000));
-    QCOMPARE(std::get<QImage>(fitted).pixel(800, 500), qRgb(0, 0, 0));
+    auto opened =
+        PhotoFile::open(Written(QDir(folder_.path()), "large.png", BlackPng(8000, 5000, 5000)));
+    QVERIFY(Got(opened));
+    auto fitted = (*Got(opened))->decodeToFit({1600, 1066});
+    QVERIFY2(Got(fitted), qPrintable(Why(fitted)));
+    QCOMPARE(Got(fitted)->size(), QSize(1600, 1000));
+    QCOMPARE(Got(fitted)->pixel(800, 500), qRgb(0, 0, 0));
 }
 
 QTEST_GUILESS_MAIN(PhotoFilesTest)

@@ -99,18 +99,19 @@ def extents(accessible):
     return box.x, box.y, box.width, box.height
 
 
+def showing_nodes(node):
+    """Every showing accessible under `node`, depth first."""
+    for child in node:
+        if child is not None:
+            if showing(child):
+                yield child
+            yield from showing_nodes(child)
+
+
 def find(window, name, role):
-    def walk(node):
-        for child in node:
-            if child is None:
-                continue
-            if child.name == name and role in (None, child.getRole()) and showing(child):
-                return child
-            found = walk(child)
-            if found:
-                return found
-        return None
-    return wait_for(f"{name!r} in {window.name!r}", lambda: walk(window), 5)
+    return wait_for(f"{name!r} in {window.name!r}",
+                    lambda: next((c for c in showing_nodes(window) if c.name == name
+                                  and role in (None, c.getRole())), None), 5)
 
 
 def settled(window, view):
@@ -126,17 +127,7 @@ def settled(window, view):
 
 
 def labels(window):
-    found = []
-
-    def walk(node):
-        for child in node:
-            if child is None:
-                continue
-            if child.getRole() == pyatspi.ROLE_LABEL and showing(child):
-                found.append(child.name)
-            walk(child)
-    walk(window)
-    return found
+    return [c.name for c in showing_nodes(window) if c.getRole() == pyatspi.ROLE_LABEL]
 
 
 def click_at(x, y):
