@@ -1,6 +1,7 @@
 // The single instances of the ten screens. A screen is created, in its design state,
 // the first time it is asked for; it then lives, shown or hidden, until the program
-// ends. The set also holds what all screens share: where printing goes, what closing
+// ends. The set also holds what all screens share: the assessment they show, where
+// printing goes, what closing
 // would lose (asked of the layer that keeps the work), and what happens once every
 // screen has closed.
 #pragma once
@@ -17,6 +18,7 @@ class QMessageBox;
 
 namespace rula {
 
+class LiveAssessment;
 class ScreenShell;
 class PrintTarget;
 
@@ -44,6 +46,9 @@ public:
 
     template <class Form> Form& get() { return static_cast<Form&>(get(Form::kId)); }
     template <class Form> Form* find() const { return static_cast<Form*>(find(Form::kId)); }
+
+    // The assessment every screen shows and edits.
+    LiveAssessment& assessment() const { return *assessment_; }
 
     PrintTarget& printTarget() const { return *printTarget_; }
     void setPrintTarget(std::unique_ptr<PrintTarget> target);
@@ -85,6 +90,7 @@ private:
     bool saveWork();
 
     Factory factory_;
+    std::unique_ptr<LiveAssessment> assessment_;
     std::array<std::unique_ptr<ScreenShell>, kAllScreens.size()> screens_;
     std::unique_ptr<PrintTarget> printTarget_;
     bool iconAsked_ = false;

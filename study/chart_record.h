@@ -1,16 +1,22 @@
 // The chart as a record: up to ten rows, each the sixteen score texts exactly as the
-// final score screen showed them (a blank stays blank) and the task typed beside it;
-// the study's details; and whether anything changed since the study was last saved or
-// opened. The chart screen shows this record and changes it only through it; saving,
+// final score screen showed them (a blank stays blank), the task typed beside it, the
+// side assessed, notes, the answers that gave the scores and, where the postures were
+// chosen on a photo, that photo with its measurement; the study's details; and whether
+// anything changed since the study was last saved or opened. The chart screen shows this record and changes it only through it; saving,
 // opening, copying, printing and exporting read it. No GUI: Qt Core only.
 #pragma once
 
+#include "angles/body_angles.h"
+#include "assessment/assessment.h"
+
+#include <QByteArray>
 #include <QDate>
 #include <QObject>
 #include <QString>
 #include <QVector>
 
 #include <array>
+#include <optional>
 
 namespace rula {
 
@@ -19,10 +25,32 @@ inline constexpr int kChartColumns = 16;
 // Characters as the user sees them (grapheme clusters), not UTF-16 units.
 inline constexpr int kTaskMaxCharacters = 60;
 inline constexpr int kDetailMaxCharacters = 120;
+inline constexpr int kNotesMaxCharacters = 2000;
+// A photo kept in a study is a JPEG at most this many pixels on its long side.
+inline constexpr int kStudyPhotoLongSide = 2048;
+
+// The photo a row's postures were measured on: upright, as a JPEG, with the facing, the
+// points and the plumb line in that JPEG's pixels.
+struct RowMeasurement {
+    QByteArray jpeg;
+    int width = 0;
+    int height = 0;
+    Facing facing = Facing::Right;
+    Landmarks points{};
+    std::optional<PlumbLine> plumb;
+    BodyAngles angles() const { return MeasureBodyAngles(points, facing, plumb); }
+    bool operator==(const RowMeasurement&) const = default;
+};
 
 struct ChartRow {
     std::array<QString, kChartColumns> scores; // in field order
     QString task;
+    Side side = Side::NotSaid;
+    QString notes; // several lines
+    // The answers behind the scores, their side being the row's; none in rows kept by a
+    // version of the program that saved only scores.
+    std::optional<Assessment> answers;
+    std::optional<RowMeasurement> measurement;
     bool operator==(const ChartRow&) const = default;
 };
 
@@ -41,6 +69,9 @@ struct Study {
     bool operator==(const Study&) const = default;
 };
 
+// The row as the record keeps it: task and notes cleaned, the answers' side the row's.
+ChartRow CleanRow(const ChartRow& row);
+
 class ChartRecord final : public QObject {
     Q_OBJECT
 public:
@@ -55,8 +86,20 @@ public:
 
     // Appends a row; returns its number. Does nothing (returns 0) on a full chart.
     int addRow(const std::array<QString, kChartColumns>& scores);
+    // Appends a row with its answers (whose side becomes the row's), task and measurement.
+    int addRow(const ChartRow& row);
+    // Writes answers, scores and measurement into a row; its task, side and notes stay.
+    void updateRow(int number, const Assessment& answers,
+                   const std::array<QString, kChartColumns>& scores,
+                   const std::optional<RowMeasurement>& measurement);
+    // The rows below move up.
+    void deleteRow(int number);
     // Cleaned by CleanLine (one line, no control characters, at most the limit).
     void setTask(int number, const QString& task);
+    // The row's side, and its answers' side with it.
+    void setSide(int number, Side side);
+    // Cleaned by CleanNotes (lines kept, at most kNotesMaxCharacters).
+    void setNotes(int number, const QString& notes);
     void setDetails(const StudyDetails& details);
     // Every row goes; the details stay.
     void clearRows();
@@ -71,6 +114,7 @@ signals:
     void modifiedChanged(bool modified);
 
 private:
+    void change(int number, const ChartRow& row);
     void touch();
 
     Study study_;
