@@ -69,7 +69,7 @@ int ChartRecord::addRow(const ChartRow& row) {
 
 void ChartRecord::updateRow(int number, const Assessment& answers,
                             const std::array<QString, kChartColumns>& scores,
-                            const std::optional<RowMeasurement>& measurement) {
+                            const std::optional<MeasuredPhoto>& measurement) {
     if (number < 1 || number > rowCount())
         return;
     ChartRow updated = study_.rows[number - 1];

@@ -6,10 +6,9 @@
 // opening, copying, printing and exporting read it. No GUI: Qt Core only.
 #pragma once
 
-#include "angles/body_angles.h"
+#include "angles/measured_photo.h"
 #include "assessment/assessment.h"
 
-#include <QByteArray>
 #include <QDate>
 #include <QObject>
 #include <QString>
@@ -26,21 +25,6 @@ inline constexpr int kChartColumns = 16;
 inline constexpr int kTaskMaxCharacters = 60;
 inline constexpr int kDetailMaxCharacters = 120;
 inline constexpr int kNotesMaxCharacters = 2000;
-// A photo kept in a study is a JPEG at most this many pixels on its long side.
-inline constexpr int kStudyPhotoLongSide = 2048;
-
-// The photo a row's postures were measured on: upright, as a JPEG, with the facing, the
-// points and the plumb line in that JPEG's pixels.
-struct RowMeasurement {
-    QByteArray jpeg;
-    int width = 0;
-    int height = 0;
-    Facing facing = Facing::Right;
-    Landmarks points{};
-    std::optional<PlumbLine> plumb;
-    BodyAngles angles() const { return MeasureBodyAngles(points, facing, plumb); }
-    bool operator==(const RowMeasurement&) const = default;
-};
 
 struct ChartRow {
     std::array<QString, kChartColumns> scores; // in field order
@@ -50,7 +34,8 @@ struct ChartRow {
     // The answers behind the scores, their side being the row's; none in rows kept by a
     // version of the program that saved only scores.
     std::optional<Assessment> answers;
-    std::optional<RowMeasurement> measurement;
+    // The photo the postures were chosen on, with its measurement.
+    std::optional<MeasuredPhoto> measurement;
     bool operator==(const ChartRow&) const = default;
 };
 
@@ -91,7 +76,7 @@ public:
     // Writes answers, scores and measurement into a row; its task, side and notes stay.
     void updateRow(int number, const Assessment& answers,
                    const std::array<QString, kChartColumns>& scores,
-                   const std::optional<RowMeasurement>& measurement);
+                   const std::optional<MeasuredPhoto>& measurement);
     // The rows below move up.
     void deleteRow(int number);
     // Cleaned by CleanLine (one line, no control characters, at most the limit).
