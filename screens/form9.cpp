@@ -268,6 +268,8 @@ void Form9::setChartFull(bool full) {
 void Form9::startAssessment(const Assessment& answers, ScreenShell& from) {
     forgetChartRow();
     screens().assessment().set(answers);
+    screens().assessment().setPhoto(std::nullopt);
+    emit assessmentStarted();
     from.goTo(ScreenId::Form2);
 }
 

@@ -41,6 +41,7 @@ public:
     // The shown assessment is in no row (a new one, rows deleted, another study opened).
     void forgetChartRow();
     std::optional<int> chartRow() const { return chartRow_; }
+    const Assessment& chartRowAnswers() const { return inRow_; }
     bool isReviewing() const { return reviewing_; }
     void setChartFull(bool full);
 
@@ -48,12 +49,12 @@ public:
     // in place of `from`.
     void startAssessment(const Assessment& answers, ScreenShell& from);
 
-    QPushButton* Command5 = nullptr;     // "&Goto Chart"
+    QPushButton* Command5 = nullptr;      // "&Goto Chart"
     QPushButton* NewAssessment = nullptr; // "&New Assessment"
-    QPushButton* UpdateRow = nullptr;    // "&Update Row N", while reviewing
-    QPushButton* OtherSide = nullptr;    // "Assess the &Other Side"
-    QLabel* NotAnswered = nullptr;       // the screens left unanswered
-    QLabel* OutOfDate = nullptr;         // said while the scores are not the record's
+    QPushButton* UpdateRow = nullptr;     // "&Update Row N", while reviewing
+    QPushButton* OtherSide = nullptr;     // "Assess the &Other Side"
+    QLabel* NotAnswered = nullptr;        // the screens left unanswered
+    QLabel* OutOfDate = nullptr;          // said while the scores are not the record's
 
 signals:
     // "&Add to chart" was clicked; the chart adds the shown assessment.
@@ -62,6 +63,8 @@ signals:
     void updateRowClicked(int row);
     // "Assess the &Other Side" for the assessment in row N.
     void otherSideClicked(int row);
+    // startAssessment put new answers on the screens.
+    void assessmentStarted();
 
 private:
     void updateCommands();

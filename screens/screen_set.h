@@ -70,6 +70,14 @@ public:
         if (openPhoto_)
             openPhoto_();
     }
+    // Shows the assessment's photo with its points in the Photo window (a row reviewed).
+    void setMeasuredPhotoViewer(std::function<void()> show) {
+        showMeasuredPhoto_ = std::move(show);
+    }
+    void showMeasuredPhoto() const {
+        if (showMeasuredPhoto_)
+            showMeasuredPhoto_();
+    }
 
     // Closing the program first asks whether to keep the work while it has changes.
     void setUnsavedWork(UnsavedWork work) { unsavedWork_ = std::move(work); }
@@ -97,6 +105,7 @@ private:
     std::function<void()> onAllClosed_;
     std::function<void()> openPhoto_;
     std::function<void()> closePhoto_;
+    std::function<void()> showMeasuredPhoto_;
     bool allClosed_ = false;
     UnsavedWork unsavedWork_;
     // Set once the user has answered that the program may close, or the cascade has begun.
