@@ -30,12 +30,12 @@ struct ChartRow {
     std::array<QString, kChartColumns> scores; // in field order
     QString task;
     Side side = Side::NotSaid;
-    QString notes; // several lines
+    QString notes{}; // several lines
     // The answers behind the scores, their side being the row's; none in rows kept by a
     // version of the program that saved only scores.
-    std::optional<Assessment> answers;
+    std::optional<Assessment> answers{};
     // The photo the postures were chosen on, with its measurement.
-    std::optional<MeasuredPhoto> measurement;
+    std::optional<MeasuredPhoto> measurement{};
     bool operator==(const ChartRow&) const = default;
 };
 

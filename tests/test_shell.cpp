@@ -929,7 +929,7 @@ void ShellTest::printMessagesWaitForTheQuestion() {
         // Rows to clear, unsaved; a refused study is asked for over a chart with none.
         if (question != "refused")
             for (int row = 0; row < 2; ++row)
-                chart.record().addRow({});
+                chart.record().addRow(ChartRow{});
     }
     // Asks the question and, while it is open, checks and answers it.
     const auto ask = [&](const std::function<void(QDialog*)>& whileAsked) {
