@@ -117,8 +117,8 @@ void ShellTest::windows_data() {
     QTest::newRow("Form7") << 7 << groupB << QSize(417, 409) << false << true << false;
     QTest::newRow("Form8") << 8 << "Frequency and Force" << QSize(425, 513) << false << true
                            << false;
-    QTest::newRow("Form9") << 9 << "Rula - Final" << QSize(369, 514) << true << true << true;
-    QTest::newRow("Form10") << 10 << "Rula" << QSize(972, 538) << true << true << false;
+    QTest::newRow("Form9") << 9 << "Rula - Final" << QSize(369, 601) << true << true << true;
+    QTest::newRow("Form10") << 10 << "Rula" << QSize(1248, 538) << true << true << false;
 }
 
 void ShellTest::windows() {
