@@ -268,15 +268,20 @@ Layout LayOut(const MeasurementShown& shown, const QTransform& toTarget, const Q
             const QPointF along(std::cos(rad), -std::sin(rad));
             return TextBox(a.centre + along * (a.radius + 6 + out + half), a.value);
         };
+        // Clear and inside; else clear where the point is out of sight (zoomed in).
         std::optional<QRectF> chosen;
-        for (const auto& [turn, out] : kTries) {
-            const QRectF box = boxAt(middle + turn, out);
-            const bool clear = std::none_of(taken.begin(), taken.end(),
-                                            [&](const QRectF& t) { return t.intersects(box); });
-            if (clear && (bounds.isEmpty() || bounds.contains(box))) {
-                chosen = box;
-                break;
+        for (const bool inside : {true, false}) {
+            for (const auto& [turn, out] : kTries) {
+                const QRectF box = boxAt(middle + turn, out);
+                const bool clear = std::none_of(taken.begin(), taken.end(),
+                                                [&](const QRectF& t) { return t.intersects(box); });
+                if (clear && (!inside || bounds.isEmpty() || bounds.contains(box))) {
+                    chosen = box;
+                    break;
+                }
             }
+            if (chosen)
+                break;
         }
         const QRectF box = chosen ? *chosen : Inside(boxAt(middle, 0), bounds);
         layout.labels.push_back({a.value, box, false});
