@@ -129,6 +129,8 @@ private slots:
     void nearEdgeReadings();
     void bandWords_data();
     void bandWords();
+    void labelsKeepClearOfNames_data();
+    void labelsKeepClearOfNames();
     void useTheseAnglesSaysWhatItChose_data();
     void useTheseAnglesSaysWhatItChose();
     void badFilesKeepThePhotoItPrintsAndADropOpens();
@@ -446,6 +448,35 @@ void PhotoWindowTest::bandWords() {
     for (double d = -180; d <= 180; d += 0.25)
         QVERIFY2(!ListedLine({segment, d}).contains(negative),
                  qPrintable(ListedLine({segment, d})));
+}
+
+void PhotoWindowTest::labelsKeepClearOfNames_data() {
+    // Points in a photo's pixels (hip, shoulder, ear, elbow, wrist, knuckle), drawn at about
+    // half size on a view that shows that photo whole.
+    QTest::addColumn<QList<double>>("points");
+    // Rounded shoulders: the trunk's value would sit on the elbow's name.
+    QTest::newRow("rounded shoulders")
+        << QList<double>{500, 700, 524, 300, 500, 172, 524, 540, 700, 540, 760, 540};
+    // The knuckle at the photo's right edge and the ear at its top: their names would be cut.
+    QTest::newRow("at the edges") << QList<double>{700, 700, 724, 300, 700, 4,
+                                                   724, 540, 900, 540, 997, 540};
+}
+
+void PhotoWindowTest::labelsKeepClearOfNames() {
+    QFETCH(QList<double>, points);
+    MeasurementShown shown;
+    for (std::size_t i = 0; i < kLandmarkCount; ++i)
+        shown.points[i] = PhotoPoint{points[int(2 * i)], points[int(2 * i + 1)]};
+    shown.facing = Facing::Right;
+    const QRectF view(0, 0, 520, 624);
+    const auto labels = MeasurementLabels(shown, QTransform::fromScale(0.52, 0.52), view);
+    QCOMPARE(labels.size(), std::size_t(kLandmarkCount + 5));
+    for (const MeasurementLabel& label : labels) {
+        QVERIFY2(view.contains(label.box), qPrintable(label.text));
+        for (const MeasurementLabel& other : labels)
+            QVERIFY2(label.name || !other.name || !label.box.intersects(other.box),
+                     qPrintable(label.text + " on " + other.text));
+    }
 }
 
 void PhotoWindowTest::useTheseAnglesSaysWhatItChose_data() {
