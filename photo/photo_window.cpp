@@ -46,6 +46,19 @@ constexpr int kNarrowestTwips = 7200;
 // The printed page: the photo fitted into this box, the facing and the angles under it.
 constexpr QSize kPrintedPhotoTwips{10500, 13500};
 
+// The scroll area of the angles and their words: it asks for this many lines, gets at
+// least the fewer, and takes whatever height more the layout gives it.
+constexpr int kReadingLines = 12;
+constexpr int kReadingLeastLines = 8;
+
+class ReadingArea final : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        return {QScrollArea::sizeHint().width(), kReadingLines * fontMetrics().lineSpacing()};
+    }
+};
+
 QSize PixelsOf(QSize twips) {
     return ToPixels(twips.width(), twips.height());
 }
@@ -202,13 +215,13 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
 
     // The angles, what Use These Angles did with them, and what they rest on: as tall as
     // the window allows, and scrolled beyond that.
-    reading_ = new QScrollArea(panel);
+    reading_ = new ReadingArea(panel);
     reading_->setObjectName(QStringLiteral("Reading"));
     reading_->setFrameShape(QFrame::NoFrame);
     reading_->setWidgetResizable(true);
     reading_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     reading_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
-    reading_->setMinimumHeight(8 * fontMetrics().lineSpacing());
+    reading_->setMinimumHeight(kReadingLeastLines * fontMetrics().lineSpacing());
     auto* page = new QWidget;
     auto* lines = new QVBoxLayout(page);
     lines->setContentsMargins(0, 0, 0, 0);
