@@ -46,6 +46,11 @@ bool IsEdge(double degrees) {
     return std::abs(degrees) != kEnd;
 }
 
+// Inside the band, its ends included.
+bool Within(const PostureBand& band, double degrees) {
+    return band.from - kOnEdgeDegrees <= degrees && degrees <= band.to + kOnEdgeDegrees;
+}
+
 } // namespace
 
 std::span<const PostureBand> PostureBands(PostureSegment segment) {
@@ -74,9 +79,22 @@ const PostureBand* BandOfOption(PostureSegment segment, const char* option) {
 const PostureBand* BandHolding(PostureSegment segment, double degrees) {
     const PostureBand* holding = nullptr;
     for (const PostureBand& band : PostureBands(segment))
-        if (band.from <= degrees && degrees <= band.to && (!holding || band.base < holding->base))
+        if (Within(band, degrees) && (!holding || band.base > holding->base))
             holding = &band;
     return holding;
+}
+
+bool HoldsItsEdge(PostureSegment segment, const PostureBand& band, double edge) {
+    const PostureBand* holding = BandHolding(segment, edge);
+    return holding && std::strcmp(holding->option, band.option) == 0;
+}
+
+bool OnBandEdge(PostureSegment segment, double degrees) {
+    for (const PostureBand& band : PostureBands(segment))
+        for (double edge : {band.from, band.to})
+            if (IsEdge(edge) && std::abs(degrees - edge) <= kOnEdgeDegrees)
+                return true;
+    return false;
 }
 
 bool NearBandEdge(PostureSegment segment, double degrees) {

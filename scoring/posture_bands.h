@@ -3,10 +3,12 @@
 // The screens write their base scores from these tables and the photo measurement
 // chooses options by them, so every band edge exists here only.
 //
-// The rule at an edge: an angle exactly on an edge belongs to the band that gives the
-// lower base score (20° of upper arm flexion is the 20° back to 20° forward band).
-// "Upright" and "neutral" mean within kNeutralDegrees of 0°, so a neck bent back by up to
-// 5° is the 0° to 10° band, and only beyond that is it in extension. A trunk leaning back
+// The rule at an edge: an angle exactly on an edge, shared by two bands or the start of a
+// top band, belongs to the band that gives the HIGHER base score, as the method scores a
+// borderline posture and as its top bands read ("20° or more"): 90° of upper arm flexion
+// is the over 90° band, 20° is the 20° to 45° band, a wrist at 15° scores 3.
+// "Upright" and "neutral" mean within kNeutralDegrees of 0°: a neck bent back by less than
+// 5° is the 0° to 10° band, and from 5° back it is in extension. A trunk leaning back
 // beyond 5° is in no band: the trunk screen has no option for it.
 //
 // Angles are as MeasureBodyAngles gives them: forward positive; the lower arm as elbow
@@ -21,6 +23,10 @@ namespace rula {
 inline constexpr double kNeutralDegrees = 5.0;
 // An angle this close to an edge is marked as near it, so that the user looks twice.
 inline constexpr double kNearEdgeDegrees = 5.0;
+// An angle this close to an edge is on it: far below what a click can place, far above
+// the rounding of the arithmetic (a horizontal arm on a plumb trunk may come out as
+// 89.99999999999999°).
+inline constexpr double kOnEdgeDegrees = 1e-9;
 
 enum class PostureSegment { UpperArm, LowerArm, Wrist, Neck, Trunk };
 
@@ -29,8 +35,8 @@ enum class PostureSegment { UpperArm, LowerArm, Wrist, Neck, Trunk };
 // line to beyond 90° behind it): it then has two rows with the same name and base.
 struct PostureBand {
     const char* option; // the option's name on its screen: "Option3"
-    double from;        // degrees, both ends included; where two bands meet, the edge
-    double to;          // rule above says which one holds the edge; -180 and 180 are no edge
+    double from;        // degrees; where two bands meet, the edge rule above says which
+    double to;          // one holds the edge; -180 and 180 are no edge
     int base;           // the base score the option writes
 };
 
@@ -43,6 +49,12 @@ const PostureBand* BandOfOption(PostureSegment segment, const char* option);
 
 // The band that holds the angle, or nothing where no option of the screen does.
 const PostureBand* BandHolding(PostureSegment segment, double degrees);
+
+// Whether the band holds its own end `edge` (band.from or band.to) by the edge rule.
+bool HoldsItsEdge(PostureSegment segment, const PostureBand& band, double edge);
+
+// Whether the angle lies on an edge of a band (within kOnEdgeDegrees).
+bool OnBandEdge(PostureSegment segment, double degrees);
 
 // Whether the angle lies closer than kNearEdgeDegrees to an edge of a band: between two
 // bands, or where no band goes on (a trunk leaning back).

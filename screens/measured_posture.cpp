@@ -5,11 +5,15 @@
 
 #include <QAbstractButton>
 
-#include <optional>
-
 namespace rula {
 
+bool LeftToTheEye(PostureSegment segment, double degrees) {
+    const PostureBand* band = BandHolding(segment, degrees);
+    return segment == PostureSegment::Neck && band && band->to < 0;
+}
+
 std::vector<MeasuredChoice> UsePostureAngles(ScreenSet& screens, const BodyAngles& angles) {
+    using Outcome = MeasuredChoice::Outcome;
     struct Measured {
         PostureSegment segment;
         ScreenId screen;
@@ -24,17 +28,26 @@ std::vector<MeasuredChoice> UsePostureAngles(ScreenSet& screens, const BodyAngle
     };
     std::vector<MeasuredChoice> choices;
     for (const Measured& m : measured) {
-        if (!m.degrees)
+        MeasuredChoice choice;
+        choice.segment = m.segment;
+        choice.degrees = m.degrees;
+        if (!m.degrees) {
+            choices.push_back(choice);
             continue;
-        MeasuredChoice choice{m.segment, *m.degrees, {},
-                              {},        0,          NearBandEdge(m.segment, *m.degrees)};
-        if (const PostureBand* band = BandHolding(m.segment, *m.degrees)) {
-            auto* option =
-                screens.get(m.screen).findChild<QAbstractButton*>(QLatin1String(band->option));
+        }
+        choice.nearEdge = NearBandEdge(m.segment, *m.degrees);
+        ScreenShell& screen = screens.get(m.screen);
+        const PostureBand* band = BandHolding(m.segment, *m.degrees);
+        if (!band || LeftToTheEye(m.segment, *m.degrees)) {
+            choice.outcome = band ? Outcome::CheckByEye : Outcome::NoOption;
+            screen.clearPosture();
+        } else {
+            auto* option = screen.findChild<QAbstractButton*>(QLatin1String(band->option));
             if (!option)
                 qFatal("No %s for its band", band->option);
             // Not an input event: the screen acts on it whether or not it is on view.
             option->click();
+            choice.outcome = Outcome::Chosen;
             choice.option = QLatin1String(band->option);
             choice.band = option->accessibleName();
             choice.base = band->base;

@@ -540,7 +540,20 @@ void ScreenShell::writeBaseFromBands(PostureSegment segment,
             if (selected)
                 label->setText(base);
         });
+        postureOptions_.push_back(option);
     }
+    postureBase_ = label;
+}
+
+void ScreenShell::clearPosture() {
+    for (OptionButton* option : postureOptions_) {
+        // An exclusive option cannot be turned off by itself, only by another of its group.
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+    if (postureBase_)
+        postureBase_->setText(QStringLiteral("0"));
 }
 
 void ScreenShell::writeWhenTicked(CheckBox* box, QLabel* label, const char* ticked,

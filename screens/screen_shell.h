@@ -101,6 +101,10 @@ public:
     // The question open over this screen, if any: a visible modal dialog of its own.
     QDialog* openQuestion() const;
 
+    // A posture screen's posture back to none chosen, as on a new screen: no option of
+    // its bands selected and its base label "0". Adjustment boxes stay as they are.
+    void clearPosture();
+
     // No screen has a cancel button: Esc, with whatever modifier, and anything else that
     // would reject the dialog leave the screen on view.
     void reject() override {}
@@ -145,9 +149,9 @@ protected:
     static void writeWhenTicked(CheckBox* box, QLabel* label, const char* ticked,
                                 const char* otherwise);
     // A posture screen's options, each writing its base score from the segment's bands
-    // (found by the option's name) when selected.
-    static void writeBaseFromBands(PostureSegment segment,
-                                   std::initializer_list<OptionButton*> options, QLabel* label);
+    // (found by the option's name) when selected; clearPosture() clears them.
+    void writeBaseFromBands(PostureSegment segment, std::initializer_list<OptionButton*> options,
+                            QLabel* label);
     // A click on a drawing acts as a click on its option or check box; a caption-less
     // option takes the drawing's words for screen readers and its tooltip. The drawing is
     // framed while its option or box is on, and ringed while that has the focus.
@@ -185,6 +189,9 @@ private:
     ScreenSet& screens_;
     ScreenId id_;
     std::vector<DrawingPair> drawings_;
+    // The options and base label of writeBaseFromBands, for clearPosture().
+    std::vector<OptionButton*> postureOptions_;
+    QLabel* postureBase_ = nullptr;
     QAction* photoAction_ = nullptr; // the Photo window, where the screen offers it
     bool shownBefore_ = false;
     bool closing_ = false;
