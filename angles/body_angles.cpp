@@ -100,4 +100,11 @@ BodyAngles MeasureBodyAngles(const Landmarks& points, Facing facing,
     return angles;
 }
 
+std::optional<double> PlumbTilt(const PlumbLine& plumb) {
+    const auto up = Up(plumb, 1.0);
+    if (!up)
+        return std::nullopt;
+    return std::atan2(up->x, up->y) * 180 / std::numbers::pi;
+}
+
 } // namespace rula

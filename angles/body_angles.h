@@ -58,4 +58,9 @@ struct BodyAngles {
 BodyAngles MeasureBodyAngles(const Landmarks& points, Facing facing,
                              const std::optional<PlumbLine>& plumb = std::nullopt);
 
+// How far the plumb line leans from the photo's vertical, in degrees, positive where its
+// top leans right: the camera's tilt that the line corrects. Nothing for a line of no
+// length.
+std::optional<double> PlumbTilt(const PlumbLine& plumb);
+
 } // namespace rula

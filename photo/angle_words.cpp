@@ -1,6 +1,7 @@
 #include "photo/angle_words.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <cmath>
 
@@ -11,42 +12,75 @@ QString tr(const char* text) {
     return QCoreApplication::translate("rula::PhotoWindow", text);
 }
 
+#define WORDS(text) QT_TRANSLATE_NOOP("rula::PhotoWindow", text)
+
+// A segment's words. An angle is "%1: <direction> %2" with the segment's name and the
+// value; a band's range is "<range> <direction>", where the range holds the numbers.
+// The upper arm and the wrist also have words for a range on both sides of 0°.
 struct SegmentWords {
     const char* name;
+    const char* screen; // "the %1 screen"
     const char* positive;
     const char* negative;
+    const char* positiveRange;
+    const char* negativeRange;
+    const char* bothRange; // null where a range across 0° names both sides
 };
 
 SegmentWords WordsFor(PostureSegment segment) {
     switch (segment) {
     case PostureSegment::Trunk:
-        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Trunk"),
-                QT_TRANSLATE_NOOP("rula::PhotoWindow", "forward"),
-                QT_TRANSLATE_NOOP("rula::PhotoWindow", "backward")};
+        return {WORDS("Trunk"),
+                WORDS("trunk"),
+                WORDS("%1: flexion %2"),
+                WORDS("%1: leaning back %2"),
+                WORDS("%1 of flexion"),
+                WORDS("%1 leaning back"),
+                nullptr};
     case PostureSegment::Neck:
-        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Neck"),
-                QT_TRANSLATE_NOOP("rula::PhotoWindow", "flexion"),
-                QT_TRANSLATE_NOOP("rula::PhotoWindow", "extension")};
+        return {WORDS("Neck"),
+                WORDS("neck"),
+                WORDS("%1: flexion %2"),
+                WORDS("%1: extension %2"),
+                WORDS("%1 of flexion"),
+                WORDS("%1 of extension"),
+                nullptr};
     case PostureSegment::UpperArm:
-        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Upper arm"),
-                QT_TRANSLATE_NOOP("rula::PhotoWindow", "forward"),
-                QT_TRANSLATE_NOOP("rula::PhotoWindow", "extension")};
+        return {WORDS("Upper arm"),
+                WORDS("upper arm"),
+                WORDS("%1: raised forward %2"),
+                WORDS("%1: raised behind the trunk %2"),
+                WORDS("%1 raised forward"),
+                WORDS("%1 raised behind the trunk"),
+                WORDS("%1 forward or behind the trunk")};
     case PostureSegment::LowerArm:
-        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Lower arm"),
-                QT_TRANSLATE_NOOP("rula::PhotoWindow", "flexion"),
-                QT_TRANSLATE_NOOP("rula::PhotoWindow", "flexion")};
+        return {WORDS("Lower arm"),
+                WORDS("lower arm"),
+                WORDS("%1: flexion %2"),
+                WORDS("%1: flexion %2"),
+                WORDS("%1 of flexion"),
+                WORDS("%1 of flexion"),
+                nullptr};
     case PostureSegment::Wrist:
-        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Wrist"),
-                QT_TRANSLATE_NOOP("rula::PhotoWindow", "up"),
-                QT_TRANSLATE_NOOP("rula::PhotoWindow", "down")};
+        // A side view cannot tell the palm from the back of the hand: the wrist's bands hold
+        // both directions alike, and its words name both.
+        return {WORDS("Wrist"),
+                WORDS("wrist"),
+                WORDS("%1: flexion or extension %2"),
+                WORDS("%1: flexion or extension %2"),
+                WORDS("%1 of flexion or extension"),
+                WORDS("%1 of flexion or extension"),
+                WORDS("%1 of flexion or extension")};
     }
-    return {"", "", ""};
+    return {"", "", "", "", "", "", nullptr};
 }
+
+#undef WORDS
 
 // An angle as the user reads it: whole degrees, or tenths where the tenths lie within the
 // near-edge distance of a band's edge (so that noise far below a tenth never decides).
-// Rounded onto the other band's side of an edge (20.04° to "20.0°", which the edge rule
-// puts in the band below), it is shown a tenth further on its own side, so that the number
+// Rounded onto an edge that the other band holds (19.96° to "20.0°", which the edge rule
+// puts in the band above), it is shown a tenth further on its own side, so that the number
 // read always lies in the band that the angle chooses.
 struct Reading {
     double value; // rounded; never -0
@@ -64,14 +98,57 @@ Reading Read(PostureSegment segment, double degrees) {
     return {tenths == 0 ? 0 : tenths, 1};
 }
 
-// Without its sign, which the words give.
-QString Magnitude(Reading reading) {
-    return QString::number(std::abs(reading.value), 'f', reading.decimals);
+QString Degrees(double magnitude, int decimals = 0) {
+    return tr("%1°").arg(QLocale().toString(magnitude, 'f', decimals));
 }
 
-// A band edge far out (or infinite) means the band is open on that side.
+// Without its sign, which the words give.
+QString Magnitude(Reading reading) {
+    return Degrees(std::abs(reading.value), reading.decimals);
+}
+
+// A band edge far out means the band is open on that side.
 bool Open(double edge) {
-    return !std::isfinite(edge) || std::abs(edge) >= 180;
+    return std::abs(edge) >= 180;
+}
+
+// One side of 0°, from `low` to `high` degrees away from it (`high` open where the band
+// goes on to the end), each end held or not by the edge rule.
+QString OneSide(double low, bool holdsLow, std::optional<double> high, bool holdsHigh) {
+    if (!high)
+        return (holdsLow ? tr("%1 or more") : tr("more than %1")).arg(Degrees(low));
+    if (low <= 0)
+        return (holdsHigh ? tr("%1 or less") : tr("under %1")).arg(Degrees(*high));
+    if (holdsLow)
+        return (holdsHigh ? tr("%1 to %2") : tr("%1 to under %2"))
+            .arg(Degrees(low), Degrees(*high));
+    return (holdsHigh ? tr("more than %1 to %2") : tr("more than %1 and under %2"))
+        .arg(Degrees(low), Degrees(*high));
+}
+
+QString RangeWords(PostureSegment segment, const PostureBand& band) {
+    const SegmentWords words = WordsFor(segment);
+    const bool holdsFrom = !Open(band.from) && HoldsItsEdge(segment, band, band.from);
+    const bool holdsTo = !Open(band.to) && HoldsItsEdge(segment, band, band.to);
+    const auto upTo = [](double edge) { return Open(edge) ? std::nullopt : std::optional(edge); };
+    if (band.from >= 0 || (Open(band.from) && band.to > 0))
+        return tr(words.positiveRange)
+            .arg(OneSide(Open(band.from) ? 0 : band.from, holdsFrom, upTo(band.to), holdsTo));
+    if (band.to <= 0)
+        return tr(words.negativeRange).arg(OneSide(-band.to, holdsTo, upTo(-band.from), holdsFrom));
+    // Across 0°: as far as the edge on each side, held or not.
+    const auto end = [](double edge, bool holds) {
+        return holds ? Degrees(std::abs(edge)) : tr("under %1").arg(Degrees(std::abs(edge)));
+    };
+    if (words.bothRange && -band.from == band.to && holdsFrom == holdsTo)
+        return tr(words.bothRange).arg(end(band.to, holdsTo));
+    return tr("%1 to %2")
+        .arg(tr(words.negativeRange).arg(end(band.from, holdsFrom)),
+             tr(words.positiveRange).arg(end(band.to, holdsTo)));
+}
+
+QString ScreenName(PostureSegment segment) {
+    return tr(WordsFor(segment).screen);
 }
 
 } // namespace
@@ -85,7 +162,7 @@ std::array<AngleLine, 5> ListedAngles(const BodyAngles& angles) {
 }
 
 QString ArcValue(PostureSegment segment, double degrees) {
-    return QStringLiteral("%1°").arg(Magnitude(Read(segment, degrees)));
+    return Magnitude(Read(segment, degrees));
 }
 
 QString AngleWords(PostureSegment segment, std::optional<double> degrees) {
@@ -94,39 +171,66 @@ QString AngleWords(PostureSegment segment, std::optional<double> degrees) {
         return tr("%1: not measured yet").arg(tr(words.name));
     const Reading reading = Read(segment, *degrees);
     if (reading.value == 0)
-        return QStringLiteral("%1: 0°").arg(tr(words.name));
-    return QStringLiteral("%1: %2° %3")
-        .arg(tr(words.name), Magnitude(reading),
-             tr(reading.value > 0 ? words.positive : words.negative));
+        return tr("%1: %2").arg(tr(words.name), Magnitude(reading));
+    return tr(reading.value > 0 ? words.positive : words.negative)
+        .arg(tr(words.name), Magnitude(reading));
 }
 
 QString BandWords(PostureSegment segment, double degrees) {
     const PostureBand* band = BandHolding(segment, degrees);
-    QString words;
-    if (!band) {
-        words = tr("no option of its screen holds it");
-    } else {
-        QString range;
-        if (Open(band->from) && Open(band->to))
-            range = tr("any angle");
-        else if (Open(band->from))
-            range = tr("up to %1°").arg(band->to);
-        else if (Open(band->to))
-            range = tr("over %1°").arg(band->from);
-        else
-            range = tr("%1° to %2°").arg(band->from).arg(band->to);
-        words = tr("band %1, base score %2").arg(range).arg(band->base);
-    }
-    if (NearBandEdge(segment, degrees))
+    QString words =
+        band ? tr("band %1, base score %2").arg(RangeWords(segment, *band)).arg(band->base())
+             : tr("no option of the %1 screen fits; choose it by eye").arg(ScreenName(segment));
+    if (OnBandEdge(segment, degrees))
+        words += tr("; on an edge, which counts in the band with the higher score");
+    else if (NearBandEdge(segment, degrees))
         words += tr("; near the edge of a band");
+    if (LeftToTheEye(segment, degrees))
+        words += tr("; check by eye: rounded shoulders can read as extension");
     return words;
 }
 
 QString ListedLine(const AngleLine& line) {
     QString text = AngleWords(line.segment, line.degrees);
     if (line.degrees)
-        text += QStringLiteral(" (%1)").arg(BandWords(line.segment, *line.degrees));
+        text = tr("%1 (%2)").arg(text, BandWords(line.segment, *line.degrees));
     return text;
+}
+
+QStringList UsedLines(const std::vector<MeasuredChoice>& choices) {
+    using Outcome = MeasuredChoice::Outcome;
+    QStringList lines;
+    bool chosen = false;
+    for (const MeasuredChoice& c : choices) {
+        const QString angle = AngleWords(c.segment, c.degrees);
+        const QString screen = ScreenName(c.segment);
+        switch (c.outcome) {
+        case Outcome::NotMeasured:
+            lines << tr("%1: not measured; the %2 screen is left as it was")
+                         .arg(tr(WordsFor(c.segment).name), screen);
+            break;
+        case Outcome::Chosen:
+            lines << tr("%1: chosen on the %2 screen").arg(angle, screen);
+            chosen = true;
+            break;
+        case Outcome::NoOption:
+            lines << tr("%1: no option of the %2 screen fits; choose it by eye").arg(angle, screen);
+            break;
+        case Outcome::CheckByEye:
+            lines << tr("%1: not chosen; check by eye: rounded shoulders can read as extension")
+                         .arg(angle);
+            break;
+        }
+    }
+    if (chosen)
+        lines << tr("A click on a screen changes the choice there.");
+    return lines;
+}
+
+QString TiltWords(double degrees) {
+    const double magnitude = std::abs(degrees);
+    return tr("Plumb line: camera tilted %1: corrected")
+        .arg(Degrees(magnitude, magnitude < 0.95 ? 1 : 0));
 }
 
 } // namespace rula

@@ -12,6 +12,7 @@
 #include <QTransform>
 
 #include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -32,7 +33,21 @@ struct MeasurementShown {
     std::optional<Cross> cross;
 };
 
-void PaintMeasurement(QPainter& painter, const MeasurementShown& shown, const QTransform& toTarget);
+// Names and values are kept inside `bounds` where they fit there (the painter's window
+// when empty), and no value is drawn over a name, a point or another value where there is
+// room for it beside its arc.
+void PaintMeasurement(QPainter& painter, const MeasurementShown& shown, const QTransform& toTarget,
+                      const QRectF& bounds = {});
+
+// A point's name or an angle's value as PaintMeasurement places it: the box its text takes
+// with its halo, in the target's coordinates.
+struct MeasurementLabel {
+    QString text;
+    QRectF box;
+    bool name; // a point's name; otherwise an angle's value
+};
+std::vector<MeasurementLabel> MeasurementLabels(const MeasurementShown& shown,
+                                                const QTransform& toTarget, const QRectF& bounds);
 
 // Where PaintMeasurement draws, in the target's coordinates; empty when nothing is placed.
 QRectF MeasurementBounds(const MeasurementShown& shown, const QTransform& toTarget);

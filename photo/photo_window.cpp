@@ -19,11 +19,14 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -42,6 +45,19 @@ constexpr int kGapToScreenTwips = 120;
 constexpr int kNarrowestTwips = 7200;
 // The printed page: the photo fitted into this box, the facing and the angles under it.
 constexpr QSize kPrintedPhotoTwips{10500, 13500};
+
+// The scroll area of the angles and their words: it asks for this many lines, gets at
+// least the fewer, and takes whatever height more the layout gives it.
+constexpr int kReadingLines = 12;
+constexpr int kReadingLeastLines = 8;
+
+class ReadingArea final : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        return {QScrollArea::sizeHint().width(), kReadingLines * fontMetrics().lineSpacing()};
+    }
+};
 
 QSize PixelsOf(QSize twips) {
     return ToPixels(twips.width(), twips.height());
@@ -111,7 +127,7 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(photoRect_, photo_);
-        PaintMeasurement(painter, shown_, QTransform::fromScale(scale_, scale_));
+        PaintMeasurement(painter, shown_, QTransform::fromScale(scale_, scale_), photoRect_);
         painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(photoRect_.adjusted(0.5, 0.5, -0.5, -0.5));
@@ -157,11 +173,11 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(ToPixels(kSpacingTwips));
-    const auto addLabel = [&](const char* name, const QString& text) {
+    const auto addLabel = [&](const char* name, const QString& text, QBoxLayout* into = nullptr) {
         auto* label = new QLabel(text, panel);
         label->setObjectName(QLatin1String(name));
         label->setWordWrap(true);
-        column->addWidget(label);
+        (into ? into : column)->addWidget(label);
         return label;
     };
     const auto addButton = [&](const char* name, const QString& caption, QLayout* into) {
@@ -197,18 +213,47 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     });
     connect(undo_, &QPushButton::clicked, this, &PhotoWindow::undo);
 
-    QLabel* heading = addLabel("AnglesHeading", tr("Angles"));
+    // The angles, what Use These Angles did with them, and what they rest on: as tall as
+    // the window allows, and scrolled beyond that.
+    reading_ = new ReadingArea(panel);
+    reading_->setObjectName(QStringLiteral("Reading"));
+    reading_->setFrameShape(QFrame::NoFrame);
+    reading_->setWidgetResizable(true);
+    reading_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    reading_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    reading_->setMinimumHeight(kReadingLeastLines * fontMetrics().lineSpacing());
+    auto* page = new QWidget;
+    auto* lines = new QVBoxLayout(page);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setSpacing(ToPixels(kSpacingTwips));
+    QLabel* heading = addLabel("AnglesHeading", tr("Angles"), lines);
     heading->setFont(TimesFont(12, true));
     for (std::size_t i = 0; i < angles_.size(); ++i)
-        angles_[i] = addLabel(qPrintable(QStringLiteral("Angle%1").arg(i + 1)), {});
+        angles_[i] = addLabel(qPrintable(QStringLiteral("Angle%1").arg(i + 1)), {}, lines);
+    tilt_ = addLabel("Tilt", {}, lines);
+    used_ = addLabel("Used", {}, lines);
+    const QLocale locale;
+    addLabel("Limits",
+             tr("The upper arm is measured against the trunk line, as the shoulder's flexion "
+                "is; so is the neck, from the shoulder to the ear, taking the ear to be over "
+                "the shoulder when the neck is upright. Only the trunk is measured against "
+                "the vertical.\n"
+                "A side view cannot show a raised shoulder, abduction, a supported arm, "
+                "working across the mid-line or out to the side, wrist deviation and twist, "
+                "neck or trunk twist and side-bend, the legs' support, or whether a seated "
+                "trunk is well supported: these stay yours to judge. A limb moving out of "
+                "the photo's plane reads smaller than it is: an arm raised %1° in the "
+                "scapular plane reads about %2°.")
+                 .arg(locale.toString(60), locale.toString(41)),
+             lines);
+    lines->addStretch(1);
+    reading_->setWidget(page);
+    column->addWidget(reading_, 1);
 
     use_ = addButton("UseAngles", tr("&Use These Angles"), column);
     connect(use_, &QPushButton::clicked, this, &PhotoWindow::useTheseAngles);
     addLabel("UseNote", tr("Chooses the posture on the upper arm, lower arm, wrist, neck and "
-                           "trunk screens. The adjustment boxes, the wrist twist and the "
-                           "frequency and force screen stay yours to answer."));
-    used_ = addLabel("Used", {});
-    column->addStretch(1);
+                           "trunk screens; the frequency and force screen stays yours."));
     print_ = addButton("Print", tr("&Print"), column);
     connect(print_, &QPushButton::clicked, this, &PhotoWindow::printPhoto);
 
@@ -337,15 +382,35 @@ void PhotoWindow::refresh() {
     const auto lines = ListedAngles(angles);
     for (std::size_t i = 0; i < lines.size(); ++i)
         angles_[i]->setText(ListedLine(lines[i]));
-    use_->setEnabled(photo && measurement_.step() == PhotoMeasurement::Step::Done);
+    const QString tilt = tiltLine();
+    tilt_->setText(tilt);
+    tilt_->setVisible(!tilt.isEmpty());
+    used_->setVisible(!used_->text().isEmpty());
+    use_->setEnabled(photo && canUseAngles());
+}
+
+// All points placed, and at least one angle measured: six points on one pixel measure none.
+bool PhotoWindow::canUseAngles() const {
+    if (measurement_.step() != PhotoMeasurement::Step::Done)
+        return false;
+    const auto lines = ListedAngles(measurement_.angles());
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const AngleLine& line) { return line.degrees.has_value(); });
+}
+
+QString PhotoWindow::tiltLine() const {
+    const auto plumb = measurement_.plumb();
+    const auto tilt = plumb ? PlumbTilt(*plumb) : std::nullopt;
+    return tilt ? TiltWords(*tilt) : QString();
 }
 
 void PhotoWindow::useTheseAngles() {
-    if (measurement_.step() != PhotoMeasurement::Step::Done)
+    if (!canUseAngles())
         return;
-    UsePostureAngles(screens_, measurement_.angles());
-    used_->setText(tr("Chosen on the five posture screens. A click on a screen changes the "
-                      "choice there."));
+    used_->setText(UsedLines(UsePostureAngles(screens_, measurement_.angles())).join('\n'));
+    used_->show();
+    // Once the words are laid out.
+    QTimer::singleShot(0, this, [this] { reading_->ensureWidgetVisible(used_); });
 }
 
 void PhotoWindow::printPhoto() {
@@ -354,6 +419,8 @@ void PhotoWindow::printPhoto() {
     QStringList lines{FacingWords(measurement_.facing())};
     for (const AngleLine& line : ListedAngles(measurement_.angles()))
         lines << ListedLine(line);
+    if (const QString tilt = tiltLine(); !tilt.isEmpty())
+        lines << tilt;
     MeasurementShown shown = view_->shown();
     shown.selected.reset();
     shown.plumbStart.reset();

@@ -15,6 +15,7 @@
 class QBoxLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace rula {
 
@@ -51,6 +52,9 @@ private:
     void chooseFacing(Facing facing);
     void undo();
     void refresh();
+    bool canUseAngles() const;
+    // The plumb line's correction in words, or nothing without a plumb line.
+    QString tiltLine() const;
     void tell(const QString& message);
 
     ScreenSet& screens_;
@@ -65,6 +69,8 @@ private:
     QPushButton* plumb_;
     QPushButton* undo_;
     std::array<QLabel*, 5> angles_{};
+    QLabel* tilt_;
+    QScrollArea* reading_;
     QPushButton* use_;
     QLabel* used_;
     QPushButton* print_;

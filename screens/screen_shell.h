@@ -13,7 +13,7 @@
 #include "screens/twips.h"
 
 #include "assessment/assessment.h"
-#include "scoring/posture_bands.h"
+#include "assessment/posture_bands.h"
 
 #include <QDialog>
 #include <QFont>

@@ -3,7 +3,7 @@
 // of steps and its undo.
 #include "angles/body_angles.h"
 #include "angles/photo_measurement.h"
-#include "scoring/posture_bands.h"
+#include "assessment/posture_bands.h"
 #include "stick_figure.h"
 
 #include <QTest>
@@ -20,10 +20,15 @@ constexpr PostureSegment kSegments[] = {PostureSegment::UpperArm, PostureSegment
                                         PostureSegment::Wrist, PostureSegment::Neck,
                                         PostureSegment::Trunk};
 
-// The number of the option whose band holds the angle, or "none".
+// The number of the screen's option for the posture whose band holds the angle, or
+// "none". The wrist screen names its third option Option5.
 QString OptionHolding(PostureSegment segment, double degrees) {
     const PostureBand* band = BandHolding(segment, degrees);
-    return band ? QString::fromLatin1(band->option).remove("Option") : QStringLiteral("none");
+    if (!band)
+        return QStringLiteral("none");
+    const bool wristBeyond15 = segment == PostureSegment::Wrist &&
+                               band->posture == static_cast<int>(WristPosture::Beyond15);
+    return QString::number(wristBeyond15 ? 5 : band->posture);
 }
 
 } // namespace
@@ -34,6 +39,8 @@ private slots:
     void drawnFigures_data();
     void drawnFigures();
     void bandEdges();
+    void placedFigures_data();
+    void placedFigures();
     void missingAndDegeneratePoints();
     void measurementStepsAndUndo();
 };
@@ -95,37 +102,99 @@ void AnglesTest::drawnFigures() {
 
 void AnglesTest::bandEdges() {
     using enum PostureSegment;
-    // An angle on an edge belongs to the band with the lower base score. A neck bent back
-    // within 5° is upright, beyond that in extension; a trunk leaning back beyond 5° is in
-    // no band.
+    // Each edge, and the options a tenth below it, on it and a tenth above it: on an edge,
+    // shared or the start of a top band, the band with the higher base score holds it. A
+    // neck bent back less than 5° is upright, from 5° on in extension; a trunk leaning back
+    // beyond 5° is in no band.
+    const struct {
+        PostureSegment segment;
+        double edge;
+        const char* options; // below, on, above
+    } edges[] = {
+        {UpperArm, -90, "5 5 2"}, {UpperArm, -20, "2 2 1"}, {UpperArm, 20, "1 3 3"},
+        {UpperArm, 45, "3 4 4"},  {UpperArm, 90, "4 5 5"},  {LowerArm, 60, "2 2 1"},
+        {LowerArm, 100, "1 2 2"}, {Wrist, -15, "5 5 2"},    {Wrist, -5, "2 2 1"},
+        {Wrist, 5, "1 2 2"},      {Wrist, 15, "2 5 5"},     {Neck, -5, "4 4 1"},
+        {Neck, 10, "1 2 2"},      {Neck, 20, "2 3 3"},      {Trunk, -5, "none 1 1"},
+        {Trunk, 5, "1 2 2"},      {Trunk, 20, "2 3 3"},     {Trunk, 60, "3 4 4"},
+    };
+    for (const auto& e : edges) {
+        const QStringList want = QString(e.options).split(' ');
+        const double at[] = {e.edge - 0.1, e.edge, e.edge + 0.1};
+        for (int i = 0; i < 3; ++i) {
+            const QString got = OptionHolding(e.segment, at[i]);
+            QVERIFY2(got == want[i] && NearBandEdge(e.segment, at[i]) &&
+                         OnBandEdge(e.segment, at[i]) == (i == 1),
+                     qPrintable(QStringLiteral("segment %1 at %2°: option %3")
+                                    .arg(int(e.segment))
+                                    .arg(at[i])
+                                    .arg(got)));
+        }
+        // As arithmetic may give an edge: a hair below or above it is on it.
+        QCOMPARE(OptionHolding(e.segment, e.edge - 1e-12), want[1]);
+        QCOMPARE(OptionHolding(e.segment, e.edge + 1e-12), want[1]);
+    }
+    // Away from every edge.
     const struct {
         PostureSegment segment;
         double degrees;
         const char* option;
-        bool near;
-    } rows[] = {
-        {UpperArm, -20, "1", true},  {UpperArm, 20, "1", true},   {UpperArm, 45, "3", true},
-        {UpperArm, 90, "4", true},   {UpperArm, 15.5, "1", true}, {UpperArm, 25, "3", false},
-        {UpperArm, 180, "5", false}, {UpperArm, -90, "2", true},  {UpperArm, -120, "5", false},
-        {LowerArm, 60, "1", true},   {LowerArm, 100, "1", true},  {LowerArm, 0, "2", false},
-        {LowerArm, 80, "1", false},  {LowerArm, 140, "2", false}, {Wrist, 5, "1", true},
-        {Wrist, -5, "1", true},      {Wrist, 15, "2", true},      {Wrist, -15, "2", true},
-        {Wrist, 0, "1", false},      {Wrist, -40, "5", false},    {Neck, -5, "1", true},
-        {Neck, -5.5, "4", true},     {Neck, -30, "4", false},     {Neck, 10, "1", true},
-        {Neck, 20, "2", true},       {Neck, 45, "3", false},      {Trunk, -5, "1", true},
-        {Trunk, -5.5, "none", true}, {Trunk, -30, "none", false}, {Trunk, 5, "1", true},
-        {Trunk, 20, "2", true},      {Trunk, 60, "3", true},      {Trunk, 40, "3", false},
-        {Trunk, 90, "4", false},
+    } far[] = {
+        {UpperArm, 0, "1"}, {UpperArm, 30, "3"}, {UpperArm, 180, "5"}, {UpperArm, -120, "5"},
+        {LowerArm, 0, "2"}, {LowerArm, 80, "1"}, {LowerArm, 140, "2"}, {Wrist, 0, "1"},
+        {Wrist, -40, "5"},  {Neck, -30, "4"},    {Neck, 45, "3"},      {Trunk, -30, "none"},
+        {Trunk, 40, "3"},   {Trunk, 90, "4"},
     };
-    for (const auto& r : rows) {
-        const QString got = OptionHolding(r.segment, r.degrees);
-        const bool near = NearBandEdge(r.segment, r.degrees);
-        QVERIFY2(got == r.option && near == r.near,
-                 qPrintable(QStringLiteral("segment %1 at %2°: option %3, near %4")
-                                .arg(int(r.segment))
-                                .arg(r.degrees)
-                                .arg(got)
-                                .arg(near)));
+    for (const auto& r : far)
+        QVERIFY2(
+            OptionHolding(r.segment, r.degrees) == r.option && !NearBandEdge(r.segment, r.degrees),
+            qPrintable(QStringLiteral("segment %1 at %2°").arg(int(r.segment)).arg(r.degrees)));
+}
+
+void AnglesTest::placedFigures_data() {
+    // Points clicked on a photo (hip, shoulder, ear, elbow, wrist, knuckle; pixels, y down,
+    // facing right); the angles they read in the order upper arm, lower arm, wrist, neck,
+    // trunk, to a tenth; and the options whose bands hold them.
+    QTest::addColumn<QList<double>>("points");
+    QTest::addColumn<QList<double>>("angles");
+    QTest::addColumn<QString>("options");
+    // A horizontal arm on a plumb trunk, easy to click to the pixel: exactly 90°.
+    QTest::newRow("arm level, trunk plumb")
+        << QList<double>{500, 500, 500, 300, 500, 220, 600, 300, 600, 200, 600, 170}
+        << QList<double>{90, 90, 0, 0, 0} << "5 1 1 1 1";
+    // The arm hanging plumb beside a trunk bent 40° is 40° off the trunk line.
+    QTest::newRow("trunk bent 40°, arm plumb")
+        << QList<double>{500,   700,   757.1, 393.6, 808.52, 332.32,
+                         757.1, 633.6, 857.1, 633.6, 897.1,  633.6}
+        << QList<double>{40, 90, 0, 0, 40} << "3 1 1 1 3";
+    // Rounded shoulders: the shoulder 3 cm (24 px) forward of the ear's plumb line, the head
+    // upright over the hip. The neck reads as extension, which the window leaves to the
+    // eye rather than choosing.
+    QTest::newRow("rounded shoulders, head upright")
+        << QList<double>{500, 700, 524, 300, 500, 172, 524, 540, 700, 540, 760, 540}
+        << QList<double>{3.4, 90, 0, -14.1, 3.4} << "1 1 1 4 1";
+    // The head bent forward 25° at the neck's base, on an upright trunk.
+    QTest::newRow("neck bent 25° forward")
+        << QList<double>{500, 700, 500, 300, 554.0951, 183.9926, 500, 540, 676, 540, 736, 540}
+        << QList<double>{0, 90, 0, 25, 0} << "1 1 1 3 1";
+}
+
+void AnglesTest::placedFigures() {
+    QFETCH(QList<double>, points);
+    QFETCH(QList<double>, angles);
+    QFETCH(QString, options);
+    Landmarks placed;
+    for (std::size_t i = 0; i < kLandmarkCount; ++i)
+        placed[i] = PhotoPoint{points[int(2 * i)], points[int(2 * i + 1)]};
+    const BodyAngles measured = MeasureBodyAngles(placed, Facing::Right);
+    const std::optional<double> got[] = {measured.upperArm, measured.lowerArm, measured.wrist,
+                                         measured.neck, measured.trunk};
+    const QStringList wantOptions = options.split(' ');
+    for (std::size_t i = 0; i < std::size(got); ++i) {
+        QVERIFY(got[i].has_value());
+        QVERIFY2(std::abs(*got[i] - angles[int(i)]) <= 0.05,
+                 qPrintable(QStringLiteral("segment %1: %2").arg(i).arg(*got[i], 0, 'f', 3)));
+        QCOMPARE(OptionHolding(kSegments[i], *got[i]), wantOptions[int(i)]);
     }
 }
 

@@ -4,6 +4,7 @@
 // cross alone, zoomed; moving points with the arrow keys and the mouse, undo, the numbers
 // near a band's edge, bad files, printing, opening from the screens.
 #include "photo/angle_words.h"
+#include "photo/measurement_drawing.h"
 #include "photo/photo_view.h"
 #include "photo/photo_window.h"
 #include "screen_driver.h"
@@ -14,6 +15,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 using namespace rula;
@@ -125,6 +127,12 @@ private slots:
     void arrowKeysDragAndUndo();
     void nearEdgeReadings_data();
     void nearEdgeReadings();
+    void bandWords_data();
+    void bandWords();
+    void labelsKeepClearOfNames_data();
+    void labelsKeepClearOfNames();
+    void useTheseAnglesSaysWhatItChose_data();
+    void useTheseAnglesSaysWhatItChose();
     void badFilesKeepThePhotoItPrintsAndADropOpens();
     void opensFromTheScreensAndClosesWithThem();
 
@@ -169,7 +177,8 @@ void PhotoWindowTest::figures_data() {
     // The figure as drawn (trunk, neck, upper arm, lower arm, wrist), the camera's tilt;
     // how the photo is stored, which way the figure faces, whether the plumb line is drawn
     // and whether the points are placed with the keyboard's cross instead of clicks; the
-    // first two lines of the list, and the options chosen on Form2, 3, 4, 6 and 7.
+    // first two lines of the list, and the options chosen on Form2, 3, 4, 6 and 7 ("-" for
+    // none: a neck read as extension is left to the eye).
     QTest::addColumn<FigureAngles>("drawn");
     QTest::addColumn<double>("tilt");
     QTest::addColumn<QString>("how");
@@ -177,19 +186,19 @@ void PhotoWindowTest::figures_data() {
     QTest::addColumn<QString>("options");
     QTest::newRow("facing left, bent back")
         << FigureAngles{30, -12, -30, 110, -25} << 0.0 << "jpeg6 left"
-        << QStringList{"Trunk: 30° forward", "Neck: 12° extension"} << "22543";
+        << QStringList{"Trunk: flexion 30°", "Neck: extension 12°"} << "225-3";
     QTest::newRow("tilted camera, plumb line")
         << FigureAngles{70, 25, 100, 40, 0} << 8.0 << "png plumb"
-        << QStringList{"Trunk: 70° forward", "Neck: 25° flexion"} << "52134";
+        << QStringList{"Trunk: flexion 70°", "Neck: flexion 25°"} << "52134";
     QTest::newRow("turned the other way")
         << FigureAngles{0, 5, 15, 120, 20} << 0.0 << "jpeg8"
-        << QStringList{"Trunk: 0°", "Neck: 5° flexion"} << "12511";
+        << QStringList{"Trunk: 0°", "Neck: flexion 5°"} << "12511";
     QTest::newRow("as phones save it")
         << FigureAngles{50, 30, 95, 70, -10} << 0.0 << "heic left"
-        << QStringList{"Trunk: 50° forward", "Neck: 30° flexion"} << "51233";
+        << QStringList{"Trunk: flexion 50°", "Neck: flexion 30°"} << "51233";
     QTest::newRow("keyboard alone, plumb line, near an edge")
         << FigureAngles{20.4, 30, 30, 80, 8} << 6.0 << "png plumb keyboard"
-        << QStringList{"Trunk: 20.4° forward", "Neck: 30° flexion"} << "31233";
+        << QStringList{"Trunk: flexion 20.4°", "Neck: flexion 30°"} << "31233";
 }
 
 void PhotoWindowTest::figures() {
@@ -261,6 +270,9 @@ void PhotoWindowTest::figures() {
         const QString line = Shown(window, i ? "Angle2" : "Angle1");
         QVERIFY2(line.startsWith(words[i]), qPrintable(line));
     }
+    QCOMPARE(Shown(window, "Tilt"),
+             plumb ? QStringLiteral("Plumb line: camera tilted %1°: corrected").arg(tilt)
+                   : QString());
     if (keyboard) {
         // Undo takes back the knuckle placed with Enter; the cross stayed where it was.
         const auto knuckle = window.measurement().points()[std::size_t(Landmark::Knuckle)];
@@ -274,13 +286,29 @@ void PhotoWindowTest::figures() {
         QCOMPARE(view.photoToView().mapRect(QRectF(QPointF(), QSizeF(kFigurePhoto))), whole);
     }
 
+    // The whole photo in view: no angle's value over a point's name, and every name and
+    // value inside the view.
+    const auto labels = MeasurementLabels(view.shown(), view.photoToView(), QRectF(view.rect()));
+    QCOMPARE(labels.size(), std::size_t(kLandmarkCount + 5));
+    for (const MeasurementLabel& label : labels) {
+        QVERIFY2(QRectF(view.rect()).contains(label.box), qPrintable(label.text));
+        for (const MeasurementLabel& other : labels)
+            QVERIFY2(label.name || !other.name || !label.box.intersects(other.box),
+                     qPrintable(label.text + " on " + other.text));
+    }
     Click(Button(window, "UseAngles"));
     const int screens[] = {2, 3, 4, 6, 7};
     for (int i = 0; i < 5; ++i) {
-        const QString option = QStringLiteral("Option") + options[i];
-        QVERIFY2(Checked(program_->form(screens[i]), qPrintable(option)),
-                 qPrintable(QStringLiteral("Form%1.%2").arg(screens[i]).arg(option)));
+        for (int n = 1; n <= 5; ++n) {
+            const QString option = QStringLiteral("Option%1").arg(n);
+            if (auto* button = program_->form(screens[i]).findChild<QAbstractButton*>(option))
+                QVERIFY2(button->isChecked() == (options[i] == QChar('0' + n)),
+                         qPrintable(QStringLiteral("Form%1.%2").arg(screens[i]).arg(option)));
+        }
     }
+    // A line for each screen: chosen, or why not.
+    QCOMPARE(Shown(window, "Used").count(QStringLiteral(": chosen on the ")),
+             5 - options.count('-'));
     // The screens were answered where they are; the introduction is still the one on view.
     QCOMPARE(program_->visibleScreen(), 1);
     QVERIFY(window.isVisible());
@@ -346,17 +374,20 @@ void PhotoWindowTest::nearEdgeReadings_data() {
         QTest::newRow(name) << segment << degrees << QString::fromUtf8(words);
     };
     using enum PostureSegment;
-    row("whole degrees off an edge", Trunk, 40.4, "Trunk: 40° forward");
-    row("tenths near an edge", Trunk, 20.4, "Trunk: 20.4° forward");
+    row("whole degrees off an edge", Trunk, 40.4, "Trunk: flexion 40°");
+    row("tenths near an edge", Trunk, 20.4, "Trunk: flexion 20.4°");
     row("upright", Trunk, -0.04, "Trunk: 0°");
-    row("upright, near the edge", Trunk, -0.3, "Trunk: 0.3° backward");
+    row("upright, near the edge", Trunk, -0.3, "Trunk: leaning back 0.3°");
+    row("either way at the wrist", Wrist, -20, "Wrist: flexion or extension 20°");
     // Rounded onto an edge that the band on the other side holds, a tenth further out.
-    row("just over an edge", UpperArm, 20.04, "Upper arm: 20.1° forward");
-    row("just behind an edge", UpperArm, -20.04, "Upper arm: 20.1° extension");
-    row("just under an edge", LowerArm, 59.97, "Lower arm: 59.9° flexion");
-    row("leaning back out of every band", Trunk, -5.04, "Trunk: 5.1° backward");
+    row("just under an edge", UpperArm, 19.96, "Upper arm: raised forward 19.9°");
+    row("just behind an edge", UpperArm, -19.96, "Upper arm: raised behind the trunk 19.9°");
+    row("just over an edge", LowerArm, 60.03, "Lower arm: flexion 60.1°");
+    row("leaning back out of every band", Trunk, -5.04, "Trunk: leaning back 5.1°");
     // Rounded onto an edge its own band holds.
-    row("onto its own edge", Neck, 9.96, "Neck: 10.0° flexion");
+    row("onto its own edge", Neck, 10.04, "Neck: flexion 10.0°");
+    row("on an edge, as arithmetic gives it", UpperArm, 89.99999999999999,
+        "Upper arm: raised forward 90.0°");
 }
 
 void PhotoWindowTest::nearEdgeReadings() {
@@ -364,7 +395,172 @@ void PhotoWindowTest::nearEdgeReadings() {
     QFETCH(double, degrees);
     QFETCH(QString, words);
     QCOMPARE(AngleWords(segment, degrees), words);
-    QCOMPARE(ArcValue(segment, degrees), words.section(": ", 1).section(' ', 0, 0));
+    QCOMPARE(ArcValue(segment, degrees), words.section(' ', -1));
+}
+
+void PhotoWindowTest::bandWords_data() {
+    // An angle and its line in the list: the band in words without negative numbers, with
+    // the edge rule in them, and the marks.
+    QTest::addColumn<PostureSegment>("segment");
+    QTest::addColumn<double>("degrees");
+    QTest::addColumn<QString>("line");
+    const auto row = [](const char* name, PostureSegment segment, double degrees,
+                        const char* line) {
+        QTest::newRow(name) << segment << degrees << QString::fromUtf8(line);
+    };
+    using enum PostureSegment;
+    row("a top band's edge", UpperArm, 90,
+        "Upper arm: raised forward 90.0° (band 90° or more raised forward, base score 4; on "
+        "an edge, which counts in the band with the higher score)");
+    row("behind the trunk", UpperArm, -30,
+        "Upper arm: raised behind the trunk 30° (band 20° to under 90° raised behind the "
+        "trunk, base score 2)");
+    row("either side of the trunk", UpperArm, 2,
+        "Upper arm: raised forward 2° (band under 20° forward or behind the trunk, base "
+        "score 1)");
+    row("between two edges", LowerArm, 80,
+        "Lower arm: flexion 80° (band more than 60° and under 100° of flexion, base score 1)");
+    row("up to an edge", LowerArm, 30,
+        "Lower arm: flexion 30° (band 60° or less of flexion, "
+        "base score 2)");
+    row("a wrist either way", Wrist, -11,
+        "Wrist: flexion or extension 11.0° (band 5° to under 15° of flexion or extension, "
+        "base score 2; near the edge of a band)");
+    row("upright", Trunk, 0,
+        "Trunk: 0° (band 5° leaning back to under 5° of flexion, base score 1)");
+    row("a neck in extension", Neck, -14.05,
+        "Neck: extension 14° (band 5° or more of extension, base score 4; check by eye: "
+        "rounded shoulders can read as extension)");
+    row("a neck nearly upright", Neck, -3,
+        "Neck: extension 3.0° (band under 5° of extension to under 10° of flexion, base "
+        "score 1; near the edge of a band)");
+    row("a trunk leaning back", Trunk, -12,
+        "Trunk: leaning back 12° (no option of the trunk screen fits; choose it by eye)");
+}
+
+void PhotoWindowTest::bandWords() {
+    QFETCH(PostureSegment, segment);
+    QFETCH(double, degrees);
+    QFETCH(QString, line);
+    QCOMPARE(ListedLine({segment, degrees}), line);
+    // No band of any screen is told with a negative number.
+    static const QRegularExpression negative(QStringLiteral("[-\\x{2212}]\\d"));
+    for (double d = -180; d <= 180; d += 0.25)
+        QVERIFY2(!ListedLine({segment, d}).contains(negative),
+                 qPrintable(ListedLine({segment, d})));
+}
+
+void PhotoWindowTest::labelsKeepClearOfNames_data() {
+    // Points in a photo's pixels (hip, shoulder, ear, elbow, wrist, knuckle), drawn at about
+    // half size on a view that shows that photo whole.
+    QTest::addColumn<QList<double>>("points");
+    // Rounded shoulders: the trunk's value would sit on the elbow's name.
+    QTest::newRow("rounded shoulders")
+        << QList<double>{500, 700, 524, 300, 500, 172, 524, 540, 700, 540, 760, 540};
+    // The knuckle at the photo's right edge and the ear at its top: their names would be cut.
+    QTest::newRow("at the edges") << QList<double>{700, 700, 724, 300, 700, 4,
+                                                   724, 540, 900, 540, 997, 540};
+}
+
+void PhotoWindowTest::labelsKeepClearOfNames() {
+    QFETCH(QList<double>, points);
+    MeasurementShown shown;
+    for (std::size_t i = 0; i < kLandmarkCount; ++i)
+        shown.points[i] = PhotoPoint{points[int(2 * i)], points[int(2 * i + 1)]};
+    shown.facing = Facing::Right;
+    const QRectF view(0, 0, 520, 624);
+    const auto labels = MeasurementLabels(shown, QTransform::fromScale(0.52, 0.52), view);
+    QCOMPARE(labels.size(), std::size_t(kLandmarkCount + 5));
+    for (const MeasurementLabel& label : labels) {
+        QVERIFY2(view.contains(label.box), qPrintable(label.text));
+        for (const MeasurementLabel& other : labels)
+            QVERIFY2(label.name || !other.name || !label.box.intersects(other.box),
+                     qPrintable(label.text + " on " + other.text));
+    }
+}
+
+void PhotoWindowTest::useTheseAnglesSaysWhatItChose_data() {
+    // Points clicked on the photo (hip, shoulder, ear, elbow, wrist, knuckle), an option
+    // chosen earlier on the trunk or neck screen, the options Use These Angles leaves on
+    // Form2, 3, 4, 6 and 7 ("-" for none), and its words.
+    QTest::addColumn<QList<double>>("points");
+    QTest::addColumn<QString>("earlier");
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QStringList>("used");
+    const StickFigure back = DrawStickFigure({-12, 0, 0, 90, 0}, Facing::Right, 0, kHip);
+    QList<double> leaningBack;
+    for (const auto& p : back.points)
+        leaningBack << p->x << p->y;
+    QTest::newRow("trunk leaning back over an earlier choice")
+        << leaningBack << "Form7.Option3"
+        << "1111-"
+        << QStringList{"Upper arm: 0°: chosen on the upper arm screen",
+                       "Lower arm: flexion 90°: chosen on the lower arm screen",
+                       "Wrist: 0°: chosen on the wrist screen",
+                       "Neck: 0°: chosen on the neck screen",
+                       "Trunk: leaning back 12°: no option of the trunk screen fits; choose it "
+                       "by eye",
+                       "A click on a screen changes the choice there."};
+    QTest::newRow("rounded shoulders over an earlier choice")
+        << QList<double>{500, 700, 524, 300, 500, 172, 524, 540, 700, 540, 760, 540}
+        << "Form6.Option2"
+        << "111-1"
+        << QStringList{"Upper arm: raised forward 3°: chosen on the upper arm screen",
+                       "Lower arm: flexion 90°: chosen on the lower arm screen",
+                       "Wrist: 0°: chosen on the wrist screen",
+                       "Neck: extension 14°: not chosen; check by eye: rounded shoulders can "
+                       "read as extension",
+                       "Trunk: flexion 3.4°: chosen on the trunk screen",
+                       "A click on a screen changes the choice there."};
+    // Every point on one pixel measures nothing: there is nothing to choose.
+    QTest::newRow("six points on one pixel")
+        << QList<double>{500, 600, 500, 600, 500, 600, 500, 600, 500, 600, 500, 600}
+        << "Form7.Option3"
+        << "----3" << QStringList{};
+}
+
+void PhotoWindowTest::useTheseAnglesSaysWhatItChose() {
+    QFETCH(QList<double>, points);
+    QFETCH(QString, earlier);
+    QFETCH(QString, options);
+    QFETCH(QStringList, used);
+    StickFigure figure;
+    for (std::size_t i = 0; i < kLandmarkCount; ++i)
+        figure.points[i] = PhotoPoint{points[int(2 * i)], points[int(2 * i + 1)]};
+    figure.plumb = {{100, 100}, {100, 1100}};
+    const int earlierForm = earlier.mid(4, 1).toInt();
+    Control<QAbstractButton>(program_->form(earlierForm), qPrintable(earlier.section('.', 1)))
+        ->click();
+    PhotoWindow& window = openFigure(figure, Facing::Right);
+    if (figure.points[0] == figure.points[1]) {
+        // A click on a point takes it up; Esc lets go, and Enter places at the cross.
+        ClickAt(window.view(), OnView(*window.view(), *figure.points[0]));
+        for (int i = 1; i < 6; ++i) {
+            QTest::keyClick(window.view(), Qt::Key_Escape);
+            QTest::keyClick(window.view(), Qt::Key_Return);
+        }
+    } else {
+        placeAll(figure);
+    }
+    QCOMPARE(window.measurement().step(), PhotoMeasurement::Step::Done);
+    QCOMPARE(Button(window, "UseAngles")->isEnabled(), !used.isEmpty());
+    window.useTheseAngles();
+    const int screens[] = {2, 3, 4, 6, 7};
+    const char* bases[] = {"Label6", "Label3", "Label4", "Label5", "Label7"};
+    for (int i = 0; i < 5; ++i) {
+        ScreenShell& form = program_->form(screens[i]);
+        for (int n = 1; n <= 5; ++n) {
+            const QString option = QStringLiteral("Option%1").arg(n);
+            if (auto* button = form.findChild<QAbstractButton*>(option))
+                QVERIFY2(button->isChecked() == (options[i] == QChar('0' + n)),
+                         qPrintable(QStringLiteral("Form%1.%2").arg(screens[i]).arg(option)));
+        }
+        // Cleared as on a new screen: no base score left behind.
+        if (options[i] == '-')
+            QCOMPARE(Text(form, bases[i]), QStringLiteral("0"));
+    }
+    QCOMPARE(Shown(window, "Used").split('\n', Qt::SkipEmptyParts), used);
+    QCOMPARE(program_->visibleScreen(), 1);
 }
 
 void PhotoWindowTest::badFilesKeepThePhotoItPrintsAndADropOpens() {

@@ -364,7 +364,9 @@ void PostureScreensTest::captionlessOptionsSpeakForTheirDrawings() {
 
 void PostureScreensTest::measuredAnglesChooseOptions_data() {
     // The angles of upper arm, lower arm, wrist, neck and trunk (NaN: not measured); what
-    // changes from the screens' design state; what is reported for each measured angle.
+    // changes from the screens' design state; what is reported for each angle: the option
+    // and base chosen, "none" where no option holds it, "eye" where it is left to the eye,
+    // "-" where it is not measured.
     QTest::addColumn<QList<double>>("angles");
     QTest::addColumn<QString>("changes");
     QTest::addColumn<QStringList>("report");
@@ -383,12 +385,12 @@ void PostureScreensTest::measuredAnglesChooseOptions_data() {
                                   << QString("Form2.Label6=2 Form2.Option2=on Form3.Label3=2 "
                                              "Form3.Option2=on")
                                   << QStringList{"Option2 2 Upper arm in extension beyond 20°",
-                                                 "Option2 2 Lower arm below 60° or beyond 100°"};
+                                                 "Option2 2 Lower arm below 60° or beyond 100°",
+                                                 "-", "-", "-"};
     QTest::newRow("leaning back") << QList<double>{none, none, 0, -8, -12}
-                                  << QString("Form4.Label4=1 Form4.Option1=on Form6.Label5=4 "
-                                             "Form6.Option4=on")
-                                  << QStringList{"Option1 1 Wrist neutral, 0°",
-                                                 "Option4 4 near Neck in extension", "none 0"};
+                                  << QString("Form4.Label4=1 Form4.Option1=on")
+                                  << QStringList{"-", "-", "Option1 1 Wrist neutral, 0°",
+                                                 "eye near", "none"};
 }
 
 void PostureScreensTest::measuredAnglesChooseOptions() {
@@ -411,10 +413,24 @@ void PostureScreensTest::measuredAnglesChooseOptions() {
         program.screens, {measured(4), measured(3), measured(0), measured(1), measured(2)});
 
     QStringList reported;
-    for (const MeasuredChoice& c : choices)
-        reported << (c.option.isEmpty() ? QString("none") : c.option) + " " +
-                        QString::number(c.base) + (c.nearEdge ? " near" : "") +
-                        (c.band.isEmpty() ? "" : " " + c.band);
+    for (const MeasuredChoice& c : choices) {
+        using Outcome = MeasuredChoice::Outcome;
+        const QString near = c.nearEdge ? " near" : "";
+        switch (c.outcome) {
+        case Outcome::NotMeasured:
+            reported << "-";
+            break;
+        case Outcome::Chosen:
+            reported << c.option + " " + QString::number(c.base) + near + " " + c.band;
+            break;
+        case Outcome::NoOption:
+            reported << "none" + near;
+            break;
+        case Outcome::CheckByEye:
+            reported << "eye" + near;
+            break;
+        }
+    }
     QCOMPARE(reported, report);
     QStringList changed;
     for (const auto& [name, value] : Snapshot(program))
@@ -445,6 +461,20 @@ void PostureScreensTest::measuredChoiceIsTheUsersToChange() {
     Click(program.form(2), "Option3");
     Click(program.form(2), "Command1");
     QCOMPARE(Text(program.form(3), "Label6"), "3");
+
+    // An angle no option may be chosen for clears the earlier choice, as on a new screen;
+    // the boxes stay, and Continue hands on no posture.
+    Control<QAbstractButton>(program.form(6), "Option2")->click();
+    Control<QAbstractButton>(program.form(7), "Option3")->click();
+    Control<QAbstractButton>(program.form(7), "Check1")->click();
+    UsePostureAngles(program.screens, {-12, -14, std::nullopt, std::nullopt, std::nullopt});
+    for (const char* option : {"Option1", "Option2", "Option3", "Option4"})
+        QVERIFY(!Checked(program.form(6), option) && !Checked(program.form(7), option));
+    QCOMPARE(Text(program.form(6), "Label5"), "0");
+    QCOMPARE(Text(program.form(7), "Label7"), "0");
+    QVERIFY(Checked(program.form(7), "Check1"));
+    Control<QAbstractButton>(program.form(7), "Command1")->click();
+    QCOMPARE(Text(program.form(8), "Label6"), "0");
 }
 
 namespace {

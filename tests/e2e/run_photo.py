@@ -175,12 +175,13 @@ def body(binary):
         listed = [text for text in labels(window) if ": " in text and "°" in text]
         print("\n".join(listed))
         for segment, degrees, direction in (
-                ("Trunk", DRAWN["trunk"], "forward"), ("Neck", DRAWN["neck"], "flexion"),
-                ("Upper arm", DRAWN["upper_arm"], "forward"),
-                ("Lower arm", DRAWN["lower_arm"], "flexion"), ("Wrist", DRAWN["wrist"], "up")):
+                ("Trunk", DRAWN["trunk"], "flexion"), ("Neck", DRAWN["neck"], "flexion"),
+                ("Upper arm", DRAWN["upper_arm"], "raised forward"),
+                ("Lower arm", DRAWN["lower_arm"], "flexion"),
+                ("Wrist", DRAWN["wrist"], "flexion or extension")):
             line = next((t for t in listed if t.startswith(segment + ": ")), "")
             # Near a band's edge the value has tenths.
-            found = re.match(rf"{segment}: (\d+(?:\.\d)?)° {direction} ", line)
+            found = re.match(rf"{segment}: {direction} (\d+(?:\.\d)?)° ", line)
             check(found and abs(float(found.group(1)) - degrees) <= 3,
                   f"listed {line!r}, drawn {degrees}° {direction}")
         click_control(window, find(window, "Use These Angles", pyatspi.ROLE_PUSH_BUTTON))
