@@ -394,6 +394,8 @@ void StudyTest::brokenStudiesAreRefused_data() {
         {set("observed", "2026-02-30"), "observed: \"2026-02-30\" is not a date (YYYY-MM-DD)"},
         {set("observed", "2026-02-03T10:00"), "observed: \"2026-02-03T10:00\" is not a date"},
         {set("observed", 20260203), "observed: 20260203, not a date"},
+        {set("observed", "0099-12-31"),
+         "observed: \"0099-12-31\" is not a date the chart shows (0100-01-01 to 9999-12-31)"},
         {set("rows", QJsonObject()), "rows: an object, not a list"},
         {Changed([](QJsonObject& o) { o.remove("rows"); }), "rows is missing"},
         {Changed([](QJsonObject& o) {
@@ -429,12 +431,19 @@ void StudyTest::brokenStudiesAreRefused_data() {
         {ScoreSet(2, "WristScore", QJsonValue::Undefined), "row 2, scores: WristScore is missing"},
         {ScoreSet(2, "ElbowScore", 1),
          "row 2, scores: \"ElbowScore\" is not a score of this program"},
-        {ScoreSet(3, "FinalScore", 9),
-         "row 3, FinalScore: 9 is not a score this program gives (1 to 7)"},
-        {ScoreSet(1, "UpperArmScore", -1),
-         "row 1, UpperArmScore: -1 is not a score this program gives (0 to 6)"},
-        {ScoreSet(1, "LegsScore", 1e300),
-         "row 1, LegsScore: 1e+300 is not a score this program gives"},
+        {ScoreSet(1, "LegsScore", 1e300), "1e+300 at byte"},
+        // Whole numbers only as the writer writes them, and UTF-8 as it writes it.
+        {QByteArray(valid).replace("\"version\": 1", "\"version\": 1e0"), "1e0 at byte"},
+        {ScoreSet(2, "FinalScore", 7).replace("\"FinalScore\": 7", "\"FinalScore\": 7.0"),
+         "7.0 at byte"},
+        {ScoreSet(2, "MuscleUseScoreB", 0)
+             .replace("\"MuscleUseScoreB\": 0", "\"MuscleUseScoreB\": -0"),
+         "-0 at byte"},
+        {"\xEF\xBB\xBF" + valid, "the file starts with a byte-order mark"},
+        {"\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(QString::fromUtf8(valid).utf16()),
+                                 QString::fromUtf8(valid).size() * 2),
+         "the file is UTF-16; studies are UTF-8"},
+        {QByteArray("\0{\0}", 4), "is UTF-16; studies are UTF-8"},
         {ScoreSet(1, "WristScore", 2.5), "row 1, WristScore: 2.5 is not a whole number"},
         {ScoreSet(1, "WristScore", "2"), "row 1, WristScore: \"2\" is not a whole number"},
         {ScoreSet(2, "TrunkScore", QJsonValue::Null),
@@ -443,6 +452,20 @@ void StudyTest::brokenStudiesAreRefused_data() {
     };
     for (const auto& [bytes, message] : cases)
         QTest::newRow(message) << bytes << QString::fromUtf8(message);
+    // Every score one step past either end of what the program gives.
+    for (int field = 0; field < kChartColumns; ++field) {
+        const char* name = AssessmentScores::kFieldNames[field];
+        const auto& range = AssessmentScores::kFieldRanges[field];
+        for (int past : {range.lowest - 1, range.highest + 1}) {
+            const QString message =
+                QStringLiteral("row 2, %1: %2 is not a score this program gives (%3 to %4)")
+                    .arg(QLatin1String(name))
+                    .arg(past)
+                    .arg(range.lowest)
+                    .arg(range.highest);
+            QTest::newRow(qPrintable(message)) << ScoreSet(2, name, past) << message;
+        }
+    }
 }
 
 void StudyTest::brokenStudiesAreRefused() {
