@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
 #include <functional>
 #include <unistd.h>
 
@@ -126,6 +127,17 @@ bool Run(const QString& program, const QStringList& arguments) {
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// By the file's name as the system knows it, which need not be UTF-8.
+QByteArray NativeFileBytes(const QByteArray& native) {
+    QFile file;
+    FILE* stream = std::fopen(native.constData(), "rb");
+    const bool opened = stream && file.open(stream, QIODevice::ReadOnly);
+    const QByteArray bytes = opened ? file.readAll() : QByteArray("(unreadable)");
+    if (stream)
+        std::fclose(stream);
+    return bytes;
 }
 
 } // namespace
@@ -337,9 +349,11 @@ void StudyTest::tenRowsSaveAndOpenAsTheyWere() {
     QVERIFY(from > 0);
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("study.rula"));
+    // A name that is no UTF-8 (Latin-1 "é") is written and read by its own bytes.
+    const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xE9.rula";
+    const QString path = PathFromNative(native);
     QVERIFY(!WriteStudyFile(path, study));
-    QCOMPARE(FileBytes(path), bytes);
+    QCOMPARE(NativeFileBytes(native), bytes);
     const auto opened = ReadStudyFile(path);
     QVERIFY2(std::holds_alternative<Study>(opened), qPrintable(Refusal(opened)));
     QCOMPARE(std::get<Study>(opened), study);
@@ -349,7 +363,7 @@ void StudyTest::tenRowsSaveAndOpenAsTheyWere() {
     odd.rows[0].scores[0] = QStringLiteral("02");
     const auto refused = WriteStudyFile(path, odd);
     QVERIFY(refused && refused->message.contains(QStringLiteral("UpperArmScore")));
-    QCOMPARE(FileBytes(path), bytes);
+    QCOMPARE(NativeFileBytes(native), bytes);
 }
 
 void StudyTest::brokenStudiesAreRefused_data() {
