@@ -5,6 +5,7 @@
 #include "scoring/assessment_scores.h"
 #include "study/chart_record.h"
 #include "study/delimited_text.h"
+#include "study/recovery_copy.h"
 #include "study/study_file.h"
 #include "study/text_rules.h"
 
@@ -160,6 +161,7 @@ private slots:
     void filesThatAreNotStudies();
     void failedSaveKeepsTheEarlierFile_data();
     void failedSaveKeepsTheEarlierFile();
+    void recoveryCopyIsOfferedOnlyOnceItsProgramHasGone();
 };
 
 void StudyTest::textRules_data() {
@@ -592,6 +594,54 @@ void StudyTest::failedSaveKeepsTheEarlierFile() {
     QCOMPARE(FileBytes(folder + QStringLiteral("/study.rula")), old);
     const QStringList left = QDir(folder).entryList(QDir::Files);
     QVERIFY2(left.size() <= 2, qPrintable(left.join(u' '))); // no temporary file stays
+}
+
+void StudyTest::recoveryCopyIsOfferedOnlyOnceItsProgramHasGone() {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("state/rula"));
+    {
+        const QByteArray saved = qgetenv("XDG_STATE_HOME");
+        auto restore = qScopeGuard([&] { qputenv("XDG_STATE_HOME", saved); });
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("state"))));
+        QCOMPARE(RecoveryFolder(), folder);
+        qputenv("XDG_STATE_HOME", "relative/state");
+        QCOMPARE(RecoveryFolder(), QDir::homePath() + QStringLiteral("/.local/state/rula"));
+    }
+    const QString origin = PathFromNative(QFile::encodeName(dir.path()) + "/caf\xE9.rula");
+    const FileStamp stamp{1, 2, 3, 1'700'000'000'123'456'789};
+    Study study = TenRowStudy();
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    auto running = std::make_unique<RecoveryCopy>(folder);
+    QVERIFY(!running->exists());
+    QVERIFY(!running->write(study, origin, stamp));
+    study.rows.resize(3);
+    QVERIFY(!running->write(study, origin, stamp)); // the latest chart replaces the copy
+    QVERIFY(running->exists());
+    // Its program still runs: nobody else offers it.
+    QVERIFY(!RecoveryCopy::NewestLeft(folder));
+
+    running.reset(); // as when its program ends, however it ends
+    std::unique_ptr<RecoveryCopy> left = RecoveryCopy::NewestLeft(folder);
+    QVERIFY(left);
+    QVERIFY(!RecoveryCopy::NewestLeft(folder)); // offered once at a time
+    const auto read = left->read();
+    QVERIFY(std::holds_alternative<RecoveredChart>(read));
+    const RecoveredChart& chart = std::get<RecoveredChart>(read);
+    QCOMPARE(chart.study, study);
+    QCOMPARE(chart.origin, origin);
+    QVERIFY(chart.stamp == stamp);
+    QVERIFY(chart.written >= before && chart.written <= QDateTime::currentDateTime());
+
+    // A later program of the same process id keeps a copy of its own beside it.
+    RecoveryCopy later(folder);
+    QVERIFY(!later.write(TenRowStudy(), QString(), std::nullopt));
+    QVERIFY(later.path() != left->path());
+    QCOMPARE(std::get<RecoveredChart>(left->read()).study, study);
+    later.remove();
+    QVERIFY(!later.exists());
+    left->remove();
+    QVERIFY(!left->exists());
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
 }
 
 QTEST_GUILESS_MAIN(StudyTest)
