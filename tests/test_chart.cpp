@@ -144,6 +144,8 @@ private slots:
     void copiedAndExportedTextReadsBackAsTheChart();
     void exportedPdfIsThePrintedPage();
     void studySavesAndOpensAsTheChart();
+    void saveAsksWhenAnotherProgramChangedTheFile_data();
+    void saveAsksWhenAnotherProgramChangedTheFile();
     void refusedOpenAndFailedSaveKeepTheChart_data();
     void refusedOpenAndFailedSaveKeepTheChart();
     void studyNamedOnTheCommandLine_data();
@@ -715,7 +717,7 @@ void ChartTest::chartShowsItsRecord() {
     Click(program.form(9), "Command5");
     auto& chart = program.screens.get<Form10>();
     Study study;
-    study.details = {"Line 3", "Hall B", "A. Nowak", QDate(2025, 12, 31)};
+    study.details = {"Line 3", "Hall B", "A. Nowak", QDate(100, 1, 1)}; // the first date kept
     for (int row = 1; row <= Form10::kRows; ++row) {
         ChartRow shown;
         for (int c = 0; c < Form10::kColumns; ++c)
@@ -730,7 +732,7 @@ void ChartTest::chartShowsItsRecord() {
         QCOMPARE(chart.task(row)->text(), shown.task);
         QVERIFY(chart.task(row)->isEnabled());
     }
-    QCOMPARE(Details(chart), QStringList({"Line 3", "Hall B", "A. Nowak", "2025-12-31"}));
+    QCOMPARE(Details(chart), QStringList({"Line 3", "Hall B", "A. Nowak", "0100-01-01"}));
     QVERIFY(!chart.hasUnsavedChanges());
     QVERIFY(!AddEnabled(program));
     // Each detail is typed into the record.
@@ -740,7 +742,7 @@ void ChartTest::chartShowsItsRecord() {
     ClearChart(program);
     QCOMPARE(FilledRows(program), 0);
     QVERIFY(AddEnabled(program));
-    QCOMPARE(Details(chart), QStringList({"Line 3", "Hall B, door 2", "A. Nowak", "2025-12-31"}));
+    QCOMPARE(Details(chart), QStringList({"Line 3", "Hall B, door 2", "A. Nowak", "0100-01-01"}));
 }
 
 void ChartTest::copiedAndExportedTextReadsBackAsTheChart_data() {
@@ -818,13 +820,13 @@ void ChartTest::studySavesAndOpensAsTheChart() {
     Form10& chart = FilledChart(program, 3);
     const QStringList details = Details(chart);
 
-    // Save As, the file named without its ending.
-    FileChoice choice{dir.filePath("study"), {}};
+    // Save As, the file named without its ending, with a dot in the name.
+    FileChoice choice{dir.filePath("Packing v1.2"), {}};
     choice.answerFor(chart);
     Click(chart.saveAsButton);
-    const QString path = dir.filePath("study.rula");
+    const QString path = dir.filePath("Packing v1.2.rula");
     QVERIFY(QFileInfo(path).isFile());
-    QCOMPARE(chart.windowTitle(), "study.rula[*] - Rula");
+    QCOMPARE(chart.windowTitle(), "Packing v1.2.rula[*] - Rula");
     QVERIFY(!chart.isWindowModified());
 
     // A typed change marks the caption; the Save shortcut saves it to the same file.
@@ -857,7 +859,72 @@ void ChartTest::studySavesAndOpensAsTheChart() {
     QCOMPARE(ChartTexts(program), saved);
     QCOMPARE(Details(chart), details);
     QVERIFY(!chart.hasUnsavedChanges());
-    QCOMPARE(chart.windowTitle(), "study.rula[*] - Rula");
+    QCOMPARE(chart.windowTitle(), "Packing v1.2.rula[*] - Rula");
+
+    // A study of no details, emptied: the caption's mark and the closing question agree.
+    chart.record().setDetails({{}, {}, {}, QDate::currentDate()});
+    QVERIFY(chart.save());
+    ClearChart(program);
+    QVERIFY(chart.record().isEmpty());
+    QVERIFY(chart.isWindowModified());
+    QVERIFY(chart.hasUnsavedChanges());
+}
+
+void ChartTest::saveAsksWhenAnotherProgramChangedTheFile_data() {
+    QTest::addColumn<QString>("how");  // the answer; empty when the file was left alone
+    QTest::addColumn<QString>("kept"); // the file that holds the chart afterwards, if any
+    QTest::newRow("unchanged") << ""
+                               << "study.rula";
+    QTest::newRow("Cancel") << "Cancel"
+                            << "";
+    QTest::newRow("Enter") << "Enter"
+                           << "";
+    QTest::newRow("Esc") << "Esc"
+                         << "";
+    QTest::newRow("Save Anyway") << "Save Anyway"
+                                 << "study.rula";
+    QTest::newRow("Save As") << "Save As…"
+                             << "other.rula";
+}
+
+void ChartTest::saveAsksWhenAnotherProgramChangedTheFile() {
+    QFETCH(QString, how);
+    QFETCH(QString, kept);
+    QTemporaryDir dir;
+    Program program;
+    Form10& chart = FilledChart(program, 2);
+    FileChoice choice{dir.filePath("study.rula"), {}};
+    choice.answerFor(chart);
+    QVERIFY(chart.save());
+    // Another program writes its own study there, as large as this one.
+    QByteArray theirs;
+    if (!how.isEmpty()) {
+        QFile file(choice.path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        theirs = file.readAll().replace("Task 1", "Task 9");
+        QVERIFY(file.seek(0) && file.write(theirs) == theirs.size());
+    }
+    QTest::keyClicks(chart.task(2), " more");
+    choice.path = dir.filePath("other.rula");
+    QString asked;
+    QTimer::singleShot(0, [&] {
+        if (QTest::qWaitFor([] { return OpenBox() != nullptr; }, 2000)) {
+            asked = OpenBox()->text();
+            QCOMPARE(OpenBox()->defaultButton()->text(), "&Cancel");
+            Answer(OpenBox(), how);
+        }
+    });
+    QCOMPARE(chart.save(), !kept.isEmpty());
+    QCOMPARE(asked, how.isEmpty()
+                        ? QString()
+                        : "The study was changed by another program since you opened it.");
+    QFile file(dir.filePath("study.rula"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().contains(" more"), kept == "study.rula");
+    QCOMPARE(QFile::exists(dir.filePath("other.rula")), kept == "other.rula");
+    QCOMPARE(chart.hasUnsavedChanges(), kept.isEmpty());
+    if (!kept.isEmpty())
+        QCOMPARE(chart.windowTitle(), kept + "[*] - Rula");
 }
 
 void ChartTest::refusedOpenAndFailedSaveKeepTheChart_data() {
