@@ -74,6 +74,10 @@ void RecoveryKeeper::keepFor(ScreenSet& screens) {
     }
     if (!keeperAtExit) {
         keeperAtExit = this;
+        // Qt's lazily made statics (the calendar that writes the date) are destroyed at
+        // exit in the reverse order of their making: made now, they outlive the handler.
+        const Study probe{{{}, {}, {}, QDate::currentDate()}, {}};
+        ReadStudyJson(WriteStudyJson(probe));
         std::atexit(&AtExit);
     }
 }

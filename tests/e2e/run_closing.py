@@ -7,7 +7,8 @@ behind the question (and so do the chart's own questions); Close Without Saving 
 status 0; Save asks for a file through the file dialog, which keeps the keyboard the
 same way, and ends once the study is written. Started without a display, or with one
 that is not running, it says so in one line and ends with status 1. Ended by SIGTERM,
-SIGHUP or SIGINT right after a change, or by SIGKILL two seconds after one, the next
+SIGHUP or SIGINT right after a change, by the X server dropping its connection, or by
+SIGKILL two seconds after a change, the next
 start offers the unsaved chart: Recover shows it, unsaved, under its file's name, and
 Discard removes the copy; a saved chart leaves none.
 
@@ -218,6 +219,8 @@ RECOVERY = [
     ("INT", False, True, "Discard"),
     ("KILL", False, True, "Recover"),
     ("TERM", True, False, None),
+    # The X server breaks the program's connection, as when the display goes away.
+    ("display lost", False, True, "Recover"),
 ]
 TASK = "Packing"
 
@@ -243,7 +246,8 @@ def recovery_after_signals(desktop, binary, folder):
     state = os.path.join(folder, "state")
     env = {"XDG_STATE_HOME": state}
     for number, (name, saved, typed, answer) in enumerate(RECOVERY):
-        what = f"SIG{name}, {'saved' if saved else 'unsaved'}{', a task typed' if typed else ''}"
+        what = (f"{'SIG' if name.isupper() else ''}{name}, {'saved' if saved else 'unsaved'}"
+                f"{', a task typed' if typed else ''}")
         program, screen, option, row = unsaved_chart(desktop, binary, env)
         key("alt+c")
         program.wait_screen("Form9")
@@ -260,8 +264,14 @@ def recovery_after_signals(desktop, binary, folder):
             wait_for("the task typed", lambda: text_of(task) == TASK)
         if name == "KILL":
             time.sleep(2)
-        program.process.send_signal(getattr(signal, f"SIG{name}"))
-        expect_equal(program.wait_exit(5), -getattr(signal, f"SIG{name}"), f"{what}: ended by")
+        if name == "display lost":
+            xdotool("mousemove", "0", "0")
+            subprocess.run(["xkill", "-id", str(chart.xid)], check=True, capture_output=True)
+            expect_equal(program.wait_exit(5), 1, f"{what}: exit status")
+        else:
+            program.process.send_signal(getattr(signal, f"SIG{name}"))
+            expect_equal(program.wait_exit(5), -getattr(signal, f"SIG{name}"),
+                         f"{what}: ended by")
         expect_equal(len(copies(state)), int(typed), f"{what}: copies kept")
 
         program = desktop.launch(binary, env)
