@@ -21,6 +21,8 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 using namespace rula;
 using namespace rula::testing;
 
@@ -906,18 +908,21 @@ void ChartTest::saveAsksWhenAnotherProgramChangedTheFile() {
     }
     QTest::keyClicks(chart.task(2), " more");
     choice.path = dir.filePath("other.rula");
-    QString asked;
-    QTimer::singleShot(0, [&] {
-        if (QTest::qWaitFor([] { return OpenBox() != nullptr; }, 2000)) {
-            asked = OpenBox()->text();
-            QCOMPARE(OpenBox()->defaultButton()->text(), "&Cancel");
-            Answer(OpenBox(), how);
-        }
-    });
+    // The question and its default button, answered once it is up.
+    const auto asked = std::make_shared<QString>();
+    if (!how.isEmpty())
+        QTimer::singleShot(0, [asked, how] {
+            if (QTest::qWaitFor([] { return OpenBox() != nullptr; }, 2000)) {
+                QMessageBox* box = OpenBox();
+                *asked = box->text() + " / " + box->defaultButton()->text();
+                Answer(box, how);
+            }
+        });
     QCOMPARE(chart.save(), !kept.isEmpty());
-    QCOMPARE(asked, how.isEmpty()
-                        ? QString()
-                        : "The study was changed by another program since you opened it.");
+    QCOMPARE(*asked,
+             how.isEmpty()
+                 ? QString()
+                 : "The study was changed by another program since you opened it. / &Cancel");
     QFile file(dir.filePath("study.rula"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().contains(" more"), kept == "study.rula");
@@ -977,16 +982,21 @@ void ChartTest::studyNamedOnTheCommandLine_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<int>("shown"); // the screen on view
     QTest::addColumn<int>("rows");
-    QTest::newRow("a study") << "study.rula" << 10 << 2;
-    QTest::newRow("a broken study") << "broken.RULA" << 1 << 0;
-    QTest::newRow("a missing study") << "missing.rula" << 1 << 0;
-    QTest::newRow("no study") << "" << 0 << 0;
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("a study") << "study.rula" << 10 << 2 << "study.rula[*] - Rula";
+    // Named by its bytes, as main() passes them on: Latin-1 "é".
+    QTest::newRow("a name that is no UTF-8") << PathFromNative("caf\xE9.rula") << 10 << 2
+                                             << QString::fromUtf8("caf\uFFFD.rula[*] - Rula");
+    QTest::newRow("a broken study") << "broken.RULA" << 1 << 0 << "Rula";
+    QTest::newRow("a missing study") << "missing.rula" << 1 << 0 << "Rula";
+    QTest::newRow("no study") << "" << 0 << 0 << "Rula";
 }
 
 void ChartTest::studyNamedOnTheCommandLine() {
     QFETCH(QString, argument);
     QFETCH(int, shown);
     QFETCH(int, rows);
+    QFETCH(QString, caption);
     QTemporaryDir dir;
     {
         Program program;
@@ -995,6 +1005,8 @@ void ChartTest::studyNamedOnTheCommandLine() {
         choice.answerFor(chart);
         QVERIFY(chart.saveAs());
     }
+    const QByteArray latin1 = QFile::encodeName(dir.path()) + "/caf\xE9.rula";
+    QVERIFY(::link(QFile::encodeName(dir.filePath("study.rula")), latin1) == 0);
     QFile broken(dir.filePath("broken.RULA"));
     QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("[]") == 2);
     broken.close();
@@ -1014,7 +1026,13 @@ void ChartTest::studyNamedOnTheCommandLine() {
     if (Form10* chart = screens.find<Form10>()) {
         QCOMPARE(chart->record().rowCount(), rows);
         QVERIFY(!chart->hasUnsavedChanges());
-        QCOMPARE(chart->windowTitle(), rows ? "study.rula[*] - Rula" : "Rula");
+        QCOMPARE(chart->windowTitle(), caption);
+        if (rows) {
+            // Saved again under the same name, whatever its bytes.
+            chart->record().setTask(1, "saved again");
+            QVERIFY(chart->save());
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+        }
     }
 }
 
