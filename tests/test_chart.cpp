@@ -822,12 +822,19 @@ void ChartTest::studySavesAndOpensAsTheChart() {
     Form10& chart = FilledChart(program, 3);
     const QStringList details = Details(chart);
 
-    // Save As, the file named without its ending, with a dot in the name.
+    // Save As, the file named without its ending, with a dot in the name. The dialog
+    // asked about the name typed: replacing the study of the full name is asked here.
     FileChoice choice{dir.filePath("Packing v1.2"), {}};
     choice.answerFor(chart);
-    Click(chart.saveAsButton);
     const QString path = dir.filePath("Packing v1.2.rula");
-    QVERIFY(QFileInfo(path).isFile());
+    QFile older(path);
+    QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
+    older.close();
+    for (const char* answer : {"Cancel", "Replace"}) {
+        AnswerWhenAsked(answer);
+        Click(chart.saveAsButton);
+        QCOMPARE(QFileInfo(path).size() == 5, answer == QLatin1String("Cancel"));
+    }
     QCOMPARE(chart.windowTitle(), "Packing v1.2.rula[*] - Rula");
     QVERIFY(!chart.isWindowModified());
 
@@ -837,7 +844,7 @@ void ChartTest::studySavesAndOpensAsTheChart() {
     chart.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&chart));
     QTest::keySequence(chart.task(2), QKeySequence::Save);
-    QCOMPARE(choice.asked, 1);
+    QCOMPARE(choice.asked, 2);
     QVERIFY(!chart.isWindowModified());
     const QStringList saved = ChartTexts(program);
 
@@ -847,7 +854,7 @@ void ChartTest::studySavesAndOpensAsTheChart() {
     const QStringList changed = ChartTexts(program);
     AnswerWhenAsked("Cancel");
     Click(chart.openButton);
-    QCOMPARE(choice.asked, 1);
+    QCOMPARE(choice.asked, 2);
     QCOMPARE(ChartTexts(program), changed);
     QVERIFY(chart.hasUnsavedChanges());
 
@@ -857,7 +864,7 @@ void ChartTest::studySavesAndOpensAsTheChart() {
     QVERIFY(QTest::qWaitForWindowActive(&chart));
     AnswerWhenAsked("Open Without Saving");
     QTest::keySequence(chart.Command1, QKeySequence::Open);
-    QCOMPARE(choice.asked, 2);
+    QCOMPARE(choice.asked, 3);
     QCOMPARE(ChartTexts(program), saved);
     QCOMPARE(Details(chart), details);
     QVERIFY(!chart.hasUnsavedChanges());
