@@ -168,6 +168,11 @@ void RecoveryKeeper::offerLeftCopy() {
             // This program's own copy first, then the old one goes.
             writeNow();
             offered_->remove();
+            // Where the tab order starts, as for a study opened at start.
+            QWidget* first = chart.task(1);
+            if (!first->isEnabled())
+                first = chart.Command1;
+            first->setFocus(Qt::OtherFocusReason);
             if (ScreenShell* onView = screens_->onView(); onView && onView != &chart)
                 onView->goTo(ScreenId::Form10);
         } else if (box->clickedButton() == discard) {
