@@ -413,8 +413,8 @@ std::variant<Study, StudyError> ReadStudyJson(const QByteArray& bytes) {
         (bytes.size() >= 2 && (bytes.at(0) == 0) != (bytes.at(1) == 0)))
         return StudyError{QStringLiteral("the file is UTF-16; studies are UTF-8")};
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        return StudyError{
-            QStringLiteral("the file starts with a byte-order mark; studies are written without")};
+        return StudyError{QStringLiteral(
+            "the file starts with a byte-order mark; studies are written without one")};
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
