@@ -303,6 +303,8 @@ Form10::Form10(ScreenSet& screens)
         } else {
             observed_ = new QDateEdit(this);
             observed_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+            // Every date a study keeps, and no other.
+            observed_->setDateRange(kFirstObservedDate(), kLastObservedDate());
             observed_->setCalendarPopup(true);
             ShowLight(observed_, taskColours);
             connect(observed_, &QDateEdit::dateChanged, this, &Form10::detailsEdited);
@@ -407,8 +409,8 @@ void Form10::showCaption() {
     if (filePath_.isEmpty()) {
         setWindowTitle(tr("Rula"));
     } else {
-        setWindowTitle(tr("%1[*] - Rula").arg(QFileInfo(filePath_).fileName()));
-        setWindowModified(record_.isModified());
+        setWindowTitle(tr("%1[*] - Rula").arg(ShownPath(QFileInfo(filePath_).fileName())));
+        setWindowModified(hasUnsavedChanges());
     }
 }
 
@@ -747,7 +749,8 @@ void Form10::Command5_Click() {
 }
 
 bool Form10::hasUnsavedChanges() const {
-    return record_.isModified() && !record_.isEmpty();
+    // An empty chart of no study has nothing to lose; an emptied study differs from its file.
+    return record_.isModified() && (!record_.isEmpty() || !filePath_.isEmpty());
 }
 
 bool Form10::saveForClosing() {
@@ -755,24 +758,77 @@ bool Form10::saveForClosing() {
 }
 
 bool Form10::save() {
-    return filePath_.isEmpty() ? saveAs() : writeTo(filePath_);
+    if (filePath_.isEmpty())
+        return saveAs();
+    switch (askWhenChangedOnDisk()) {
+    case OnDisk::Unchanged:
+    case OnDisk::SaveAnyway:
+        return writeTo(filePath_);
+    case OnDisk::SaveAs:
+        return saveAs();
+    case OnDisk::Cancel:
+        break;
+    }
+    return false;
+}
+
+Form10::OnDisk Form10::askWhenChangedOnDisk() {
+    const std::optional<FileStamp> now = StampOf(filePath_);
+    // A file that is gone holds nobody's changes.
+    if (!fileStamp_ || !now || *now == *fileStamp_)
+        return OnDisk::Unchanged;
+    QMessageBox box(QMessageBox::Warning, windowTitle(),
+                    tr("The study was changed by another program since you opened it."),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("ChangedOnDisk"));
+    box.setInformativeText(QDir::toNativeSeparators(ShownPath(filePath_)));
+    QPushButton* anyway = box.addButton(tr("Save &Anyway"), QMessageBox::AcceptRole);
+    QPushButton* elsewhere = box.addButton(tr("Save &As…"), QMessageBox::ActionRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText(tr("&Cancel"));
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    const QAbstractButton* chosen = AskAndWait(&box);
+    if (chosen == anyway)
+        return OnDisk::SaveAnyway;
+    if (chosen == elsewhere)
+        return OnDisk::SaveAs;
+    return OnDisk::Cancel;
 }
 
 bool Form10::saveAs() {
     QString path = askFile(FileQuestion::SaveAs).path;
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
+    // "Packing v1.2" is a study too: only the ending the user typed is kept as it is.
+    if (!path.endsWith(QLatin1String(".rula"), Qt::CaseInsensitive)) {
         path += QLatin1String(".rula");
+        // The dialog asked about the name typed, not this one.
+        if (StampOf(path) && QFileInfo(path).absoluteFilePath() != filePath_) {
+            QMessageBox box(
+                QMessageBox::Warning, windowTitle(),
+                tr("%1 already exists. Replace it?").arg(QDir::toNativeSeparators(ShownPath(path))),
+                QMessageBox::NoButton, this);
+            QPushButton* replace = box.addButton(tr("&Replace"), QMessageBox::AcceptRole);
+            QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+            cancel->setText(tr("&Cancel"));
+            box.setDefaultButton(cancel);
+            box.setEscapeButton(cancel);
+            if (AskAndWait(&box) != replace)
+                return false;
+        }
+    }
     return writeTo(path);
 }
 
 bool Form10::writeTo(const QString& path) {
-    if (const std::optional<StudyError> failed = WriteStudyFile(path, record_.study())) {
+    FileStamp written;
+    if (const std::optional<StudyError> failed = WriteStudyFile(path, record_.study(), &written)) {
         tell(tr("The study was not saved.\n\n%1").arg(failed->message));
         return false;
     }
     filePath_ = QFileInfo(path).absoluteFilePath();
+    fileStamp_ = written;
     record_.markSaved();
     showCaption();
     return true;
@@ -803,13 +859,23 @@ void Form10::open() {
 }
 
 std::optional<QString> Form10::openStudy(const QString& path) {
-    std::variant<Study, StudyError> read = ReadStudyFile(path);
+    FileStamp stamp;
+    std::variant<Study, StudyError> read = ReadStudyFile(path, &stamp);
     if (const auto* refused = std::get_if<StudyError>(&read))
         return tr("The study was not opened.\n\n%1").arg(refused->message);
     filePath_ = QFileInfo(path).absoluteFilePath();
+    fileStamp_ = stamp;
     record_.replace(std::get<Study>(std::move(read)));
     showRecord();
     return std::nullopt;
+}
+
+void Form10::recover(const Study& study, const QString& path,
+                     const std::optional<FileStamp>& stamp) {
+    filePath_ = path.isEmpty() ? QString() : QFileInfo(path).absoluteFilePath();
+    fileStamp_ = stamp;
+    record_.restoreUnsaved(study);
+    showRecord();
 }
 
 void Form10::exportStudy() {
@@ -854,7 +920,7 @@ Form10::FileAnswer Form10::askFile(FileQuestion question) {
         dialog.setWindowTitle(tr("Open Study"));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilter(studies);
+        dialog.setNameFilters({studies, tr("All files (*)")});
         break;
     case FileQuestion::Export:
         dialog.setWindowTitle(tr("Export Chart"));

@@ -11,6 +11,7 @@
 #include "scoring/assessment_scores.h"
 #include "screens/screen_shell.h"
 #include "study/chart_record.h"
+#include "study/study_file.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -44,6 +45,8 @@ public:
     const ChartRecord& record() const { return record_; }
     // The study's file, or empty while the chart has none.
     const QString& filePath() const { return filePath_; }
+    // The study's file as it was when opened or last saved here.
+    const std::optional<FileStamp>& fileStamp() const { return fileStamp_; }
 
     // Row 1 to 10, column 0 to 15.
     QLabel* cell(int row, int column) const;
@@ -82,20 +85,26 @@ public:
     void Command3_Click(); // Clear Chart, once the user has confirmed it
     void Command5_Click(); // Copy the chart as a table
 
-    // Rows or details not saved.
+    // Rows or details not saved: what the caption's `*` shows and closing asks about. A
+    // chart emptied since its study was opened or saved has them too.
     bool hasUnsavedChanges() const;
     // Saves to the study's file, or asks for one (Save As) when it has none. Returns
     // true only when the file was written; false when the user cancelled or it failed
     // (the failure message was shown).
     bool saveForClosing();
 
-    bool save();   // the study's file, or Save As when it has none
-    bool saveAs(); // a file the user chooses
+    // The study's file, or Save As when it has none. Asks first when another program
+    // has changed the file since it was opened or saved here.
+    bool save();
+    bool saveAs(); // a file the user chooses; its name ends in ".rula"
     void open();   // asks first over unsaved changes, then a file the user chooses
     void exportStudy();
     // Replaces the chart with the study in `path`; the chart stays exactly as it was
     // when the file is refused, and the message says why.
     std::optional<QString> openStudy(const QString& path);
+    // Shows a chart kept from a program that ended with it unsaved: unsaved here too,
+    // under the study's file it belonged to (empty for none) and that file's stamp then.
+    void recover(const Study& study, const QString& path, const std::optional<FileStamp>& stamp);
 
     // Where the file dialogs come from; tests answer them without a dialog. An empty
     // path is a cancelled dialog; `filter` is the type chosen in the dialog.
@@ -136,6 +145,10 @@ private:
     void syncAddButton();
     void detailsEdited();
     bool writeTo(const QString& path);
+    // Before Save writes over the study's file: whether another program changed it, and
+    // if so what the user chose.
+    enum class OnDisk { Unchanged, SaveAnyway, SaveAs, Cancel };
+    OnDisk askWhenChangedOnDisk();
     void tell(const QString& message);
     FileAnswer askFile(FileQuestion question);
     // Records the chart as Print does, without the buttons.
@@ -143,6 +156,7 @@ private:
 
     ChartRecord record_;
     QString filePath_;
+    std::optional<FileStamp> fileStamp_;
     std::array<std::array<QLabel*, kColumns>, kRows> cells_{};
     std::array<TaskField*, kRows> tasks_{};
     std::array<SideField*, kRows> sides_{};

@@ -13,10 +13,8 @@ StudyDetails CleanDetails(const StudyDetails& details, const QDate& fallbackDate
     clean.title = CleanLine(details.title, kDetailMaxCharacters);
     clean.site = CleanLine(details.site, kDetailMaxCharacters);
     clean.assessor = CleanLine(details.assessor, kDetailMaxCharacters);
-    // A study file holds a date of the years 1 to 9999; any other keeps the one before.
-    const bool writable = details.observed.isValid() && details.observed.year() >= 1 &&
-                          details.observed.year() <= 9999;
-    clean.observed = writable ? details.observed : fallbackDate;
+    // A date the study cannot keep keeps the one before.
+    clean.observed = IsObservedDate(details.observed) ? details.observed : fallbackDate;
     return clean;
 }
 
@@ -148,6 +146,12 @@ void ChartRecord::replace(const Study& study) {
     markSaved();
     if (differs)
         emit changed();
+}
+
+void ChartRecord::restoreUnsaved(const Study& study) {
+    replace(study);
+    modified_ = true;
+    emit modifiedChanged(true);
 }
 
 void ChartRecord::markSaved() {

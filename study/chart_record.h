@@ -26,6 +26,18 @@ inline constexpr int kTaskMaxCharacters = 60;
 inline constexpr int kDetailMaxCharacters = 120;
 inline constexpr int kNotesMaxCharacters = 2000;
 
+// The dates a study keeps as observed: those the chart's date field can show (it shows
+// no year before 100).
+inline QDate kFirstObservedDate() {
+    return QDate(100, 1, 1);
+}
+inline QDate kLastObservedDate() {
+    return QDate(9999, 12, 31);
+}
+inline bool IsObservedDate(const QDate& date) {
+    return date.isValid() && date >= kFirstObservedDate() && date <= kLastObservedDate();
+}
+
 struct ChartRow {
     std::array<QString, kChartColumns> scores; // in field order
     QString task;
@@ -90,6 +102,8 @@ public:
     void clearRows();
     // The whole study at once, as opened: afterwards the record is unmodified.
     void replace(const Study& study);
+    // The whole study at once, as changes not yet saved (a recovered chart).
+    void restoreUnsaved(const Study& study);
 
     bool isModified() const { return modified_; }
     void markSaved();

@@ -1,7 +1,10 @@
 // Study files. Writing builds the JSON text by hand so that the keys keep the documented
 // order (QJsonObject would sort them). Reading parses with QJsonDocument and then walks
 // the document once, checking every key and value against what WriteStudyJson can
-// produce; the first fault found ends the walk with a message naming where it is.
+// produce; the first fault found ends the walk with a message naming where it is. What
+// the parsed document no longer shows (a key given twice, a number written as 7.0, 1e0
+// or -0) is looked for in the bytes first. Files are written by name as the system knows
+// it (NativePath), through a temporary file beside the study renamed over it.
 #include "study/study_file.h"
 
 #include "files/regular_file.h"
@@ -13,11 +16,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 
 #include <cerrno>
 #include <cmath>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace rula {
@@ -252,6 +257,10 @@ Study ReadStudyObject(const QJsonObject& object) {
     if (!details.observed.isValid() ||
         details.observed.toString(Qt::ISODate) != observed.toString())
         Refuse(QStringLiteral("observed: %1 is not a date (YYYY-MM-DD)").arg(Describe(observed)));
+    if (!IsObservedDate(details.observed))
+        Refuse(QStringLiteral("observed: %1 is not a date the chart shows (%2 to %3)")
+                   .arg(Describe(observed), kFirstObservedDate().toString(Qt::ISODate),
+                        kLastObservedDate().toString(Qt::ISODate)));
 
     const QJsonValue rowsValue = Take(object, QString(), "rows");
     if (!rowsValue.isArray())
@@ -266,9 +275,10 @@ Study ReadStudyObject(const QJsonObject& object) {
     return study;
 }
 
-// QJsonObject keeps the last of two equal keys; the writer never gives one twice. The
-// bytes are valid JSON here, so a light walk over them finds every key.
-std::optional<QString> RepeatedKey(const QByteArray& bytes) {
+// What the parsed document no longer shows, looked for in the bytes, which are valid JSON
+// here: a key given twice in one object (QJsonObject keeps the last), and a whole number
+// written otherwise than as its digits (7.0, 1e0, -0), which the writer never does.
+std::optional<QString> FaultInTheBytes(const QByteArray& bytes) {
     struct Level {
         bool isObject;
         bool keyNext;
@@ -283,6 +293,20 @@ std::optional<QString> RepeatedKey(const QByteArray& bytes) {
             levels.removeLast();
         } else if (c == ',' && levels.last().isObject) {
             levels.last().keyNext = true;
+        } else if (c == '-' || (c >= '0' && c <= '9')) {
+            const qsizetype start = i;
+            while (i + 1 < bytes.size() &&
+                   QByteArrayView("0123456789+-.eE").contains(bytes.at(i + 1)))
+                ++i;
+            const QByteArray number = bytes.mid(start, i - start + 1);
+            const double value = number.toDouble();
+            const bool whole = std::isfinite(value) && std::floor(value) == value;
+            const bool digitsOnly = number != "-0" && !number.contains('.') &&
+                                    !number.contains('e') && !number.contains('E');
+            if (whole && !digitsOnly)
+                return QStringLiteral("%1 at byte %2: a whole number is written in digits alone")
+                    .arg(QString::fromLatin1(number))
+                    .arg(start);
         } else if (c == '"') {
             const qsizetype start = i;
             bool escaped = false;
@@ -339,7 +363,7 @@ QString ParseFault(const QByteArray& bytes, const QJsonParseError& error) {
 }
 
 QString PathOf(const QString& path) {
-    return QDir::toNativeSeparators(path);
+    return QDir::toNativeSeparators(ShownPath(path));
 }
 
 StudyError FileError(const QString& path, const QString& what) {
@@ -384,14 +408,21 @@ std::variant<Study, StudyError> ReadStudyJson(const QByteArray& bytes) {
                               .arg(bytes.size())};
     if (bytes.trimmed().isEmpty())
         return StudyError{QStringLiteral("not JSON: the file is empty")};
+    // UTF-16 begins with its byte-order mark, or has a zero byte beside each ASCII one.
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+        (bytes.size() >= 2 && (bytes.at(0) == 0) != (bytes.at(1) == 0)))
+        return StudyError{QStringLiteral("the file is UTF-16; studies are UTF-8")};
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return StudyError{QStringLiteral(
+            "the file starts with a byte-order mark; studies are written without one")};
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
         return StudyError{ParseFault(bytes, error)};
     if (!document.isObject())
         return StudyError{QStringLiteral("not a Rula study (a list, not an object)")};
-    if (const std::optional<QString> repeated = RepeatedKey(bytes))
-        return StudyError{*repeated};
+    if (const std::optional<QString> fault = FaultInTheBytes(bytes))
+        return StudyError{*fault};
     try {
         return ReadStudyObject(document.object());
     } catch (const Refused& refused) {
@@ -399,7 +430,7 @@ std::variant<Study, StudyError> ReadStudyJson(const QByteArray& bytes) {
     }
 }
 
-std::variant<Study, StudyError> ReadStudyFile(const QString& path) {
+std::variant<Study, StudyError> ReadStudyFile(const QString& path, FileStamp* stamp) {
     const OpenedFile file = OpenRegularFile(path);
     if (file.error != 0)
         return FileError(path, qt_error_string(file.error));
@@ -454,32 +485,81 @@ std::variant<Study, StudyError> ReadStudyFile(const QString& path) {
     auto read = ReadStudyJson(bytes);
     if (auto* error = std::get_if<StudyError>(&read))
         return FileError(path, error->message);
+    if (stamp)
+        *stamp = file.stamp;
     return read;
 }
 
-std::optional<StudyError> WriteStudyFile(const QString& path, const Study& study) {
+std::optional<StudyError> WriteStudyFile(const QString& path, const Study& study,
+                                         FileStamp* written) {
     const QByteArray bytes = WriteStudyJson(study);
     // A study this program could not open again is not written at all.
     const auto check = ReadStudyJson(bytes);
     if (const auto* error = std::get_if<StudyError>(&check))
         return FileError(path, QStringLiteral("not saved: the chart cannot be kept as it is (%1)")
                                    .arg(error->message));
-    return WriteFileAtomically(path, bytes);
+    return WriteFileAtomically(path, bytes, written);
 }
 
-std::optional<StudyError> WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    // Unbuffered: with a buffer, a write that fails for a full disk inside commit() is
-    // not reported (Qt 6.4), and an empty file replaces the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return FileError(path, QStringLiteral("not saved: %1").arg(file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return FileError(path, QStringLiteral("not saved: %1").arg(reason));
+std::optional<StudyError> WriteFileAtomically(const QString& path, const QByteArray& bytes,
+                                              FileStamp* written) {
+    const auto failed = [&path](int error) {
+        return FileError(path, QStringLiteral("not saved: %1").arg(qt_error_string(error)));
+    };
+    // Where a link points, the file it points to is replaced.
+    QByteArray target = NativePath(path);
+    if (char* resolved = ::realpath(target.constData(), nullptr)) {
+        target = resolved;
+        ::free(resolved);
     }
-    if (!file.commit())
-        return FileError(path, QStringLiteral("not saved: %1").arg(file.errorString()));
+    struct stat existing {};
+    const bool exists = ::stat(target.constData(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode))
+        return failed(EISDIR);
+    QByteArray temporary = target + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return failed(errno);
+    const auto giveUp = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        return failed(error);
+    };
+    // The permissions of the file replaced, or those a new file gets.
+    mode_t mode = existing.st_mode & 07777;
+    if (!exists) {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    if (::fchmod(fd, mode) != 0)
+        return giveUp(errno);
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n =
+            ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return giveUp(errno);
+        done += n;
+    }
+    // On disk before it takes the study's name: a crash then leaves the old file or the
+    // new one, never an empty one.
+    if (::fsync(fd) != 0)
+        return giveUp(errno);
+    const FileStamp stamp = StampOfOpen(fd);
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return failed(error);
+    }
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.constData());
+        return failed(error);
+    }
+    if (written)
+        *written = stamp;
     return std::nullopt;
 }
 

@@ -11,6 +11,7 @@
 // the new one is whole. No GUI: Qt Core only.
 #pragma once
 
+#include "files/regular_file.h"
 #include "study/chart_record.h"
 
 #include <QByteArray>
@@ -37,12 +38,16 @@ std::variant<Study, StudyError> ReadStudyJson(const QByteArray& bytes);
 
 // Reads a file: a regular file no larger than kStudyMaxBytes (looked at before it is
 // opened, so a named pipe, a device or a directory never blocks), read whole, then
-// ReadStudyJson. The message names the file.
-std::variant<Study, StudyError> ReadStudyFile(const QString& path);
+// ReadStudyJson. The message names the file. `read` receives the file's stamp.
+std::variant<Study, StudyError> ReadStudyFile(const QString& path, FileStamp* read = nullptr);
 // Writes the study through a temporary file renamed over `path`; an empty error when
-// the file is whole, otherwise what failed and where.
-std::optional<StudyError> WriteStudyFile(const QString& path, const Study& study);
-// The same atomic write for any bytes: the CSV and PDF exports use it.
-std::optional<StudyError> WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// the file is whole, otherwise what failed and where. `written` receives the new file's
+// stamp.
+std::optional<StudyError> WriteStudyFile(const QString& path, const Study& study,
+                                         FileStamp* written = nullptr);
+// The same atomic write for any bytes: the CSV and PDF exports use it. A link is
+// followed: the file it points to is replaced, and keeps its permissions.
+std::optional<StudyError> WriteFileAtomically(const QString& path, const QByteArray& bytes,
+                                              FileStamp* written = nullptr);
 
 } // namespace rula

@@ -23,6 +23,8 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
 using namespace rula;
 using namespace rula::testing;
 
@@ -146,6 +148,8 @@ private slots:
     void copiedAndExportedTextReadsBackAsTheChart();
     void exportedPdfIsThePrintedPage();
     void studySavesAndOpensAsTheChart();
+    void saveAsksWhenAnotherProgramChangedTheFile_data();
+    void saveAsksWhenAnotherProgramChangedTheFile();
     void refusedOpenAndFailedSaveKeepTheChart_data();
     void refusedOpenAndFailedSaveKeepTheChart();
     void studyNamedOnTheCommandLine_data();
@@ -723,7 +727,7 @@ void ChartTest::chartShowsItsRecord() {
     Click(program.form(9), "Command5");
     auto& chart = program.screens.get<Form10>();
     Study study;
-    study.details = {"Line 3", "Hall B", "A. Nowak", QDate(2025, 12, 31)};
+    study.details = {"Line 3", "Hall B", "A. Nowak", QDate(100, 1, 1)}; // the first date kept
     for (int row = 1; row <= Form10::kRows; ++row) {
         ChartRow shown;
         for (int c = 0; c < Form10::kColumns; ++c)
@@ -738,7 +742,7 @@ void ChartTest::chartShowsItsRecord() {
         QCOMPARE(chart.task(row)->text(), shown.task);
         QVERIFY(chart.task(row)->isEnabled());
     }
-    QCOMPARE(Details(chart), QStringList({"Line 3", "Hall B", "A. Nowak", "2025-12-31"}));
+    QCOMPARE(Details(chart), QStringList({"Line 3", "Hall B", "A. Nowak", "0100-01-01"}));
     QVERIFY(!chart.hasUnsavedChanges());
     QVERIFY(!AddEnabled(program));
     // Each detail is typed into the record.
@@ -748,7 +752,7 @@ void ChartTest::chartShowsItsRecord() {
     ClearChart(program);
     QCOMPARE(FilledRows(program), 0);
     QVERIFY(AddEnabled(program));
-    QCOMPARE(Details(chart), QStringList({"Line 3", "Hall B, door 2", "A. Nowak", "2025-12-31"}));
+    QCOMPARE(Details(chart), QStringList({"Line 3", "Hall B, door 2", "A. Nowak", "0100-01-01"}));
 }
 
 void ChartTest::copiedAndExportedTextReadsBackAsTheChart_data() {
@@ -826,13 +830,20 @@ void ChartTest::studySavesAndOpensAsTheChart() {
     Form10& chart = FilledChart(program, 3);
     const QStringList details = Details(chart);
 
-    // Save As, the file named without its ending.
-    FileChoice choice{dir.filePath("study"), {}};
+    // Save As, the file named without its ending, with a dot in the name. The dialog
+    // asked about the name typed: replacing the study of the full name is asked here.
+    FileChoice choice{dir.filePath("Packing v1.2"), {}};
     choice.answerFor(chart);
-    Click(chart.saveAsButton);
-    const QString path = dir.filePath("study.rula");
-    QVERIFY(QFileInfo(path).isFile());
-    QCOMPARE(chart.windowTitle(), "study.rula[*] - Rula");
+    const QString path = dir.filePath("Packing v1.2.rula");
+    QFile older(path);
+    QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
+    older.close();
+    for (const char* answer : {"Cancel", "Replace"}) {
+        AnswerWhenAsked(answer);
+        Click(chart.saveAsButton);
+        QCOMPARE(QFileInfo(path).size() == 5, answer == QLatin1String("Cancel"));
+    }
+    QCOMPARE(chart.windowTitle(), "Packing v1.2.rula[*] - Rula");
     QVERIFY(!chart.isWindowModified());
 
     // A typed change marks the caption; the Save shortcut saves it to the same file.
@@ -841,7 +852,7 @@ void ChartTest::studySavesAndOpensAsTheChart() {
     chart.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&chart));
     QTest::keySequence(chart.task(2), QKeySequence::Save);
-    QCOMPARE(choice.asked, 1);
+    QCOMPARE(choice.asked, 2);
     QVERIFY(!chart.isWindowModified());
     const QStringList saved = ChartTexts(program);
 
@@ -851,7 +862,7 @@ void ChartTest::studySavesAndOpensAsTheChart() {
     const QStringList changed = ChartTexts(program);
     AnswerWhenAsked("Cancel");
     Click(chart.openButton);
-    QCOMPARE(choice.asked, 1);
+    QCOMPARE(choice.asked, 2);
     QCOMPARE(ChartTexts(program), changed);
     QVERIFY(chart.hasUnsavedChanges());
 
@@ -861,11 +872,79 @@ void ChartTest::studySavesAndOpensAsTheChart() {
     QVERIFY(QTest::qWaitForWindowActive(&chart));
     AnswerWhenAsked("Open Without Saving");
     QTest::keySequence(chart.Command1, QKeySequence::Open);
-    QCOMPARE(choice.asked, 2);
+    QCOMPARE(choice.asked, 3);
     QCOMPARE(ChartTexts(program), saved);
     QCOMPARE(Details(chart), details);
     QVERIFY(!chart.hasUnsavedChanges());
-    QCOMPARE(chart.windowTitle(), "study.rula[*] - Rula");
+    QCOMPARE(chart.windowTitle(), "Packing v1.2.rula[*] - Rula");
+
+    // A study of no details, emptied: the caption's mark and the closing question agree.
+    chart.record().setDetails({{}, {}, {}, QDate::currentDate()});
+    QVERIFY(chart.save());
+    ClearChart(program);
+    QVERIFY(chart.record().isEmpty());
+    QVERIFY(chart.isWindowModified());
+    QVERIFY(chart.hasUnsavedChanges());
+}
+
+void ChartTest::saveAsksWhenAnotherProgramChangedTheFile_data() {
+    QTest::addColumn<QString>("how");  // the answer; empty when the file was left alone
+    QTest::addColumn<QString>("kept"); // the file that holds the chart afterwards, if any
+    QTest::newRow("unchanged") << ""
+                               << "study.rula";
+    QTest::newRow("Cancel") << "Cancel"
+                            << "";
+    QTest::newRow("Enter") << "Enter"
+                           << "";
+    QTest::newRow("Esc") << "Esc"
+                         << "";
+    QTest::newRow("Save Anyway") << "Save Anyway"
+                                 << "study.rula";
+    QTest::newRow("Save As") << "Save As…"
+                             << "other.rula";
+}
+
+void ChartTest::saveAsksWhenAnotherProgramChangedTheFile() {
+    QFETCH(QString, how);
+    QFETCH(QString, kept);
+    QTemporaryDir dir;
+    Program program;
+    Form10& chart = FilledChart(program, 2);
+    FileChoice choice{dir.filePath("study.rula"), {}};
+    choice.answerFor(chart);
+    QVERIFY(chart.save());
+    // Another program writes its own study there, as large as this one.
+    QByteArray theirs;
+    if (!how.isEmpty()) {
+        QFile file(choice.path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        theirs = file.readAll().replace("Task 1", "Task 9");
+        QVERIFY(file.seek(0) && file.write(theirs) == theirs.size());
+    }
+    QTest::keyClicks(chart.task(2), " more");
+    choice.path = dir.filePath("other.rula");
+    // The question and its default button, answered once it is up.
+    const auto asked = std::make_shared<QString>();
+    if (!how.isEmpty())
+        QTimer::singleShot(0, [asked, how] {
+            if (QTest::qWaitFor([] { return OpenBox() != nullptr; }, 2000)) {
+                QMessageBox* box = OpenBox();
+                *asked = box->text() + " / " + box->defaultButton()->text();
+                Answer(box, how);
+            }
+        });
+    QCOMPARE(chart.save(), !kept.isEmpty());
+    QCOMPARE(*asked,
+             how.isEmpty()
+                 ? QString()
+                 : "The study was changed by another program since you opened it. / &Cancel");
+    QFile file(dir.filePath("study.rula"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().contains(" more"), kept == "study.rula");
+    QCOMPARE(QFile::exists(dir.filePath("other.rula")), kept == "other.rula");
+    QCOMPARE(chart.hasUnsavedChanges(), kept.isEmpty());
+    if (!kept.isEmpty())
+        QCOMPARE(chart.windowTitle(), kept + "[*] - Rula");
 }
 
 void ChartTest::refusedOpenAndFailedSaveKeepTheChart_data() {
@@ -918,16 +997,21 @@ void ChartTest::studyNamedOnTheCommandLine_data() {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<int>("shown"); // the screen on view
     QTest::addColumn<int>("rows");
-    QTest::newRow("a study") << "study.rula" << 10 << 2;
-    QTest::newRow("a broken study") << "broken.RULA" << 1 << 0;
-    QTest::newRow("a missing study") << "missing.rula" << 1 << 0;
-    QTest::newRow("no study") << "" << 0 << 0;
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("a study") << "study.rula" << 10 << 2 << "study.rula[*] - Rula";
+    // Named by its bytes, as main() passes them on: Latin-1 "é".
+    QTest::newRow("a name that is no UTF-8") << PathFromNative("caf\xE9.rula") << 10 << 2
+                                             << QString::fromUtf8("caf\uFFFD.rula[*] - Rula");
+    QTest::newRow("a broken study") << "broken.RULA" << 1 << 0 << "Rula";
+    QTest::newRow("a missing study") << "missing.rula" << 1 << 0 << "Rula";
+    QTest::newRow("no study") << "" << 0 << 0 << "Rula";
 }
 
 void ChartTest::studyNamedOnTheCommandLine() {
     QFETCH(QString, argument);
     QFETCH(int, shown);
     QFETCH(int, rows);
+    QFETCH(QString, caption);
     QTemporaryDir dir;
     {
         Program program;
@@ -936,6 +1020,8 @@ void ChartTest::studyNamedOnTheCommandLine() {
         choice.answerFor(chart);
         QVERIFY(chart.saveAs());
     }
+    const QByteArray latin1 = QFile::encodeName(dir.path()) + "/caf\xE9.rula";
+    QVERIFY(::link(QFile::encodeName(dir.filePath("study.rula")), latin1) == 0);
     QFile broken(dir.filePath("broken.RULA"));
     QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("[]") == 2);
     broken.close();
@@ -955,7 +1041,13 @@ void ChartTest::studyNamedOnTheCommandLine() {
     if (Form10* chart = screens.find<Form10>()) {
         QCOMPARE(chart->record().rowCount(), rows);
         QVERIFY(!chart->hasUnsavedChanges());
-        QCOMPARE(chart->windowTitle(), rows ? "study.rula[*] - Rula" : "Rula");
+        QCOMPARE(chart->windowTitle(), caption);
+        if (rows) {
+            // Saved again under the same name, whatever its bytes.
+            chart->record().setTask(1, "saved again");
+            QVERIFY(chart->save());
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+        }
     }
 }
 

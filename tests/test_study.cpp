@@ -5,6 +5,7 @@
 #include "scoring/assessment_scores.h"
 #include "study/chart_record.h"
 #include "study/delimited_text.h"
+#include "study/recovery_copy.h"
 #include "study/study_file.h"
 #include "study/text_rules.h"
 
@@ -22,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
 #include <functional>
 #include <unistd.h>
 
@@ -128,6 +130,17 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
+// By the file's name as the system knows it, which need not be UTF-8.
+QByteArray NativeFileBytes(const QByteArray& native) {
+    QFile file;
+    FILE* stream = std::fopen(native.constData(), "rb");
+    const bool opened = stream && file.open(stream, QIODevice::ReadOnly);
+    const QByteArray bytes = opened ? file.readAll() : QByteArray("(unreadable)");
+    if (stream)
+        std::fclose(stream);
+    return bytes;
+}
+
 } // namespace
 
 class StudyTest : public QObject {
@@ -148,6 +161,7 @@ private slots:
     void filesThatAreNotStudies();
     void failedSaveKeepsTheEarlierFile_data();
     void failedSaveKeepsTheEarlierFile();
+    void recoveryCopyIsOfferedOnlyOnceItsProgramHasGone();
 };
 
 void StudyTest::textRules_data() {
@@ -337,9 +351,11 @@ void StudyTest::tenRowsSaveAndOpenAsTheyWere() {
     QVERIFY(from > 0);
 
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("study.rula"));
+    // A name that is no UTF-8 (Latin-1 "é") is written and read by its own bytes.
+    const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xE9.rula";
+    const QString path = PathFromNative(native);
     QVERIFY(!WriteStudyFile(path, study));
-    QCOMPARE(FileBytes(path), bytes);
+    QCOMPARE(NativeFileBytes(native), bytes);
     const auto opened = ReadStudyFile(path);
     QVERIFY2(std::holds_alternative<Study>(opened), qPrintable(Refusal(opened)));
     QCOMPARE(std::get<Study>(opened), study);
@@ -349,7 +365,7 @@ void StudyTest::tenRowsSaveAndOpenAsTheyWere() {
     odd.rows[0].scores[0] = QStringLiteral("02");
     const auto refused = WriteStudyFile(path, odd);
     QVERIFY(refused && refused->message.contains(QStringLiteral("UpperArmScore")));
-    QCOMPARE(FileBytes(path), bytes);
+    QCOMPARE(NativeFileBytes(native), bytes);
 }
 
 void StudyTest::brokenStudiesAreRefused_data() {
@@ -394,6 +410,8 @@ void StudyTest::brokenStudiesAreRefused_data() {
         {set("observed", "2026-02-30"), "observed: \"2026-02-30\" is not a date (YYYY-MM-DD)"},
         {set("observed", "2026-02-03T10:00"), "observed: \"2026-02-03T10:00\" is not a date"},
         {set("observed", 20260203), "observed: 20260203, not a date"},
+        {set("observed", "0099-12-31"),
+         "observed: \"0099-12-31\" is not a date the chart shows (0100-01-01 to 9999-12-31)"},
         {set("rows", QJsonObject()), "rows: an object, not a list"},
         {Changed([](QJsonObject& o) { o.remove("rows"); }), "rows is missing"},
         {Changed([](QJsonObject& o) {
@@ -429,12 +447,19 @@ void StudyTest::brokenStudiesAreRefused_data() {
         {ScoreSet(2, "WristScore", QJsonValue::Undefined), "row 2, scores: WristScore is missing"},
         {ScoreSet(2, "ElbowScore", 1),
          "row 2, scores: \"ElbowScore\" is not a score of this program"},
-        {ScoreSet(3, "FinalScore", 9),
-         "row 3, FinalScore: 9 is not a score this program gives (1 to 7)"},
-        {ScoreSet(1, "UpperArmScore", -1),
-         "row 1, UpperArmScore: -1 is not a score this program gives (0 to 6)"},
-        {ScoreSet(1, "LegsScore", 1e300),
-         "row 1, LegsScore: 1e+300 is not a score this program gives"},
+        {ScoreSet(1, "LegsScore", 1e300), "1e+300 at byte"},
+        // Whole numbers only as the writer writes them, and UTF-8 as it writes it.
+        {QByteArray(valid).replace("\"version\": 1", "\"version\": 1e0"), "1e0 at byte"},
+        {ScoreSet(2, "FinalScore", 7).replace("\"FinalScore\": 7", "\"FinalScore\": 7.0"),
+         "7.0 at byte"},
+        {ScoreSet(2, "MuscleUseScoreB", 0)
+             .replace("\"MuscleUseScoreB\": 0", "\"MuscleUseScoreB\": -0"),
+         "-0 at byte"},
+        {"\xEF\xBB\xBF" + valid, "the file starts with a byte-order mark"},
+        {"\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(QString::fromUtf8(valid).utf16()),
+                                 QString::fromUtf8(valid).size() * 2),
+         "the file is UTF-16; studies are UTF-8"},
+        {QByteArray("\0{\0}", 4), "is UTF-16; studies are UTF-8"},
         {ScoreSet(1, "WristScore", 2.5), "row 1, WristScore: 2.5 is not a whole number"},
         {ScoreSet(1, "WristScore", "2"), "row 1, WristScore: \"2\" is not a whole number"},
         {ScoreSet(2, "TrunkScore", QJsonValue::Null),
@@ -443,6 +468,20 @@ void StudyTest::brokenStudiesAreRefused_data() {
     };
     for (const auto& [bytes, message] : cases)
         QTest::newRow(message) << bytes << QString::fromUtf8(message);
+    // Every score one step past either end of what the program gives.
+    for (int field = 0; field < kChartColumns; ++field) {
+        const char* name = AssessmentScores::kFieldNames[field];
+        const auto& range = AssessmentScores::kFieldRanges[field];
+        for (int past : {range.lowest - 1, range.highest + 1}) {
+            const QString message =
+                QStringLiteral("row 2, %1: %2 is not a score this program gives (%3 to %4)")
+                    .arg(QLatin1String(name))
+                    .arg(past)
+                    .arg(range.lowest)
+                    .arg(range.highest);
+            QTest::newRow(qPrintable(message)) << ScoreSet(2, name, past) << message;
+        }
+    }
 }
 
 void StudyTest::brokenStudiesAreRefused() {
@@ -555,6 +594,57 @@ void StudyTest::failedSaveKeepsTheEarlierFile() {
     QCOMPARE(FileBytes(folder + QStringLiteral("/study.rula")), old);
     const QStringList left = QDir(folder).entryList(QDir::Files);
     QVERIFY2(left.size() <= 2, qPrintable(left.join(u' '))); // no temporary file stays
+}
+
+void StudyTest::recoveryCopyIsOfferedOnlyOnceItsProgramHasGone() {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("state/rula"));
+    {
+        const QByteArray saved = qgetenv("XDG_STATE_HOME");
+        auto restore = qScopeGuard([&] { qputenv("XDG_STATE_HOME", saved); });
+        qputenv("XDG_STATE_HOME", QFile::encodeName(dir.filePath(QStringLiteral("state"))));
+        QCOMPARE(RecoveryFolder(), folder);
+        qputenv("XDG_STATE_HOME", "relative/state");
+        QCOMPARE(RecoveryFolder(), QDir::homePath() + QStringLiteral("/.local/state/rula"));
+    }
+    const QString origin = PathFromNative(QFile::encodeName(dir.path()) + "/caf\xE9.rula");
+    const FileStamp stamp{1, 2, 3, 1'700'000'000'123'456'789};
+    Study study = TenRowStudy();
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    auto running = std::make_unique<RecoveryCopy>(folder);
+    QVERIFY(!running->exists());
+    QVERIFY(!running->write(study, origin, stamp));
+    study.rows.resize(3);
+    QVERIFY(!running->write(study, origin, stamp)); // the latest chart replaces the copy
+    QVERIFY(running->exists());
+    // Its program still runs: nobody else offers it.
+    QVERIFY(!RecoveryCopy::NewestLeft(folder));
+
+    running.reset(); // as when its program ends, however it ends
+    std::unique_ptr<RecoveryCopy> left = RecoveryCopy::NewestLeft(folder);
+    QVERIFY(left);
+    QVERIFY(!RecoveryCopy::NewestLeft(folder)); // offered once at a time
+    const auto read = left->read();
+    QVERIFY(std::holds_alternative<RecoveredChart>(read));
+    const RecoveredChart& chart = std::get<RecoveredChart>(read);
+    QCOMPARE(chart.study, study);
+    QCOMPARE(chart.origin, origin);
+    QVERIFY(chart.stamp == stamp);
+    QVERIFY(chart.written >= before && chart.written <= QDateTime::currentDateTime());
+
+    // Not answered: it stays. A later program of the same process id keeps a copy of
+    // its own beside it.
+    left.reset();
+    RecoveryCopy later(folder);
+    QVERIFY(!later.write(TenRowStudy(), QString(), std::nullopt));
+    left = RecoveryCopy::NewestLeft(folder);
+    QVERIFY(left && later.path() != left->path());
+    QCOMPARE(std::get<RecoveredChart>(left->read()).study, study);
+    later.remove();
+    QVERIFY(!later.exists());
+    left->remove();
+    QVERIFY(!left->exists());
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());
 }
 
 QTEST_GUILESS_MAIN(StudyTest)

@@ -232,8 +232,11 @@ class Program:
         # machine leaves the program under test alone.
         alias = os.path.join(home, "rula-under-test")
         os.symlink(os.path.abspath(binary), alias)
+        # Recovery copies go into this home too, unless the test names a folder for them.
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                           QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb", HOME=home, **env)
+                           QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb", HOME=home,
+                           XDG_STATE_HOME=os.path.join(home, ".local", "state"))
+        environment.update(env)
         self.process = desktop.spawn([*wrapper, alias, *args], env=environment)
         self.app = wait_for("the program on the accessibility bus", self._find_app, 15)
         # Read every property afresh: a cached value could hide a change.

@@ -6,13 +6,19 @@ the chart, Cancel and Esc keep every screen as it was, also after a click on the
 behind the question (and so do the chart's own questions); Close Without Saving ends with
 status 0; Save asks for a file through the file dialog, which keeps the keyboard the
 same way, and ends once the study is written. Started without a display, or with one
-that is not running, it says so in one line and ends with status 1.
+that is not running, it says so in one line and ends with status 1. Ended by SIGTERM,
+SIGHUP or SIGINT right after a change, by the X server dropping its connection, or by
+SIGKILL two seconds after a change, the next
+start offers the unsaved chart: Recover shows it, unsaved, under its file's name, and
+Discard removes the copy; a saved chart leaves none.
 
 Usage: run_closing.py path/to/rula   (inside dbus-run-session)
 """
 
 import json
 import os
+import re
+import signal
 import subprocess
 import sys
 import tempfile
@@ -134,10 +140,10 @@ def kept_as_it_was(program, form, option):
     return screen
 
 
-def unsaved_chart(desktop, binary):
+def unsaved_chart(desktop, binary, env=None):
     """A program whose chart holds a row, with the frequency and force screen on view and
     its first option chosen; returns the program, that screen, the option and the row."""
-    program = desktop.launch(binary)
+    program = desktop.launch(binary, env)
     open_screen(program, "Form9")
     key("alt+a")
     row = program.wait_screen("Form10").chart()[0]
@@ -203,6 +209,109 @@ def closing_asks_first(desktop, binary, folder):
     expect_equal(len(saved.get("rows", [])), 1, "the saved study's rows")
 
 
+# Ended by a signal with the chart unsaved: (signal, the chart saved first, a task typed
+# last, the answer at the next start). The task is typed just before the signal, before
+# the copy kept within a second of a change is due, so only the copy the signal writes
+# holds it; SIGKILL, which cannot be caught, comes two seconds after it.
+RECOVERY = [
+    ("TERM", False, True, "Recover"),
+    ("HUP", True, True, "Recover"),
+    ("INT", False, True, "Discard"),
+    ("KILL", False, True, "Recover"),
+    ("TERM", True, False, None),
+    # The X server breaks the program's connection, as when the display goes away.
+    ("display lost", False, True, "Recover"),
+]
+TASK = "Packing"
+
+
+def copies(state):
+    folder = os.path.join(state, "rula")
+    return sorted(name for name in os.listdir(folder) if name.endswith(".rula")) \
+        if os.path.isdir(folder) else []
+
+
+def save_through_dialog(program, chart, path):
+    key("ctrl+s")
+    wait_window(program, "the file dialog", chart.xid)
+    key("ctrl+a")
+    xdotool("type", "--delay", "10", path)
+    key("Return")
+    wait_for(f"{path} to be written", lambda: os.path.exists(path), 10)
+    wait_for("the chart alone on view", lambda: len(program.visible_windows()) == 1)
+
+
+def recovery_after_signals(desktop, binary, folder):
+    """The chart's unsaved rows outlive a signal: the next start offers them."""
+    state = os.path.join(folder, "state")
+    env = {"XDG_STATE_HOME": state}
+    for number, (name, saved, typed, answer) in enumerate(RECOVERY):
+        what = (f"{'SIG' if name.isupper() else ''}{name}, {'saved' if saved else 'unsaved'}"
+                f"{', a task typed' if typed else ''}")
+        program, screen, option, row = unsaved_chart(desktop, binary, env)
+        key("alt+c")
+        program.wait_screen("Form9")
+        key("alt+g")
+        chart = program.wait_screen("Form10")
+        caption = "Rula"
+        if saved:
+            save_through_dialog(program, chart, os.path.join(folder, f"study{number}.rula"))
+            caption = f"study{number}.rula* - Rula"
+        task = chart.find("Task, row 1")
+        if typed:
+            chart.click(task)
+            xdotool("type", "--delay", "10", TASK)
+            wait_for("the task typed", lambda: text_of(task) == TASK)
+        if name == "KILL":
+            time.sleep(2)
+        if name == "display lost":
+            xdotool("mousemove", "0", "0")
+            subprocess.run(["xkill", "-id", str(chart.xid)], check=True, capture_output=True)
+            expect_equal(program.wait_exit(5), 1, f"{what}: exit status")
+        else:
+            program.process.send_signal(getattr(signal, f"SIG{name}"))
+            expect_equal(program.wait_exit(5), -getattr(signal, f"SIG{name}"),
+                         f"{what}: ended by")
+        expect_equal(len(copies(state)), int(typed), f"{what}: copies kept")
+
+        program = desktop.launch(binary, env)
+        if answer is None:
+            program.wait_screen("Form1")
+            key("alt+F4")
+        else:
+            said = wait_question_text(program)
+            check(re.fullmatch(r"Rula closed with unsaved changes at \d?\d:\d\d( [AP]M)?\. "
+                               r"Recover them\?", said), f"{what}: the offer says {said!r}")
+            key("alt+" + answer[0].lower())
+        if answer == "Discard":
+            program.wait_screen("Form1")
+            wait_for(f"{what}: the copy removed", lambda: not copies(state))
+            key("alt+F4")
+        elif answer == "Recover":
+            chart = program.wait_screen("Form10")
+            expect_equal(chart.chart()[0], row, f"{what}: the row recovered")
+            expect_equal(text_of(chart.find("Task, row 1")), TASK, f"{what}: the task recovered")
+            expect_equal(chart.caption(), caption, f"{what}: the caption of the recovered chart")
+            # Its own copy at once, in place of the one it recovered.
+            expect_equal(copies(state), [f"{program.process.pid}.rula"], f"{what}: copies")
+            key("alt+F4")
+            wait_question(program, chart)
+            key("alt+w")
+        expect_equal(program.wait_exit(2), 0, f"{what}: exit status of the next start")
+        expect_equal(copies(state), [], f"{what}: copies left after closing")
+        print(f"{what}: {answer or 'nothing to recover'}")
+
+
+def text_of(control):
+    return control.queryText().getText(0, -1)
+
+
+def wait_question_text(program):
+    alert = program.wait_alert(10)
+    return " ".join(label.name for label in pyatspi.findAllDescendants(
+        alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL) if label.name)
+
+
 def without_a_display(binary):
     """One line naming DISPLAY and WAYLAND_DISPLAY, status 1: no abort, no core file."""
     dead = next(f":{n}" for n in range(900, 1000) if not os.path.exists(f"/tmp/.X11-unix/X{n}")
@@ -227,6 +336,7 @@ def main():
     binary = sys.argv[1]
     without_a_display(binary)
     with Desktop() as desktop, tempfile.TemporaryDirectory() as folder:
+        recovery_after_signals(desktop, binary, folder)
         closing_asks_first(desktop, binary, folder)
         for number, form in enumerate(ORDER):
             program = desktop.launch(binary)

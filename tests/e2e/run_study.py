@@ -1,5 +1,6 @@
-"""A study on the real program: `rula study.rula` starts on the chart with the study's rows,
-tasks and details (read through the accessibility bus); a detail typed marks the caption;
+"""A study on the real program: `rula study.rula` (its name no UTF-8) starts on the chart
+with the study's rows, tasks and details (read through the accessibility bus); a detail
+typed marks the caption;
 Save As through the real file dialog (Ctrl+Shift+S, the path typed, Enter) writes the
 documented file; Export writes a PDF whose text layer holds the tasks and the title, and a
 CSV that Python's csv module reads back as the chart's cells. On a full disk (a small tmpfs,
@@ -101,7 +102,8 @@ def main():
     with Desktop() as desktop:
         folder = os.path.join(desktop.tmp, "studies")
         os.mkdir(folder)
-        study = os.path.join(folder, "study.rula")
+        # A name that is no UTF-8 (Latin-1 "é"): opened by its bytes, shown with U+FFFD.
+        study = os.path.join(os.fsencode(folder), b"caf\xe9.rula")
         with open(study, "w", encoding="utf-8") as out:
             json.dump(study_json(), out)
 
@@ -114,13 +116,14 @@ def main():
                      [task for _, task in ROWS], "the study's tasks")
         expect_equal([text_of(chart.find(name)) for name in ("Title", "Site", "Assessor")],
                      [TITLE, "Hall B", "A. Nowak"], "the study's details")
-        check_equal(chart.caption(), "study.rula - Rula", "the caption of an opened study")
+        check_equal(chart.caption(), "caf\ufffd.rula - Rula", "the caption of an opened study")
 
         # A detail typed: the caption shows the changed-mark.
         chart.click(chart.find("Assessor"))
         key("End")
         xdotool("type", "--delay", "10", " (day shift)")
-        wait_for("the changed-mark in the caption", lambda: chart.caption() == "study.rula* - Rula")
+        wait_for("the changed-mark in the caption",
+                 lambda: chart.caption() == "caf\ufffd.rula* - Rula")
 
         saved = os.path.join(folder, "saved.rula")
         through_file_dialog(program, saved, lambda: key("ctrl+shift+s"))

@@ -27,8 +27,8 @@ void CheckStudy(const Study& study) {
         !IsCleanLine(details.site, kDetailMaxCharacters) ||
         !IsCleanLine(details.assessor, kDetailMaxCharacters))
         Fail("a detail that could not have been typed");
-    if (!details.observed.isValid())
-        Fail("no date observed");
+    if (!IsObservedDate(details.observed))
+        Fail("a date observed that the chart cannot show");
     for (const ChartRow& row : study.rows) {
         if (!IsCleanLine(row.task, kTaskMaxCharacters))
             Fail("a task that could not have been typed");
