@@ -79,11 +79,11 @@ const QColor kRuleBlue(0, 0, 255);
 
 // The side and task columns, right of the sixteen score columns: their headings, and in
 // each row a side ("L", "R" or none) and a task field as high as the cells.
-constexpr Twips kSideHeading{12000, kHeadingTop, 480, kHeadingHeight};
+constexpr Twips kSideHeading{12000, kHeadingTop, 720, kHeadingHeight};
 constexpr int kSideLeft = 12000;
-constexpr int kSideWidth = 480;
-constexpr Twips kTaskHeading{12540, kHeadingTop, 2460, kHeadingHeight};
-constexpr int kTaskLeft = 12540;
+constexpr int kSideWidth = 720;
+constexpr Twips kTaskHeading{12780, kHeadingTop, 2460, kHeadingHeight};
+constexpr int kTaskLeft = 12780;
 constexpr int kTaskWidth = 5400;
 
 constexpr int kButtonTop = 6000;

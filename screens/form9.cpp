@@ -13,13 +13,13 @@ namespace {
 // The final score screen as designed, 5535 x 7710, with a band under the buttons for the
 // lines about the answers and the commands for further assessments; the footer moved down
 // to stay at the bottom edge.
-constexpr QSize kClient{5535, 9015};
-constexpr Twips kNotAnsweredAt{120, 6960, 5295, 255};
-constexpr Twips kOutOfDateAt{120, 7215, 5295, 495};
-constexpr Twips kNewAssessmentAt{240, 7800, 2535, 375};
-constexpr Twips kUpdateRowAt{2880, 7800, 2535, 375};
-constexpr Twips kOtherSideAt{2880, 8400, 2535, 375};
-constexpr TwipsAt kFooterAt{0, 8280};
+constexpr QSize kClient{5535, 9255};
+constexpr Twips kNotAnsweredAt{120, 6960, 5295, 480};
+constexpr Twips kOutOfDateAt{120, 7440, 5295, 480};
+constexpr Twips kNewAssessmentAt{240, 8040, 2535, 375};
+constexpr Twips kUpdateRowAt{2880, 8040, 2535, 375};
+constexpr Twips kOtherSideAt{2880, 8640, 2535, 375};
+constexpr TwipsAt kFooterAt{0, 8520};
 
 // One part score: its caption and the value box beside it, in field order.
 struct ValueRow {

@@ -241,7 +241,7 @@ void AssessmentTest::printOnFrequencyAndFinalScreens() {
     Click(program.form(9), "Command2");
     Click(program.form(8), "Command3");
     QCOMPARE(pages->pages.size(), std::size_t(2));
-    QCOMPARE(pages->pages[0].size(), QSize(369, 601));
+    QCOMPARE(pages->pages[0].size(), QSize(369, 617));
     QCOMPARE(pages->pages[1].size(), QSize(425, 513));
     QCOMPARE(program.visibleScreen(), 8);
 

@@ -181,8 +181,8 @@ void ChartTest::emptyChart() {
     QCOMPARE(Control(chart, "Line1_4")->geometry(), QRect(224, 72, 25, 25));
     // The task column right of the sixteen, Copy in the row of buttons under it.
     QCOMPARE(Text(chart, "Label35"), "Task");
-    QCOMPARE(Control(chart, "Task10")->geometry(), QRect(836, 360, 360, 25));
-    QCOMPARE(Control(chart, "Side10")->geometry(), QRect(800, 360, 32, 25));
+    QCOMPARE(Control(chart, "Task10")->geometry(), QRect(852, 360, 360, 25));
+    QCOMPARE(Control(chart, "Side10")->geometry(), QRect(800, 360, 48, 25));
     QCOMPARE(Control(chart, "Command5")->geometry(), QRect(800, 400, 137, 33));
     QVERIFY(!Control(chart, "Task1")->isEnabled());
     // Nothing is default: Enter clicks the button that has the focus, and nothing else.

@@ -117,7 +117,7 @@ void ShellTest::windows_data() {
     QTest::newRow("Form7") << 7 << groupB << QSize(417, 409) << false << true << false;
     QTest::newRow("Form8") << 8 << "Frequency and Force" << QSize(425, 513) << false << true
                            << false;
-    QTest::newRow("Form9") << 9 << "Rula - Final" << QSize(369, 601) << true << true << true;
+    QTest::newRow("Form9") << 9 << "Rula - Final" << QSize(369, 617) << true << true << true;
     QTest::newRow("Form10") << 10 << "Rula" << QSize(1248, 538) << true << true << false;
 }
 

@@ -12,6 +12,6 @@ SCREENS = {
     "Form6": ("Posture - Group B (Neck, Trunk, and Legs)", (337, 345), "Neck Posture"),
     "Form7": ("Posture - Group B (Neck, Trunk, and Legs)", (417, 409), "Trunk Posture"),
     "Form8": ("Frequency and Force", (425, 513), "Group A (Arm, Wrist)"),
-    "Form9": ("Rula - Final", (369, 601), "Complete: A. Arm and Wrist Analysis"),
+    "Form9": ("Rula - Final", (369, 617), "Complete: A. Arm and Wrist Analysis"),
     "Form10": ("Rula", (1248, 538), "Clear Chart"),
 }
