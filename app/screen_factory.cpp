@@ -54,6 +54,10 @@ std::unique_ptr<ScreenShell> CreateScreen(ScreenId id, ScreenSet& screens) {
     return nullptr;
 }
 
+void OpenStudiesThroughTheChart(ScreenSet& screens) {
+    screens.setStudyOpener([&screens](ScreenShell& from) { screens.get<Form10>().openFrom(from); });
+}
+
 UnsavedWork ChartWork(ScreenSet& screens) {
     return {[&screens] {
                 const Form10* chart = screens.find<Form10>();

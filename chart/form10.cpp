@@ -834,7 +834,7 @@ bool Form10::writeTo(const QString& path) {
     return true;
 }
 
-void Form10::open() {
+bool Form10::askAndOpen() {
     if (hasUnsavedChanges()) {
         QMessageBox box(QMessageBox::Warning, windowTitle(),
                         tr("Save the changes to the chart before opening another study?"),
@@ -847,15 +847,18 @@ void Form10::open() {
         box.setEscapeButton(cancel);
         const QAbstractButton* chosen = AskAndWait(&box);
         if (!chosen || chosen == cancel || isClosing())
-            return;
+            return false;
         if (chosen == saveFirst && !save())
-            return;
+            return false;
     }
     const QString path = askFile(FileQuestion::Open).path;
     if (path.isEmpty() || isClosing())
-        return;
-    if (const std::optional<QString> refused = openStudy(path))
+        return false;
+    if (const std::optional<QString> refused = openStudy(path)) {
         tell(*refused);
+        return false;
+    }
+    return true;
 }
 
 std::optional<QString> Form10::openStudy(const QString& path) {
@@ -896,6 +899,26 @@ void Form10::exportStudy() {
         tell(tr("The chart was not exported.\n\n%1").arg(failed->message));
 }
 
+QString Form10::suggestedName() const {
+    // The title as a file name: what a file name cannot hold, or would hide it, goes.
+    QString name = record_.study().details.title;
+    name.replace(u'/', u'-');
+    name = name.simplified();
+    while (name.startsWith(u'.'))
+        name.remove(0, 1);
+    return name.isEmpty() ? tr("Study") : name;
+}
+
+bool Form10::openFrom(ScreenShell& from) {
+    if (&from != this)
+        from.goTo(kId);
+    const QString before = filePath_;
+    const bool opened = askAndOpen() && filePath_ != before;
+    if (!opened && &from != this && isOnView())
+        goTo(from.id());
+    return opened;
+}
+
 Form10::FileAnswer Form10::askFile(FileQuestion question) {
     if (fileDialog_)
         return fileDialog_(question);
@@ -905,7 +928,7 @@ Form10::FileAnswer Form10::askFile(FileQuestion question) {
     // Beside the study's file, or in the user's home folder; named after the study.
     const QFileInfo file(filePath_);
     const QString folder = filePath_.isEmpty() ? QDir::homePath() : file.absolutePath();
-    const QString name = filePath_.isEmpty() ? tr("Study") : file.completeBaseName();
+    const QString name = filePath_.isEmpty() ? suggestedName() : file.completeBaseName();
     QFileDialog dialog(this);
     dialog.setDirectory(folder);
     switch (question) {

@@ -96,8 +96,16 @@ public:
     // The study's file, or Save As when it has none. Asks first when another program
     // has changed the file since it was opened or saved here.
     bool save();
-    bool saveAs(); // a file the user chooses; its name ends in ".rula"
-    void open();   // asks first over unsaved changes, then a file the user chooses
+    bool saveAs();                         // a file the user chooses; its name ends in ".rula"
+    void open() override { askAndOpen(); } // asks first, then a file the user chooses
+    // Asks first over unsaved changes, then a file the user chooses; true once a study
+    // was opened.
+    bool askAndOpen();
+    // Ctrl+O on another screen: the chart comes on view and asks; without a study opened,
+    // the screen it came from comes back.
+    bool openFrom(ScreenShell& from);
+    // The name Save As offers for a study without a file: its title, or "Study".
+    QString suggestedName() const;
     void exportStudy();
     // Replaces the chart with the study in `path`; the chart stays exactly as it was
     // when the file is refused, and the message says why.

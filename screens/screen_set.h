@@ -70,6 +70,14 @@ public:
         if (openPhoto_)
             openPhoto_();
     }
+    // Opens a study from a screen other than the chart (Ctrl+O), through the chart.
+    void setStudyOpener(std::function<void(ScreenShell& from)> open) {
+        openStudy_ = std::move(open);
+    }
+    void openStudy(ScreenShell& from) const {
+        if (openStudy_)
+            openStudy_(from);
+    }
     // Shows the assessment's photo with its points in the Photo window (a row reviewed).
     void setMeasuredPhotoViewer(std::function<void()> show) {
         showMeasuredPhoto_ = std::move(show);
@@ -106,6 +114,7 @@ private:
     std::function<void()> openPhoto_;
     std::function<void()> closePhoto_;
     std::function<void()> showMeasuredPhoto_;
+    std::function<void(ScreenShell&)> openStudy_;
     bool allClosed_ = false;
     UnsavedWork unsavedWork_;
     // Set once the user has answered that the program may close, or the cascade has begun.

@@ -194,7 +194,22 @@ ScreenShell::ScreenShell(ScreenSet& screens, ScreenId id, const QString& caption
     setSizeGripEnabled(false);
     if (static_cast<int>(id) <= static_cast<int>(ScreenId::Form7))
         offerPhotoWindow();
+    if (id != ScreenId::Form10)
+        offerStudies();
     connect(&screens.assessment(), &LiveAssessment::changed, this, &ScreenShell::showRecord);
+}
+
+void ScreenShell::offerStudies() {
+    // Ctrl+O opens a study from any screen; the chart, which shows it, has its own.
+    auto* open = new QAction(tr("Open a Study"), this);
+    open->setObjectName(QStringLiteral("OpenStudy"));
+    open->setShortcuts(QKeySequence::Open);
+    open->setShortcutContext(Qt::WindowShortcut);
+    connect(open, &QAction::triggered, this, [this] {
+        if (isOnView())
+            screens_.openStudy(*this);
+    });
+    addAction(open);
 }
 
 void ScreenShell::offerPhotoWindow() {
@@ -611,6 +626,4 @@ void ScreenShell::paintEvent(QPaintEvent* event) {
 
 } // namespace rula
 
-namespace rula {
-
-} // namespace rula
+namespace rula {} // namespace rula

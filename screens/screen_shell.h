@@ -150,8 +150,8 @@ protected:
     // of the record, whatever made it, sets the options, boxes and labels from it.
     template <class Answer, class Score>
     void showAnswer(Answer Assessment::*answer,
-                    std::initializer_list<std::pair<OptionButton*, Answer>> options,
-                    QLabel* label, Score score) {
+                    std::initializer_list<std::pair<OptionButton*, Answer>> options, QLabel* label,
+                    Score score) {
         for (auto [option, value] : options)
             showChoice(
                 option, [answer, value](const Assessment& a) { return a.*answer == value; },
@@ -182,6 +182,7 @@ protected:
 private:
     friend class ScreenSet;
     void offerPhotoWindow();
+    void offerStudies();
     void printDone(const QString& whyNot);
     void focusPrintButton();
     // Shows a print message over this screen, once no question is open over it.
