@@ -15,6 +15,7 @@
 class QBoxLayout;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 
 namespace rula {
 
@@ -35,6 +36,9 @@ public:
     void chooseFile();
     // Shows the window, the first time beside the screen on view, and gives it the keyboard.
     void showBeside();
+    // Stands the window beside the screen on view, within the screen's available area,
+    // sized for the photo's shape (see photo_window.cpp).
+    void standBeside(bool giveWay);
 
     void useTheseAngles();
     void printPhoto();
@@ -43,11 +47,14 @@ public:
     PhotoView* view() const { return view_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    void arrange(QSize photo, bool giveWay);
+    QSize shape() const; // the photo's upright size, or the shape of one not opened yet
     void chooseFacing(Facing facing);
     void undo();
     void refresh();
@@ -58,6 +65,7 @@ private:
     std::unique_ptr<PhotoFile> file_;
     PhotoView* view_;
     QWidget* panel_;
+    QScrollArea* panelArea_; // scrolls the panel where the window is too short for it
     QBoxLayout* row_;
     QLabel* prompt_;
     QPushButton* facingLeft_;
