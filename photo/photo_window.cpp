@@ -42,9 +42,8 @@ constexpr int kPanelWidthTwips = 4200;
 constexpr int kMarginTwips = 180;
 constexpr int kSpacingTwips = 90;
 constexpr int kGapToScreenTwips = 120;
-// Beside a screen, the window may be as narrow as its panel; narrower than tall, it has
-// its panel under the photo. The photo is not shown smaller than this either way.
-constexpr int kNarrowestTwips = kPanelWidthTwips + 2 * kMarginTwips;
+// Narrower than tall, the window has its panel under the photo; beside a screen it may be
+// as narrow as the panel's controls allow. The photo is not shown smaller than this.
 constexpr int kSmallestViewTwips = 2400;
 // The shape the view takes before a photo is opened: a camera's 3:2, held level.
 constexpr QSize kCameraShape{3, 2};
@@ -209,9 +208,6 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
                           "square to the body, and the whole worker in the frame."));
     prompt_ = addLabel("Prompt", {});
     prompt_->setFont(TimesFont(12, true));
-    // Room for two lines, so that the photo over the panel does not change size each time
-    // a longer prompt wraps, and the window is sized for them from the start.
-    prompt_->setMinimumHeight(2 * QFontMetrics(prompt_->font()).lineSpacing());
 
     auto* facing = new QHBoxLayout;
     facingLeft_ = addButton("FacingLeft", tr("Facing &left"), facing);
@@ -266,6 +262,9 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     addShortcut(QKeySequence::Undo, &PhotoWindow::undo);
     addShortcut(QKeySequence::Print, &PhotoWindow::printPhoto);
     refresh();
+    // The prompt keeps room for two lines, so that the photo over the panel does not change
+    // size each time a longer prompt wraps, and the window is sized for them from the start.
+    prompt_->setMinimumHeight(2 * QFontMetrics(prompt_->font()).lineSpacing());
     // A screen coming on view where this window stands: the window steps aside.
     qApp->installEventFilter(this);
 }
@@ -344,21 +343,19 @@ void PhotoWindow::arrange(QSize photo, bool giveWay) {
     if (!screen || photo.isEmpty())
         return;
     const QRect area = screen->availableGeometry();
-    // The window manager's frame: this window's once known, else that of the screen on
-    // view, else a title bar and thin edges (a window just shown has no frame yet).
+    // The window manager's frame: this window's once shown, else that of the screen on
+    // view, else a title bar and thin edges (a screen just shown has no frame yet).
     const auto frameOf = [](const QWidget* w) {
         const QRect f = w->frameGeometry(), g = w->geometry();
         return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
                         f.bottom() - g.bottom());
     };
-    QMargins frame = frameOf(this);
-    if (frame.isNull() && onView)
-        frame = frameOf(onView);
-    if (frame.isNull())
+    QMargins frame = isVisible() ? frameOf(this) : onView ? frameOf(onView) : QMargins();
+    if (frame.isNull() && !isVisible())
         frame = QMargins(2, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4, 2, 6);
     const int margin = ToPixels(kMarginTwips), gap = ToPixels(kGapToScreenTwips);
-    const int panelWidth = ToPixels(kPanelWidthTwips), narrowest = ToPixels(kNarrowestTwips);
-    const int smallest = ToPixels(kSmallestViewTwips);
+    const int panelWidth = ToPixels(kPanelWidthTwips), smallest = ToPixels(kSmallestViewTwips);
+    const int narrowest = std::max(panel_->minimumSizeHint().width(), smallest) + 2 * margin;
     const auto panelHeight = [this](int width) { return PanelArea::PanelHeight(panel_, width); };
 
     // The window's client size that shows the photo largest within `room` (a frame's
