@@ -310,7 +310,8 @@ void PhotoWindow::chooseFile() {
 }
 
 void PhotoWindow::showBeside() {
-    if (!shownBefore_) {
+    const ScreenShell* onView = screens_.onView();
+    if (!shownBefore_ || (onView && frameGeometry().intersects(onView->frameGeometry()))) {
         shownBefore_ = true;
         arrange(shape(), false);
     }
@@ -319,10 +320,6 @@ void PhotoWindow::showBeside() {
     activateWindow();
     if (!focusWidget())
         view_->setFocus(Qt::OtherFocusReason);
-}
-
-void PhotoWindow::standBeside(bool giveWay) {
-    arrange(shape(), giveWay);
 }
 
 QSize PhotoWindow::shape() const {
@@ -461,7 +458,7 @@ bool PhotoWindow::eventFilter(QObject* watched, QEvent* event) {
         QTimer::singleShot(0, this, [this] {
             const ScreenShell* onView = screens_.onView();
             if (isVisible() && onView && frameGeometry().intersects(onView->frameGeometry()))
-                standBeside(true);
+                arrange(shape(), true);
         });
     return QWidget::eventFilter(watched, event);
 }

@@ -34,11 +34,9 @@ public:
     bool openFile(const QString& path);
     // The standard file dialog, then openFile.
     void chooseFile();
-    // Shows the window, the first time beside the screen on view, and gives it the keyboard.
+    // Shows the window beside the screen on view (where it stands, unless it meets that
+    // screen), and gives it the keyboard.
     void showBeside();
-    // Stands the window beside the screen on view, within the screen's available area,
-    // sized for the photo's shape (see photo_window.cpp).
-    void standBeside(bool giveWay);
 
     void useTheseAngles();
     void printPhoto();
@@ -53,6 +51,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Stands the window beside the screen on view, sized for a photo of that shape.
     void arrange(QSize photo, bool giveWay);
     QSize shape() const; // the photo's upright size, or the shape of one not opened yet
     void chooseFacing(Facing facing);
