@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 
 #include <algorithm>
@@ -186,9 +187,10 @@ Form10::Form10(ScreenSet& screens)
         auto* rule = new QWidget(this);
         rule->setGeometry(at.pixels());
         SetColours(rule, kRuleBlue, Qt::white);
+        return rule;
     };
     for (int left : kRuleLefts)
-        addRule({left, 0, kRuleSize.width, kRuleSize.height});
+        columnRules_.push_back(addRule({left, 0, kRuleSize.width, kRuleSize.height}));
     addRule(kBottomRule);
 
     const QFont headingFont = TimesFont(9.75);
@@ -408,6 +410,39 @@ QString Form10::paperHeading() const {
     const QDate observed = details.observed.isValid() ? details.observed : QDate::currentDate();
     parts << tr("Observed: %1").arg(observed.toString(Qt::ISODate));
     return parts.join(QStringLiteral("     "));
+}
+
+QSize Form10::drawForPaper(QPainter& painter) {
+    // The chart is drawn in bands: the headings, each row, and what lies below the rows.
+    // A row whose task needs more lines than its cell holds is drawn that much lower than
+    // the one above it, and the column rules are drawn on through the room added.
+    const int firstTop = ToPixels(RowTop(1));
+    const int pitch = ToPixels(RowTop(2)) - firstTop;
+    render(&painter, QPoint(0, 0), QRegion(0, 0, width(), firstTop));
+    int added = 0;
+    for (int row = 1; row <= kRows; ++row) {
+        const int top = firstTop + pitch * (row - 1);
+        render(&painter, QPoint(0, top + added), QRegion(0, top, width(), pitch));
+        TaskField* field = tasks_[row - 1];
+        if (!rowFilled(row) || field->text().isEmpty())
+            continue;
+        // The words start where the field shows them, and may take its height or more.
+        const QRect room = field->geometry().adjusted(4, 1, -4, -1);
+        const TaskOnPaper words(field->text(), field->font(), this, room.size());
+        const QRect area(room.left(), room.top() + added, room.width(), words.height());
+        if (const int more = words.height() - room.height(); more > 0) {
+            const int gapTop = top + pitch + added;
+            painter.fillRect(0, gapTop, width(), more, palette().color(QPalette::Window));
+            for (const QWidget* rule : columnRules_)
+                painter.fillRect(rule->x(), gapTop, rule->width(), more, kRuleBlue);
+            added += more;
+        }
+        painter.setPen(field->palette().color(QPalette::Text));
+        words.draw(painter, area);
+    }
+    const int below = firstTop + pitch * kRows;
+    render(&painter, QPoint(0, below + added), QRegion(0, below, width(), height() - below));
+    return {width(), height() + added};
 }
 
 void Form10::Command3_Click() {

@@ -29,7 +29,7 @@ namespace rula {
 
 class Form9;
 
-class Form10 final : public ScreenShell, public PaperHeading {
+class Form10 final : public ScreenShell, public PaperHeading, public PaperLayout {
     Q_OBJECT
 public:
     static constexpr ScreenId kId = ScreenId::Form10;
@@ -98,6 +98,9 @@ public:
 
     // The study's details as the chart's page prints them above the chart.
     QString paperHeading() const override;
+    // The chart as it prints: as on view, but each task whole, and a row as much taller
+    // as its task needs.
+    QSize drawForPaper(QPainter& painter) override;
 
     QPushButton* Command5 = nullptr; // "C&opy"
     QPushButton* saveButton = nullptr;
@@ -134,6 +137,7 @@ private:
     QDateEdit* observed_ = nullptr;
     // Left off the page: the buttons and the details' band.
     std::vector<QWidget*> offPaper_;
+    std::vector<QWidget*> columnRules_; // the blue rules between the columns
     QPointer<QMessageBox> askingToClear_;
     FileDialog fileDialog_;
     bool showing_ = false;

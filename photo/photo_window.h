@@ -34,7 +34,8 @@ public:
     bool openFile(const QString& path);
     // The standard file dialog, then openFile.
     void chooseFile();
-    // Shows the window, the first time beside the screen on view, and gives it the keyboard.
+    // Shows the window beside the screen on view (where it stands, unless it meets that
+    // screen), and gives it the keyboard.
     void showBeside();
 
     void useTheseAngles();
@@ -44,11 +45,15 @@ public:
     PhotoView* view() const { return view_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Stands the window beside the screen on view, sized for a photo of that shape.
+    void arrange(QSize photo, bool giveWay);
+    QSize shape() const; // the photo's upright size, or the shape of one not opened yet
     void chooseFacing(Facing facing);
     void undo();
     void refresh();
@@ -62,6 +67,7 @@ private:
     std::unique_ptr<PhotoFile> file_;
     PhotoView* view_;
     QWidget* panel_;
+    QScrollArea* panelArea_; // scrolls the panel where the window is too short for it
     QBoxLayout* row_;
     QLabel* prompt_;
     QPushButton* facingLeft_;

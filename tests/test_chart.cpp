@@ -334,6 +334,25 @@ QPalette DarkPalette() {
     return dark;
 }
 
+// The words of a PDF page with their boxes, in points, from pdftotext.
+struct PdfWord {
+    QRectF box;
+    QString text;
+};
+std::vector<PdfWord> PdfWords(const QString& pdf) {
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<PdfWord> words;
+    const QString xhtml = Run("pdftotext", {"-bbox", pdf, "-"});
+    for (auto match = word.globalMatch(xhtml); match.hasNext();) {
+        const auto m = match.next();
+        words.push_back({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                         m.captured(5)});
+    }
+    return words;
+}
+
 // The darkest grey value in a rectangle of the image.
 int Darkest(const QImage& image, const QRect& area) {
     int darkest = 255;
@@ -347,12 +366,19 @@ int Darkest(const QImage& image, const QRect& area) {
 
 void ChartTest::printedChartIsTextOnALightPage_data() {
     QTest::addColumn<bool>("darkDesktop");
-    QTest::newRow("light desktop") << false;
-    QTest::newRow("dark desktop") << true;
+    QTest::addColumn<QString>("longTask"); // too long for its cell at the field's size
+    QTest::newRow("light desktop")
+        << false << "Palletising, right arm, second shift, boxes of 12 kg";
+    QTest::newRow("dark desktop, a long word")
+        << true
+        << QString::fromUtf8(
+               "Verpackungsmaschinenbedienungsanleitungs\u00fcberpr\u00fcfung, links");
+    QTest::newRow("sixty wide letters") << false << QString(60, 'W');
 }
 
 void ChartTest::printedChartIsTextOnALightPage() {
     QFETCH(bool, darkDesktop);
+    QFETCH(QString, longTask);
     const QPalette desktop = QApplication::palette();
     if (darkDesktop)
         QApplication::setPalette(DarkPalette());
@@ -365,16 +391,16 @@ void ChartTest::printedChartIsTextOnALightPage() {
     program.screens.setPrintTarget(std::make_unique<PdfFileTarget>(
         path, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                           QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch)));
-    // The second task is too long for its cell at the field's size.
-    const QStringList tasks = {"Packing, left arm",
-                               "Palletising, right arm, second shift, boxes of 12 kg"};
-    Assess(program, Worker("Option1"));
-    AddShown(program);
-    QTest::keyClicks(program.form(10).focusWidget(), tasks[0]);
-    BackToFinal(program);
-    Assess(program, Worker("Option5"));
-    AddShown(program);
-    QTest::keyClicks(program.form(10).focusWidget(), tasks[1]);
+    const QStringList tasks = {"Packing, left arm", longTask, "Lifting"};
+    for (int row = 0; row < tasks.size(); ++row) {
+        if (row > 0)
+            BackToFinal(program);
+        Assess(program, Worker(row == 1 ? "Option5" : "Option1"));
+        AddShown(program);
+        QApplication::clipboard()->setText(tasks[row]); // keys type ASCII only
+        QTest::keySequence(program.form(10).focusWidget(), QKeySequence::Paste);
+    }
+    QCOMPARE(program.screens.get<Form10>().task(2)->text(), longTask);
     const QString message = TextOfMessageBox([&] { Click(program.form(10), "Command2"); });
     QVERIFY2(message.isEmpty(), qPrintable(message));
 
@@ -388,8 +414,6 @@ void ChartTest::printedChartIsTextOnALightPage() {
     QVERIFY2(std::any_of(lines.begin(), lines.end(),
                          [&](const QString& line) { return line.simplified() == expected; }),
              qPrintable(expected + " not in\n" + page.text));
-    for (const QString& word : tasks[1].split(' '))
-        QVERIFY2(page.text.contains(word), qPrintable(word));
     for (int c = 0; c < Form10::kColumns; ++c)
         for (const QString& word : Text(program.form(10), kHeadingNames[c]).split(' '))
             QVERIFY2(page.text.contains(word), qPrintable(word));
@@ -430,8 +454,51 @@ void ChartTest::printedChartIsTextOnALightPage() {
     QVERIFY(Darkest(rendered, field) < 96);
     QCOMPARE(Darkest(rendered, QRect(field.topLeft(), QSize(3, field.height()))), 255);
     QCOMPARE(Darkest(rendered, QRect(field.topLeft(), QSize(field.width(), 2))), 255);
-    QCOMPARE(Darkest(rendered, Control(program.form(10), "Task3")->geometry().translated(origin)),
+    QCOMPARE(Darkest(rendered, Control(program.form(10), "Task10")->geometry().translated(origin)),
              255);
+
+    // Each task prints whole, in the task column from the first row down, at 7 points or
+    // more: the long one no smaller than 7/9.75 of the first, which prints at the field's
+    // size; and its lines end above the next row's task.
+    const double pointsPerPixel = 0.75;
+    const QRect first = Control(program.form(10), "Task1")->geometry().translated(origin);
+    std::vector<PdfWord> words = PdfWords(path);
+    std::erase_if(words, [&](const PdfWord& w) {
+        return w.box.left() < (first.left() - 4) * pointsPerPixel ||
+               w.box.top() < (first.top() - 4) * pointsPerPixel;
+    });
+    std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
+        return std::pair(a.box.top(), a.box.left()) < std::pair(b.box.top(), b.box.left());
+    });
+    QString printed;
+    std::vector<int> rowOf; // which task each word belongs to
+    const QString wanted = tasks.join(QString()).remove(' ');
+    for (const PdfWord& w : words) {
+        printed += w.text;
+        int row = 0;
+        for (qsizetype length = 0; row < tasks.size(); ++row)
+            if ((length += QString(tasks[row]).remove(' ').size()) >= printed.size())
+                break;
+        rowOf.push_back(row);
+    }
+    QCOMPARE(printed, wanted);
+    double shortHeight = 0, lowestOfLong = 0, highestOfNext = 1e9;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const QRectF& box = words[i].box;
+        if (rowOf[i] == 0)
+            shortHeight = std::max(shortHeight, box.height());
+        if (rowOf[i] == 1) {
+            QVERIFY2(box.height() >= shortHeight * 7 / 9.75 - 0.05,
+                     qPrintable(QString("%1 is %2 pt high, the first task %3 pt")
+                                    .arg(words[i].text)
+                                    .arg(box.height())
+                                    .arg(shortHeight)));
+            lowestOfLong = std::max(lowestOfLong, box.bottom());
+        }
+        if (rowOf[i] == 2)
+            highestOfNext = std::min(highestOfNext, box.top());
+    }
+    QVERIFY2(lowestOfLong < highestOfNext, qPrintable(QString::number(highestOfNext)));
 }
 
 void ChartTest::printThenEnterKeepsTheChart() {
