@@ -51,8 +51,9 @@ int main(int argc, char* argv[]) {
     // `rula PHOTO`: the photo opens in the Photo window beside the introduction.
     if (const QStringList args = arguments.mid(1);
         !args.isEmpty() && !args.first().endsWith(QLatin1String(".rula"), Qt::CaseInsensitive)) {
-        photo.window().showBeside();
+        // Opened first, so that the window stands there in the photo's shape at once.
         photo.window().openFile(args.first());
+        photo.window().showBeside();
     }
     keeper.offerLeftCopy();
     const int status = QApplication::exec();

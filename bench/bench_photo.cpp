@@ -2,7 +2,9 @@
 // quarter scale, in one run, alternating: the wall time of each (djpeg's as a program
 // started and waited for, as a user would run it) and the peak memory the photo adds
 // (VmHWM, reset before each open through /proc/self/clear_refs, less the resident memory
-// before it). The first open also loads the decoder module; it is reported apart.
+// before it; djpeg's whole peak, from wait4). The first open also loads the decoder
+// module; it is reported apart. Then a zoomed view's region at full resolution, its time
+// and the peak memory the first one adds.
 //
 //   bench_photo PHOTO.jpg [--runs N] [--fit WxH] [--json OUT]
 #include "photo/photo_file.h"
@@ -20,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -88,7 +91,8 @@ bool OpenAndFit(const QString& path, QSize fit, double& ms, qint64& addedKib, QS
     return false;
 }
 
-double Djpeg(const QString& path) {
+// djpeg's wall time in milliseconds, and its peak resident memory in KiB.
+double Djpeg(const QString& path, qint64& peakKib) {
     const QByteArray file = QFile::encodeName(path);
     const char* argv[] = {"djpeg",     "-scale",         "1/4",  "-outfile",
                           "/dev/null", file.constData(), nullptr};
@@ -98,8 +102,10 @@ double Djpeg(const QString& path) {
     if (posix_spawnp(&pid, "djpeg", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
         return -1;
     int status = 0;
-    waitpid(pid, &status, 0);
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
     const double ms = double(timer.nsecsElapsed()) / 1e6;
+    peakKib = usage.ru_maxrss;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? ms : -1;
 }
 
@@ -146,14 +152,16 @@ int main(int argc, char** argv) {
     const QStringList mappedAfter = Mapped();
 
     std::vector<double> ours, djpeg, qt;
-    std::vector<double> added;
+    std::vector<double> added, djpegPeak;
     for (int i = 0; i < runs; ++i) {
-        const double d = Djpeg(path);
+        qint64 peakKib = 0;
+        const double d = Djpeg(path, peakKib);
         if (d < 0) {
             std::fprintf(stderr, "djpeg failed (install libjpeg-turbo-progs)\n");
             return 1;
         }
         djpeg.push_back(d);
+        djpegPeak.push_back(double(peakKib));
         double ms = 0;
         qint64 kib = 0;
         if (!OpenAndFit(path, fit, ms, kib, decoded))
@@ -164,6 +172,7 @@ int main(int argc, char** argv) {
     // Zoomed in: a view's worth of full-resolution pixels at the photo's far corner, where
     // the most data lies before them.
     std::vector<double> region;
+    qint64 regionKib = 0;
     QSize regionSize(fit.width() / 2, fit.height() / 2);
     {
         auto opened = rula::PhotoFile::open(path);
@@ -174,12 +183,16 @@ int main(int argc, char** argv) {
             QPoint(whole.width() - regionSize.width(), whole.height() - regionSize.height()),
             regionSize);
         for (int i = 0; i < runs; ++i) {
+            const qint64 before = StatusKib("VmRSS:");
+            ResetPeak();
             QElapsedTimer timer;
             timer.start();
             auto part = photo.decodeRegion(corner);
             if (!std::holds_alternative<QImage>(part))
                 return 1;
             region.push_back(double(timer.nsecsElapsed()) / 1e6);
+            if (i == 0)
+                regionKib = StatusKib("VmHWM:") - before;
         }
     }
     // Qt's own scaled read of the photo fitted into the view, for comparison, after the
@@ -195,9 +208,10 @@ int main(int argc, char** argv) {
 
     QTextStream out(stdout);
     const double ratio = Median(ours) / Median(djpeg);
-    out << QString("  djpeg -scale 1/4:            %1 ms (median of %2)\n")
+    out << QString("  djpeg -scale 1/4:            %1 ms (median of %2), peak memory %3 MiB\n")
                .arg(Median(djpeg), 0, 'f', 1)
-               .arg(runs);
+               .arg(runs)
+               .arg(Median(djpegPeak) / 1024, 0, 'f', 1);
     out << QString("  open + decode to fit %1x%2: %3 ms (median; %4x%5 decoded), %6 of djpeg\n")
                .arg(fit.width())
                .arg(fit.height())
@@ -216,10 +230,12 @@ int main(int argc, char** argv) {
                .arg(fitted.height())
                .arg(Median(qt), 0, 'f', 1)
                .arg(qt.size());
-    out << QString("  region of %1x%2 at the far corner, full resolution: %3 ms (median)\n")
+    out << QString("  region of %1x%2 at the far corner, full resolution: %3 ms (median), "
+                   "peak memory added %4 MiB\n")
                .arg(regionSize.width())
                .arg(regionSize.height())
-               .arg(Median(region), 0, 'f', 1);
+               .arg(Median(region), 0, 'f', 1)
+               .arg(double(regionKib) / 1024, 0, 'f', 1);
     out << "  decoder libraries mapped before the first photo: "
         << (mappedBefore.isEmpty() ? "none" : mappedBefore.join(", ")) << "\n";
     out << "  mapped after it: " << mappedAfter.join(", ") << "\n";
@@ -234,6 +250,8 @@ int main(int argc, char** argv) {
         };
         const QJsonObject result{
             {"djpeg_ms", QJsonObject{{"median", Median(djpeg)}, {"runs", array(djpeg)}}},
+            {"djpeg_peak_kib",
+             QJsonObject{{"median", Median(djpegPeak)}, {"runs", array(djpegPeak)}}},
             {"decode_ms", QJsonObject{{"median", Median(ours)}, {"runs", array(ours)}}},
             {"qt_scaled_read_ms", QJsonObject{{"median", Median(qt)}, {"runs", array(qt)}}},
             {"first_open_ms", coldMs},
@@ -243,6 +261,7 @@ int main(int argc, char** argv) {
             {"mapped_before", QJsonArray::fromStringList(mappedBefore)},
             {"mapped_after", QJsonArray::fromStringList(mappedAfter)},
             {"region_ms", QJsonObject{{"median", Median(region)}, {"runs", array(region)}}},
+            {"region_added_kib", double(regionKib)},
         };
         QFile f(json);
         if (!f.open(QIODevice::WriteOnly) || f.write(QJsonDocument(result).toJson()) < 0)

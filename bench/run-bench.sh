@@ -18,7 +18,9 @@
 #      (default 5);
 #   4. a 24-megapixel JPEG (6000 x 4000, made once with ImageMagick and kept in the build
 #      folder) opened and decoded to fit a view of 1600 x 1066, against
-#      `djpeg -scale 1/4` on the same file, alternating, N runs (bench/bench_photo.cpp).
+#      `djpeg -scale 1/4` on the same file, alternating, N runs (bench/bench_photo.cpp);
+#      then the same photo made progressive by `jpegtran -progressive` (the same
+#      coefficients, as cameras and editors save for the web), alike.
 # Prints the medians, the ratios program/baseline and program/text floor, and whether each
 # target is met. The exit status is 0 when everything was measured; with --strict it is 3
 # when a target is missed.
@@ -57,7 +59,7 @@ done
 
 python=/usr/bin/python3 # Debian's, which python3-xlib belongs to
 missing=()
-for tool in cmake Xvfb openbox xdotool xprop convert djpeg; do
+for tool in cmake Xvfb openbox xdotool xprop convert djpeg jpegtran; do
     command -v "$tool" >/dev/null || missing+=("$tool")
 done
 "$python" -c "import Xlib.ext.damage" 2>/dev/null || missing+=("python3-xlib")
@@ -125,6 +127,14 @@ if [ ! -s "$photo" ]; then
     mv "$photo.part" "$photo"
 fi
 "$build/bin/bench_photo" "$photo" --runs "$runs" --fit 1600x1066 --json "$work/photo.json"
+echo "== The same photo saved progressive, alike"
+progressive=$build/bench-photo-6000x4000-progressive.jpg
+if [ ! -s "$progressive" ] || [ "$progressive" -ot "$photo" ]; then
+    jpegtran -progressive -copy all -outfile "$progressive.part" "$photo"
+    mv "$progressive.part" "$progressive"
+fi
+"$build/bin/bench_photo" "$progressive" --runs "$runs" --fit 1600x1066 \
+    --json "$work/photo_progressive.json"
 echo "== The Photo window over the same JPEG: open to painted, and dragging a point"
 RULA_BENCH_PHOTO=$photo qtest photo_window "$build/bin/bench_photo_window"
 grep "^QINFO" "$work/photo_window.txt" | sed 's/^/  /' | sort -u

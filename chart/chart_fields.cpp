@@ -6,14 +6,17 @@
 #include <QCalendarWidget>
 #include <QContextMenuEvent>
 #include <QDateEdit>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QTextBoundaryFinder>
 #include <QTextCharFormat>
+#include <QTextLayout>
 #include <QValidator>
 
 #include <algorithm>
+#include <cmath>
 
 namespace rula {
 namespace {
@@ -106,8 +109,28 @@ private:
     QPalette light_;
 };
 
-// On paper a long task shrinks to fit its cell, on up to two lines, before it is cut.
-constexpr double kSmallestPrintPoints = 6.5;
+// Lays `layout` out in lines of `width` at `pixels` with `wrap`; returns the height the
+// lines take, or a negative value when a word is wider than a line.
+double LayOut(QTextLayout& layout, const QFont& font, int pixels, QTextOption::WrapMode wrap,
+              double width) {
+    QFont sized = font;
+    sized.setPixelSize(pixels);
+    layout.setFont(sized);
+    QTextOption option;
+    option.setWrapMode(wrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    double height = 0;
+    bool overflows = false;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, height));
+        height += line.height();
+        overflows = overflows || line.naturalTextWidth() > width;
+    }
+    layout.endLayout();
+    return overflows ? -1 : height;
+}
 
 } // namespace
 
@@ -184,35 +207,46 @@ SideField::SideField(QWidget* parent)
 void SideField::paintEvent(QPaintEvent* event) {
     if (!DrawingForPaper::active())
         return QComboBox::paintEvent(event);
+    // The letter alone, at the left: the paper's side column is narrower than the field.
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(rect(), Qt::AlignCenter, currentText());
+    painter.drawText(rect().adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, currentText());
 }
 
 void TaskField::paintEvent(QPaintEvent* event) {
     if (!DrawingForPaper::active())
-        return QLineEdit::paintEvent(event);
-    // On paper: the words alone, where the field shows them.
-    if (text().isEmpty())
-        return;
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Text));
-    const QRect area = rect().adjusted(4, 1, -4, -1);
-    QFont font = this->font();
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
-    for (double points = font.pointSizeF(); points >= kSmallestPrintPoints; points -= 0.5) {
-        font.setPointSizeF(points);
-        const QFontMetrics metrics(font, this);
-        const QRect needed = metrics.boundingRect(area, flags, text());
-        if (needed.width() <= area.width() && needed.height() <= area.height()) {
-            painter.setFont(font);
-            painter.drawText(area, flags, text());
-            return;
+        QLineEdit::paintEvent(event);
+}
+
+TaskOnPaper::TaskOnPaper(const QString& text, const QFont& font, QPaintDevice* device, QSize room)
+    : layout_(std::make_unique<QTextLayout>(text, font, device)) {
+    const double width = room.width(), cell = room.height();
+    // In whole pixels, which is how a page plays the recording's text back.
+    const int largest = std::max(QFontInfo(QFont(font, device)).pixelSize(), kSmallestTaskPixels);
+    textHeight_ = -1;
+    // Whole words first, then broken where they must be, each from the largest size down.
+    for (auto wrap : {QTextOption::WordWrap, QTextOption::WrapAtWordBoundaryOrAnywhere}) {
+        for (int pixels = largest; pixels >= kSmallestTaskPixels; --pixels) {
+            const double height = LayOut(*layout_, font, pixels, wrap, width);
+            if (height >= 0 && height <= cell) {
+                textHeight_ = height;
+                break;
+            }
         }
+        if (textHeight_ >= 0)
+            break;
     }
-    painter.setFont(font);
-    painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter,
-                     QFontMetrics(font, this).elidedText(text(), Qt::ElideRight, area.width()));
+    if (textHeight_ < 0) // more lines than the cell holds, at the smallest size
+        textHeight_ = LayOut(*layout_, font, kSmallestTaskPixels,
+                             QTextOption::WrapAtWordBoundaryOrAnywhere, width);
+    height_ = std::max(room.height(), int(std::ceil(textHeight_)));
+}
+
+TaskOnPaper::TaskOnPaper(TaskOnPaper&&) noexcept = default;
+TaskOnPaper::~TaskOnPaper() = default;
+
+void TaskOnPaper::draw(QPainter& painter, const QRect& area) const {
+    layout_->draw(&painter, QPointF(area.left(), area.top() + (area.height() - textHeight_) / 2));
 }
 
 } // namespace rula

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -206,9 +207,10 @@ Form10::Form10(ScreenSet& screens)
         auto* rule = new QWidget(this);
         rule->setGeometry(at.pixels());
         SetColours(rule, kRuleBlue, Qt::white);
+        return rule;
     };
     for (int left : kRuleLefts)
-        addRule({left, 0, kRuleSize.width, kRuleSize.height});
+        columnRules_.push_back(addRule({left, 0, kRuleSize.width, kRuleSize.height}));
     addRule(kBottomRule);
 
     const QFont headingFont = TimesFont(9.75);
@@ -676,6 +678,54 @@ QString Form10::paperHeading() const {
     const QDate observed = details.observed.isValid() ? details.observed : QDate::currentDate();
     parts << tr("Observed: %1").arg(observed.toString(Qt::ISODate));
     return parts.join(QStringLiteral("     "));
+}
+
+QSize Form10::drawForPaper(QPainter& painter) {
+    // The chart is drawn in bands: the headings, each row, and what lies below the rows.
+    // A row whose task needs more lines than its cell holds is drawn that much lower than
+    // the one above it, and the column rules are drawn on through the room added. The
+    // sixteen columns are drawn as the screen shows them; the side and the task stand in
+    // columns of the paper's own (kPaperSideLeft, kPaperTaskLeft), so that the page keeps
+    // the true size on A4 and Letter across while the screen's task column is wide enough
+    // for sixty characters on one line.
+    const int firstTop = ToPixels(RowTop(1));
+    const int pitch = ToPixels(RowTop(2)) - firstTop;
+    const int grid = kPaperSideLeft;
+    QLabel* sideHeading = findChild<QLabel*>(QStringLiteral("Label36"));
+    QLabel* taskHeading = findChild<QLabel*>(QStringLiteral("Label35"));
+    render(&painter, QPoint(0, 0), QRegion(0, 0, grid, firstTop));
+    sideHeading->render(&painter, QPoint(kPaperSideLeft, sideHeading->y()));
+    taskHeading->render(&painter, QPoint(kPaperTaskLeft, taskHeading->y()));
+    int added = 0;
+    for (int row = 1; row <= kRows; ++row) {
+        const int top = firstTop + pitch * (row - 1);
+        render(&painter, QPoint(0, top + added), QRegion(0, top, grid, pitch));
+        SideField* side = sides_[row - 1];
+        side->render(&painter, QPoint(kPaperSideLeft, side->y() + added),
+                     QRegion(0, 0, kPaperTaskLeft - kPaperSideLeft, side->height()));
+        TaskField* field = tasks_[row - 1];
+        if (!rowFilled(row) || field->text().isEmpty())
+            continue;
+        // The words start where the paper's task column does, and may take the field's
+        // height or more.
+        const QRect room =
+            QRect(kPaperTaskLeft, field->y(), kPaperWidth - kPaperTaskLeft, field->height())
+                .adjusted(4, 1, -4, -1);
+        const TaskOnPaper words(field->text(), field->font(), this, room.size());
+        const QRect area(room.left(), room.top() + added, room.width(), words.height());
+        if (const int more = words.height() - room.height(); more > 0) {
+            const int gapTop = top + pitch + added;
+            painter.fillRect(0, gapTop, width(), more, palette().color(QPalette::Window));
+            for (const QWidget* rule : columnRules_)
+                painter.fillRect(rule->x(), gapTop, rule->width(), more, kRuleBlue);
+            added += more;
+        }
+        painter.setPen(field->palette().color(QPalette::Text));
+        words.draw(painter, area);
+    }
+    const int below = firstTop + pitch * kRows;
+    render(&painter, QPoint(0, below + added), QRegion(0, below, kPaperWidth, height() - below));
+    return {kPaperWidth, height() + added};
 }
 
 void Form10::Command3_Click() {

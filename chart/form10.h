@@ -31,13 +31,18 @@ namespace rula {
 
 class Form9;
 
-class Form10 final : public ScreenShell, public PaperHeading {
+class Form10 final : public ScreenShell, public PaperHeading, public PaperLayout {
     Q_OBJECT
 public:
     static constexpr ScreenId kId = ScreenId::Form10;
     static constexpr int kRows = kChartRows;
     static constexpr int kColumns = static_cast<int>(AssessmentScores::kFieldCount);
     static_assert(kColumns == kChartColumns);
+    // On paper, in pixels: the side and task columns right of the sixteen, and the page's
+    // width, which fits A4 and Letter across at true size.
+    static constexpr int kPaperSideLeft = 800;
+    static constexpr int kPaperTaskLeft = 834;
+    static constexpr int kPaperWidth = 978;
 
     explicit Form10(ScreenSet& screens);
 
@@ -126,6 +131,9 @@ public:
 
     // The study's details as the chart's page prints them above the chart.
     QString paperHeading() const override;
+    // The chart as it prints: as on view, but each task whole, and a row as much taller
+    // as its task needs.
+    QSize drawForPaper(QPainter& painter) override;
 
     QPushButton* Command5 = nullptr; // "C&opy"
     QPushButton* saveButton = nullptr;
@@ -180,6 +188,7 @@ private:
     QDateEdit* observed_ = nullptr;
     // Left off the page: the buttons and the details' band.
     std::vector<QWidget*> offPaper_;
+    std::vector<QWidget*> columnRules_; // the blue rules between the columns
     QPointer<QMessageBox> askingToClear_;
     FileDialog fileDialog_;
     bool showing_ = false;

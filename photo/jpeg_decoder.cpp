@@ -4,6 +4,7 @@
 // The file is read through a small buffer, so memory stays that of the decoded image.
 // libjpeg reports errors by a long jump back into the function that started the work;
 // those functions hold no C++ objects that a jump would skip.
+#include "photo/jpeg_coefficients.h"
 #include "photo/module_decoders.h"
 #include "photo/photo_geometry.h"
 
@@ -34,6 +35,7 @@ struct Session {
         bool endedEarly = false;
         JOCTET buffer[kReadBuffer];
     } source;
+    CompactCoefficients coefficients; // a progressive file's, kept compact
     bool created = false;
 
     Session() = default;
@@ -111,6 +113,7 @@ bool ReadHeader(Session& s, int fd) {
         return false;
     jpeg_create_decompress(&s.cinfo);
     s.created = true;
+    s.coefficients.install(s.cinfo);
     s.source.fd = fd;
     s.source.manager.init_source = &InitSource;
     s.source.manager.fill_input_buffer = &FillInputBuffer;

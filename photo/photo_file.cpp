@@ -2,7 +2,8 @@
 // opened, without blocking), its first bytes tell its format, and it goes to the decoder
 // for that format: JPEG and HEIC/HEIF to the decoder module, the others (and JPEG when the
 // module is missing) to Qt's image reader. A JPEG's markers are read here: the EXIF
-// orientation, and whether the file ends with the image's end.
+// orientation, and whether the file ends with the image's end; so is a WebP's EXIF chunk,
+// which Qt's reader leaves unread.
 #include "photo/photo_file.h"
 
 #include "files/regular_file.h"
@@ -172,6 +173,27 @@ JpegMarkers ReadJpegMarkers(int fd, qint64 fileSize) {
     return markers;
 }
 
+// The EXIF orientation of a WebP file, from its EXIF chunk (the TIFF structure, which
+// some writers put after "Exif\0\0" as in a JPEG); Qt's WebP reader does not read it.
+int WebpOrientation(int fd, qint64 fileSize) {
+    for (qint64 at = 12; at + 8 <= fileSize;) {
+        unsigned char chunk[8];
+        if (ReadAt(fd, chunk, 8, at) != 8)
+            break;
+        const qint64 length =
+            qint64(chunk[4]) | chunk[5] << 8 | chunk[6] << 16 | qint64(chunk[7]) << 24;
+        if (std::memcmp(chunk, "EXIF", 4) == 0) {
+            // The orientation lies in the first directory, near the start.
+            QByteArray exif(int(std::min<qint64>(length, 64 * 1024)), Qt::Uninitialized);
+            if (ReadAt(fd, exif.data(), exif.size(), at + 8) != exif.size())
+                break;
+            return ExifOrientation(exif.startsWith(QByteArray("Exif\0\0", 6)) ? exif.mid(6) : exif);
+        }
+        at += 8 + length + (length & 1); // chunks are padded to an even length
+    }
+    return 1;
+}
+
 // Whether the end-of-image marker follows the first scan. Looked for from the end of the
 // file backwards, where it is found at once unless the file is cut short.
 bool EndsWithImageEnd(int fd, qint64 fileSize, qint64 scanStart) {
@@ -192,11 +214,13 @@ bool EndsWithImageEnd(int fd, qint64 fileSize, qint64 scanStart) {
     return false;
 }
 
-// Formats Qt reads, and JPEG when the decoder module is missing.
+// Formats Qt reads, and JPEG when the decoder module is missing. The image is turned
+// upright here, by the orientation the reader reports or, for WebP, the one read above.
 class QtPhotoFile final : public PhotoFile {
 public:
+    // `orientation` 0: the one the reader finds.
     static std::variant<std::unique_ptr<PhotoFile>, PhotoError>
-    open(std::unique_ptr<PhotoFileHandle> handle) {
+    open(std::unique_ptr<PhotoFileHandle> handle, int orientation = 0) {
         auto photo = std::unique_ptr<QtPhotoFile>(new QtPhotoFile(std::move(handle)));
         QFile file;
         QImageReader reader;
@@ -208,22 +232,18 @@ public:
                                     : NotAPhoto(photo->file_->name());
         photo->format_ = reader.format();
         photo->stored_ = stored;
-        photo->transformation_ = reader.transformation();
+        photo->orientation_ = orientation ? orientation : Orientation(reader.transformation());
         return std::unique_ptr<PhotoFile>(std::move(photo));
     }
 
-    QSize uprightSize() const override {
-        return transformation_ & QImageIOHandler::TransformationRotate90 ? stored_.transposed()
-                                                                         : stored_;
-    }
+    QSize uprightSize() const override { return UprightSize(stored_, orientation_); }
 
     std::variant<QImage, PhotoError> decodeToFit(QSize fit) override {
         QFile file;
         QImageReader reader;
         if (!prepare(file, reader))
             return NotAPhoto(file_->name());
-        const bool turned = transformation_ & QImageIOHandler::TransformationRotate90;
-        const QSize storedFit = turned ? fit.transposed() : fit;
+        const QSize storedFit = UprightSize(fit, orientation_);
         QSize scaled = FittedSize(stored_, storedFit);
         // Qt's JPEG reader scales in the decoder too: the same reduced scale as the module's.
         if (format_ == "jpeg") {
@@ -243,7 +263,7 @@ public:
         QImageReader reader;
         if (!prepare(file, reader))
             return NotAPhoto(file_->name());
-        reader.setClipRect(StoredRect(within, stored_, Orientation()));
+        reader.setClipRect(StoredRect(within, stored_, orientation_));
         return read(reader);
     }
 
@@ -252,9 +272,9 @@ private:
         : file_(std::move(handle)) {}
 
     // The EXIF orientation that stands for the reader's transformation.
-    int Orientation() const {
+    static int Orientation(QImageIOHandler::Transformations transformation) {
         using T = QImageIOHandler;
-        switch (int(transformation_)) {
+        switch (int(transformation)) {
         case T::TransformationMirror:
             return 2;
         case T::TransformationRotate180:
@@ -285,7 +305,7 @@ private:
         reader.setDevice(&file);
         if (!format_.isEmpty())
             reader.setFormat(format_);
-        reader.setAutoTransform(true);
+        reader.setAutoTransform(false);
         return reader.canRead();
     }
 
@@ -297,14 +317,16 @@ private:
             return NotAPhoto(file_->name());
         }
         // The formats the JPEG decoder gives too, which the view paints fastest.
-        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                             : QImage::Format_RGB32);
+        return MakeUpright(image.convertToFormat(image.hasAlphaChannel()
+                                                     ? QImage::Format_ARGB32_Premultiplied
+                                                     : QImage::Format_RGB32),
+                           orientation_);
     }
 
     std::unique_ptr<PhotoFileHandle> file_;
     QByteArray format_;
     QSize stored_;
-    QImageIOHandler::Transformations transformation_;
+    int orientation_ = 1;
 };
 
 } // namespace
@@ -348,7 +370,8 @@ std::variant<std::unique_ptr<PhotoFile>, PhotoError> PhotoFile::open(const QStri
     case Format::Tiff:
         if (CutShort(format, fd, file.size, head))
             return Truncated(name);
-        return QtPhotoFile::open(std::move(handle));
+        return QtPhotoFile::open(std::move(handle),
+                                 format == Format::Webp ? WebpOrientation(fd, file.size) : 0);
     case Format::Heif: {
         QString whyNot;
         const PhotoDecoderTable* decoders = PhotoDecoders(&whyNot);

@@ -29,10 +29,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace rula {
 namespace {
@@ -43,9 +46,11 @@ constexpr int kPanelWidthTwips = 4200;
 constexpr int kMarginTwips = 180;
 constexpr int kSpacingTwips = 90;
 constexpr int kGapToScreenTwips = 120;
-// Beside a screen, the window may be as narrow as this; narrower than tall, it has its
-// panel under the photo.
-constexpr int kNarrowestTwips = 7200;
+// Narrower than tall, the window has its panel under the photo; beside a screen it may be
+// as narrow as the panel's controls allow. The photo is not shown smaller than this.
+constexpr int kSmallestViewTwips = 2400;
+// The shape the view takes before a photo is opened: a camera's 3:2, held level.
+constexpr QSize kCameraShape{3, 2};
 // The printed page: the photo fitted into this box, the facing and the angles under it.
 constexpr QSize kPrintedPhotoTwips{10500, 13500};
 
@@ -104,6 +109,31 @@ QString FacingWords(std::optional<Facing> facing) {
     return *facing == Facing::Left ? PhotoWindow::tr("Facing left")
                                    : PhotoWindow::tr("Facing right");
 }
+
+// The panel's scroll area: it asks for the whole panel at the width it is given, so that
+// under the photo the panel shows whole where the window has room, and scrolls where not.
+class PanelArea final : public QScrollArea {
+public:
+    explicit PanelArea(QWidget* parent)
+        : QScrollArea(parent) {
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setFocusPolicy(Qt::NoFocus); // the panel's controls are the tab stops
+    }
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override { return PanelHeight(widget(), width); }
+    QSize sizeHint() const override {
+        return {widget()->sizeHint().width(), PanelHeight(widget(), width())};
+    }
+    QSize minimumSizeHint() const override { return {0, 0}; }
+
+    // The height `panel` takes at `width`, all of it on view.
+    static int PanelHeight(const QWidget* panel, int width) {
+        const int height = panel->hasHeightForWidth() ? panel->heightForWidth(width) : -1;
+        return height > 0 ? height : panel->sizeHint().height();
+    }
+};
 
 // The page that Print records: the photo with its measurement, the facing and the
 // angles in words. Never shown; RecordScreen draws it.
@@ -172,7 +202,6 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     connect(view_, &PhotoView::selectionChanged, this, &PhotoWindow::refresh);
 
     auto* panel = panel_ = new QWidget(this);
-    panel->setFixedWidth(ToPixels(kPanelWidthTwips)); // until a narrow window puts it under
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(ToPixels(kSpacingTwips));
@@ -276,7 +305,9 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     row->setContentsMargins(margin, margin, margin, margin);
     row->setSpacing(margin);
     row->addWidget(view_, 1);
-    row->addWidget(panel);
+    panelArea_ = new PanelArea(this);
+    panelArea_->setWidget(panel);
+    row->addWidget(panelArea_);
 
     const auto addShortcut = [this](QKeySequence keys, auto handler) {
         auto* action = new QAction(this);
@@ -288,6 +319,11 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     addShortcut(QKeySequence::Undo, &PhotoWindow::undo);
     addShortcut(QKeySequence::Print, &PhotoWindow::printPhoto);
     refresh();
+    // The prompt keeps room for two lines, so that the photo over the panel does not change
+    // size each time a longer prompt wraps, and the window is sized for them from the start.
+    prompt_->setMinimumHeight(2 * QFontMetrics(prompt_->font()).lineSpacing());
+    // A screen coming on view where this window stands: the window steps aside.
+    qApp->installEventFilter(this);
 }
 
 // The view reads the record and tells the window as it loses the keyboard, which closing
@@ -320,12 +356,14 @@ bool PhotoWindow::showOpened(std::variant<std::unique_ptr<PhotoFile>, PhotoError
         return false;
     }
     auto file = std::move(std::get<std::unique_ptr<PhotoFile>>(opened));
-    // Decoded for the view's pixels as it is laid out, or as it will be when first shown.
-    if (!isVisible())
-        layout()->activate();
+    // The window takes the photo's shape; the photo is decoded for the view's pixels as
+    // it is laid out then.
+    arrange(file->uprightSize(), false);
+    layout()->activate();
     const QSize fit = (QSizeF(view_->size()) * devicePixelRatioF()).toSize();
     auto decoded = file->decodeToFit(fit);
     if (auto* error = std::get_if<PhotoError>(&decoded)) {
+        arrange(shape(), false);
         tell(error->message);
         return false;
     }
@@ -347,34 +385,10 @@ void PhotoWindow::chooseFile() {
 }
 
 void PhotoWindow::showBeside() {
-    if (!shownBefore_) {
+    const ScreenShell* onView = screens_.onView();
+    if (!shownBefore_ || (onView && frameGeometry().intersects(onView->frameGeometry()))) {
         shownBefore_ = true;
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const ScreenShell* onView = nullptr;
-        for (ScreenId id : kAllScreens)
-            if (const ScreenShell* s = screens_.find(id); s && s->isOnView())
-                onView = s;
-        if (screen) {
-            // Left of the screen on view, narrowed to the room there if need be; where
-            // there is not enough room, at the area's left edge, over part of the screen.
-            const QRect area = screen->availableGeometry();
-            const QSize frame = onView ? onView->frameGeometry().size() - onView->size() : QSize();
-            QPoint at(area.left(),
-                      area.top() + std::max(0, (area.height() - height() - frame.height()) / 2));
-            if (onView) {
-                const int room = onView->frameGeometry().left() - ToPixels(kGapToScreenTwips) -
-                                 area.left() - frame.width();
-                if (room >= width()) {
-                    at.setX(area.left() + room - width());
-                } else if (room >= ToPixels(kNarrowestTwips)) {
-                    // As tall as most of the area, with room left for a frame not known yet.
-                    const int tall = area.height() * 9 / 10;
-                    resize(room, tall - frame.height());
-                    at.setY(area.top() + (area.height() - tall) / 2);
-                }
-            }
-            move(at);
-        }
+        arrange(shape(), false);
     }
     show();
     raise();
@@ -390,6 +404,147 @@ Side PhotoWindow::side() const {
     if (const auto facing = measurement_.facing())
         return *facing == Facing::Right ? Side::Right : Side::Left;
     return Side::NotSaid;
+}
+
+QSize PhotoWindow::shape() const {
+    return file_ ? file_->uprightSize() : kCameraShape;
+}
+
+// Where the window stands: left or right of the screen on view (its frame and a gap
+// apart), within the available area of the screen that shows it, with its panel beside
+// the photo or under it, whichever shows the photo larger; the view takes the photo's
+// shape, so that a landscape photo gets a wide view, and the panel shows whole where the
+// area's height allows. Where neither side has room, the window gives way: with
+// `giveWay` (another screen came on view) it stays where it is, behind the screen, which
+// stays whole; at the user's own request it stands at the edge of the wider side, as
+// large as the area allows, over part of the screen.
+void PhotoWindow::arrange(QSize photo, bool giveWay) {
+    const ScreenShell* onView = screens_.onView();
+    const QScreen* screen = onView ? onView->screen() : QGuiApplication::primaryScreen();
+    if (!screen || photo.isEmpty())
+        return;
+    const QRect area = screen->availableGeometry();
+    // The window manager's frame: this window's once shown, else that of the screen on
+    // view, else a title bar and thin edges (a screen just shown has no frame yet).
+    const auto frameOf = [](const QWidget* w) {
+        const QRect f = w->frameGeometry(), g = w->geometry();
+        return QMargins(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
+                        f.bottom() - g.bottom());
+    };
+    QMargins frame = isVisible() ? frameOf(this) : onView ? frameOf(onView) : QMargins();
+    if (frame.isNull() && !isVisible())
+        frame = QMargins(2, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4, 2, 6);
+    const int margin = ToPixels(kMarginTwips), gap = ToPixels(kGapToScreenTwips);
+    const int panelWidth = ToPixels(kPanelWidthTwips), smallest = ToPixels(kSmallestViewTwips);
+    const int narrowest = std::max(panel_->minimumSizeHint().width(), smallest) + 2 * margin;
+    const auto panelHeight = [this](int width) { return PanelArea::PanelHeight(panel_, width); };
+
+    // The window's client size that shows the photo largest within `room` (a frame's
+    // room), and the view's area then; an empty size where the photo would be too small.
+    const auto fit = [&](QSize room) {
+        const QSize inside = room.shrunkBy(frame);
+        QSize best;
+        double shown = 0;
+        for (bool under : {false, true}) {
+            QSize view, size;
+            if (under) {
+                // The panel's height depends on its width, which is the photo's.
+                int width = inside.width() - 2 * margin;
+                for (int i = 0; i < 3; ++i) {
+                    const int panel = std::max(width, narrowest - 2 * margin);
+                    const QSize most(inside.width() - 2 * margin,
+                                     inside.height() - 3 * margin - panelHeight(panel));
+                    view = most.isEmpty() ? QSize() : photo.scaled(most, Qt::KeepAspectRatio);
+                    size = QSize(std::max(view.width(), panel) + 2 * margin,
+                                 view.height() + panelHeight(panel) + 3 * margin);
+                    if (view.width() == width)
+                        break;
+                    width = view.width();
+                }
+                // The window puts its panel under the photo only while narrower than tall.
+                if (size.width() >= size.height())
+                    continue;
+            } else {
+                const QSize most(inside.width() - panelWidth - 3 * margin,
+                                 inside.height() - 2 * margin);
+                view = most.isEmpty() ? QSize() : photo.scaled(most, Qt::KeepAspectRatio);
+                size = QSize(view.width() + panelWidth + 3 * margin,
+                             std::min(std::max(view.height(), panelHeight(panelWidth)) + 2 * margin,
+                                      inside.height()));
+                if (size.width() < size.height())
+                    continue;
+            }
+            if (view.width() < smallest || view.height() < smallest ||
+                size.width() > inside.width() || size.height() > inside.height())
+                continue;
+            if (const double seen = double(view.width()) * view.height(); seen > shown) {
+                shown = seen;
+                best = size;
+            }
+        }
+        return std::pair(best, shown);
+    };
+
+    // The rooms beside the screen on view, the side the window stands on first.
+    struct Room {
+        QRect frame; // where the window's frame may go
+        bool left;   // left of the screen on view: the window stands at its right edge
+    };
+    std::vector<Room> rooms;
+    if (onView) {
+        const QRect screenFrame = onView->frameGeometry();
+        rooms.push_back({QRect(QPoint(area.left(), area.top()),
+                               QPoint(screenFrame.left() - gap - 1, area.bottom())),
+                         true});
+        rooms.push_back(
+            {QRect(QPoint(screenFrame.right() + gap + 1, area.top()), area.bottomRight()), false});
+        if (isVisible() && frameGeometry().center().x() > screenFrame.center().x())
+            std::swap(rooms[0], rooms[1]);
+    } else {
+        rooms.push_back({area, true});
+    }
+    std::optional<Room> chosen;
+    QSize client;
+    double shown = 0;
+    for (const Room& room : rooms) {
+        // The first room unless the other shows the photo larger.
+        if (const auto [size, seen] = fit(room.frame.size()); seen > shown * 1.02) {
+            chosen = room;
+            client = size;
+            shown = seen;
+        }
+    }
+    if (!chosen) {
+        if (giveWay) {
+            if (onView && frameGeometry().intersects(onView->frameGeometry()))
+                lower();
+            return;
+        }
+        const auto wider = std::max_element(rooms.begin(), rooms.end(), [](auto& a, auto& b) {
+            return a.frame.width() < b.frame.width();
+        });
+        chosen = Room{area, !wider->left};
+        client = fit(area.size()).first;
+        if (client.isEmpty())
+            client = QSize(narrowest, area.height()).shrunkBy(frame);
+    }
+    const QSize outer = client.grownBy(frame);
+    const int x = chosen->left ? chosen->frame.right() + 1 - outer.width() : chosen->frame.left();
+    const int y = area.top() + (area.height() - outer.height()) / 2;
+    resize(client);
+    move(std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - outer.width())), y);
+}
+
+bool PhotoWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The screen that comes on view is placed by then; once the one it follows has gone,
+    // the window steps aside if the two meet.
+    if (event->type() == QEvent::Show && isVisible() && qobject_cast<ScreenShell*>(watched))
+        QTimer::singleShot(0, this, [this] {
+            const ScreenShell* onView = screens_.onView();
+            if (isVisible() && onView && frameGeometry().intersects(onView->frameGeometry()))
+                arrange(shape(), true);
+        });
+    return QWidget::eventFilter(watched, event);
 }
 
 void PhotoWindow::chooseFacing(Facing facing) {
@@ -508,14 +663,11 @@ void PhotoWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const bool narrow = width() < height();
     row_->setDirection(narrow ? QBoxLayout::TopToBottom : QBoxLayout::LeftToRight);
-    // Under the photo, the prompt keeps room for two lines, so that the photo does not
-    // change size each time a longer prompt wraps.
-    prompt_->setMinimumHeight(narrow ? 2 * QFontMetrics(prompt_->font()).lineSpacing() : 0);
     if (narrow) {
-        panel_->setMinimumWidth(0);
-        panel_->setMaximumWidth(QWIDGETSIZE_MAX);
+        panelArea_->setMinimumWidth(0);
+        panelArea_->setMaximumWidth(QWIDGETSIZE_MAX);
     } else {
-        panel_->setFixedWidth(ToPixels(kPanelWidthTwips));
+        panelArea_->setFixedWidth(ToPixels(kPanelWidthTwips));
     }
 }
 

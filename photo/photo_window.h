@@ -45,7 +45,8 @@ public:
     Side side() const;
     // The standard file dialog, then openFile.
     void chooseFile();
-    // Shows the window, the first time beside the screen on view, and gives it the keyboard.
+    // Shows the window beside the screen on view (where it stands, unless it meets that
+    // screen), and gives it the keyboard.
     void showBeside();
 
     void useTheseAngles();
@@ -55,12 +56,16 @@ public:
     PhotoView* view() const { return view_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
     bool showOpened(std::variant<std::unique_ptr<PhotoFile>, PhotoError> opened);
+    // Stands the window beside the screen on view, sized for a photo of that shape.
+    void arrange(QSize photo, bool giveWay);
+    QSize shape() const; // the photo's upright size, or the shape of one not opened yet
     void chooseFacing(Facing facing);
     void undo();
     void refresh();
@@ -78,6 +83,7 @@ private:
     QComboBox* sideChoice_ = nullptr;
     PhotoView* view_;
     QWidget* panel_;
+    QScrollArea* panelArea_; // scrolls the panel where the window is too short for it
     QBoxLayout* row_;
     QLabel* prompt_;
     QPushButton* facingLeft_;

@@ -85,7 +85,10 @@ ScreenRecording RecordScreen(QWidget& screen, const QString& name) {
         const DrawingForPaper forPaper;
         QPainter painter(&page.picture);
         painter.rotate(kRecordingTurn);
-        screen.render(&painter);
+        if (auto* layout = dynamic_cast<PaperLayout*>(&screen))
+            page.pixels = layout->drawForPaper(painter);
+        else
+            screen.render(&painter);
     }
     screen.setPalette(ownPalette ? shown : QPalette());
     return page;

@@ -47,6 +47,19 @@ protected:
     ~PaperHeading() = default;
 };
 
+// A screen laid out otherwise on paper than on view (the chart, whose rows grow for long
+// tasks) implements this; RecordScreen asks it to draw itself instead of drawing it as it
+// looks.
+class PaperLayout {
+public:
+    // Draws the screen for paper from the painter's origin, one screen pixel a unit, in
+    // paper's colours and while DrawingForPaper is active; returns the size it drew.
+    virtual QSize drawForPaper(QPainter& painter) = 0;
+
+protected:
+    ~PaperLayout() = default;
+};
+
 // Records the widget and its visible children in the paper colours; the widget itself
 // keeps its look on screen. The caption is the window's without its changed-mark.
 ScreenRecording RecordScreen(QWidget& screen, const QString& name);

@@ -295,7 +295,7 @@ void ChartTest::printLeavesTheButtonsOffThePage() {
     Click(chart, "Command2");
     QCOMPARE(printer->pages.size(), std::size_t(1));
     const QImage page = printer->pages.front();
-    QCOMPARE(page.size(), QSize(1248, 538));
+    QCOMPARE(page.size(), QSize(Form10::kPaperWidth, 538));
     // Where the buttons stand, the page is white.
     for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
         const QRect area = Control(chart, name)->geometry();
@@ -342,6 +342,25 @@ QPalette DarkPalette() {
     return dark;
 }
 
+// The words of a PDF page with their boxes, in points, from pdftotext.
+struct PdfWord {
+    QRectF box;
+    QString text;
+};
+std::vector<PdfWord> PdfWords(const QString& pdf) {
+    static const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<PdfWord> words;
+    const QString xhtml = Run("pdftotext", {"-bbox", pdf, "-"});
+    for (auto match = word.globalMatch(xhtml); match.hasNext();) {
+        const auto m = match.next();
+        words.push_back({QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                         m.captured(5)});
+    }
+    return words;
+}
+
 // The darkest grey value in a rectangle of the image.
 int Darkest(const QImage& image, const QRect& area) {
     int darkest = 255;
@@ -355,12 +374,19 @@ int Darkest(const QImage& image, const QRect& area) {
 
 void ChartTest::printedChartIsTextOnALightPage_data() {
     QTest::addColumn<bool>("darkDesktop");
-    QTest::newRow("light desktop") << false;
-    QTest::newRow("dark desktop") << true;
+    QTest::addColumn<QString>("longTask"); // too long for its cell at the field's size
+    QTest::newRow("light desktop")
+        << false << "Palletising, right arm, second shift, boxes of 12 kg";
+    QTest::newRow("dark desktop, a long word")
+        << true
+        << QString::fromUtf8(
+               "Verpackungsmaschinenbedienungsanleitungs\u00fcberpr\u00fcfung, links");
+    QTest::newRow("sixty wide letters") << false << QString(60, 'W');
 }
 
 void ChartTest::printedChartIsTextOnALightPage() {
     QFETCH(bool, darkDesktop);
+    QFETCH(QString, longTask);
     const QPalette desktop = QApplication::palette();
     if (darkDesktop)
         QApplication::setPalette(DarkPalette());
@@ -373,16 +399,16 @@ void ChartTest::printedChartIsTextOnALightPage() {
     program.screens.setPrintTarget(std::make_unique<PdfFileTarget>(
         path, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                           QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch)));
-    // The second task is too long for its cell at the field's size.
-    const QStringList tasks = {"Packing, left arm",
-                               "Palletising, right arm, second shift, boxes of 12 kg"};
-    Assess(program, Worker("Option1"));
-    AddShown(program);
-    QTest::keyClicks(program.form(10).focusWidget(), tasks[0]);
-    BackToFinal(program);
-    Assess(program, Worker("Option5"));
-    AddShown(program);
-    QTest::keyClicks(program.form(10).focusWidget(), tasks[1]);
+    const QStringList tasks = {"Packing, left arm", longTask, "Lifting"};
+    for (int row = 0; row < tasks.size(); ++row) {
+        if (row > 0)
+            BackToFinal(program);
+        Assess(program, Worker(row == 1 ? "Option5" : "Option1"));
+        AddShown(program);
+        QApplication::clipboard()->setText(tasks[row]); // keys type ASCII only
+        QTest::keySequence(program.form(10).focusWidget(), QKeySequence::Paste);
+    }
+    QCOMPARE(program.screens.get<Form10>().task(2)->text(), longTask);
     const QString message = TextOfMessageBox([&] { Click(program.form(10), "Command2"); });
     QVERIFY2(message.isEmpty(), qPrintable(message));
 
@@ -396,8 +422,6 @@ void ChartTest::printedChartIsTextOnALightPage() {
     QVERIFY2(std::any_of(lines.begin(), lines.end(),
                          [&](const QString& line) { return line.simplified() == expected; }),
              qPrintable(expected + " not in\n" + page.text));
-    for (const QString& word : tasks[1].split(' '))
-        QVERIFY2(page.text.contains(word), qPrintable(word));
     for (int c = 0; c < Form10::kColumns; ++c)
         for (const QString& word : Text(program.form(10), kHeadingNames[c]).split(' '))
             QVERIFY2(page.text.contains(word), qPrintable(word));
@@ -413,15 +437,12 @@ void ChartTest::printedChartIsTextOnALightPage() {
     // Dark words on a white page: a heading and a value are drawn dark, the page between
     // them is white. The chart starts at the left, at the 10 mm margin (the printer's
     // quarter inch is less), 38 pixels in, under the study's details: its first rule
-    // is the first blue on the page. Wider than A4 across with its side and task
-    // columns, the chart is shrunk to the page's width.
+    // is the first blue on the page.
     const QImage& rendered = page.rendered;
-    const double shrink = std::min(1.0, (1123.0 - 2 * 38) / program.form(10).width());
     int top = 38;
     const auto rule = [&](int y) {
-        const int x = 38 + qRound(16 * shrink);
-        for (int at = x - 2; at <= x + 2; ++at)
-            if (const QColor c = rendered.pixelColor(at, y); c.red() < 100 && c.blue() > 200)
+        for (int x = 38 + 14; x <= 38 + 18; ++x)
+            if (const QColor c = rendered.pixelColor(x, y); c.red() < 100 && c.blue() > 200)
                 return true;
         return false;
     };
@@ -429,26 +450,70 @@ void ChartTest::printedChartIsTextOnALightPage() {
         ++top;
     QVERIFY2(top > 38 + 10 && top < 38 + 40, qPrintable(QString::number(top)));
     const QPoint origin(38, top);
-    const auto onPage = [&](const QRect& r) {
-        return QRectF(QPointF(origin) + QPointF(r.topLeft()) * shrink, QSizeF(r.size()) * shrink)
-            .toAlignedRect()
-            .adjusted(1, 1, -1, -1);
-    };
-    const auto at = [&](const char* name) {
-        return onPage(Control(program.form(10), name)->geometry());
-    };
-    QVERIFY(Darkest(rendered, at("Label1")) < 96);
-    QVERIFY(
-        Darkest(rendered,
-                onPage(Control(program.form(10), "Line1_0")->geometry().adjusted(3, 3, -3, -3))) <
-        96);
+    QVERIFY(Darkest(rendered, Control(program.form(10), "Label1")->geometry().translated(origin)) <
+            96);
+    QVERIFY(Darkest(rendered, Control(program.form(10), "Line1_0")
+                                  ->geometry()
+                                  .adjusted(3, 3, -3, -3)
+                                  .translated(origin)) < 96);
     QCOMPARE(Darkest(rendered, QRect(origin + QPoint(30, 4), QSize(8, 8))), 255);
-    // A task is words alone: no frame around them, no field where there is no task.
-    const QRect field = at("Task1");
+    // A task is words alone, in the paper's task column: no frame around them, no field
+    // where there is no task.
+    const auto taskOnPaper = [&](int row) {
+        const QRect screen =
+            Control(program.form(10), qPrintable(QString("Task%1").arg(row)))->geometry();
+        return QRect(Form10::kPaperTaskLeft, screen.y(),
+                     Form10::kPaperWidth - Form10::kPaperTaskLeft, screen.height())
+            .translated(origin);
+    };
+    const QRect field = taskOnPaper(1);
     QVERIFY(Darkest(rendered, field) < 96);
-    QCOMPARE(Darkest(rendered, QRect(field.topLeft(), QSize(2, field.height()))), 255);
-    QCOMPARE(Darkest(rendered, QRect(field.topLeft(), QSize(field.width(), 1))), 255);
-    QCOMPARE(Darkest(rendered, at("Task3")), 255);
+    QCOMPARE(Darkest(rendered, QRect(field.topLeft(), QSize(3, field.height()))), 255);
+    QCOMPARE(Darkest(rendered, QRect(field.topLeft(), QSize(field.width(), 2))), 255);
+    QCOMPARE(Darkest(rendered, taskOnPaper(10)), 255);
+
+    // Each task prints whole, in the task column from the first row down, at 7 points or
+    // more: the long one no smaller than 7/9.75 of the first, which prints at the field's
+    // size; and its lines end above the next row's task.
+    const double pointsPerPixel = 0.75;
+    const QRect first = taskOnPaper(1);
+    std::vector<PdfWord> words = PdfWords(path);
+    std::erase_if(words, [&](const PdfWord& w) {
+        return w.box.left() < (first.left() - 4) * pointsPerPixel ||
+               w.box.top() < (first.top() - 4) * pointsPerPixel;
+    });
+    std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
+        return std::pair(a.box.top(), a.box.left()) < std::pair(b.box.top(), b.box.left());
+    });
+    QString printed;
+    std::vector<int> rowOf; // which task each word belongs to
+    const QString wanted = tasks.join(QString()).remove(' ');
+    for (const PdfWord& w : words) {
+        printed += w.text;
+        int row = 0;
+        for (qsizetype length = 0; row < tasks.size(); ++row)
+            if ((length += QString(tasks[row]).remove(' ').size()) >= printed.size())
+                break;
+        rowOf.push_back(row);
+    }
+    QCOMPARE(printed, wanted);
+    double shortHeight = 0, lowestOfLong = 0, highestOfNext = 1e9;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const QRectF& box = words[i].box;
+        if (rowOf[i] == 0)
+            shortHeight = std::max(shortHeight, box.height());
+        if (rowOf[i] == 1) {
+            QVERIFY2(box.height() >= shortHeight * 7 / 9.75 - 0.05,
+                     qPrintable(QString("%1 is %2 pt high, the first task %3 pt")
+                                    .arg(words[i].text)
+                                    .arg(box.height())
+                                    .arg(shortHeight)));
+            lowestOfLong = std::max(lowestOfLong, box.bottom());
+        }
+        if (rowOf[i] == 2)
+            highestOfNext = std::min(highestOfNext, box.top());
+    }
+    QVERIFY2(lowestOfLong < highestOfNext, qPrintable(QString::number(highestOfNext)));
 }
 
 void ChartTest::printThenEnterKeepsTheChart() {

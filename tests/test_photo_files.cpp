@@ -124,6 +124,18 @@ QByteArray BlackPng(int width, int height, int rows) {
            PngChunk("IEND", {});
 }
 
+// A small JPEG whose frame header is rewritten to declare width × height; the file ends
+// as a whole JPEG does, so only the declared size stands in the way.
+QString JpegDeclaring(const QDir& dir, const QString& name, quint16 width, quint16 height) {
+    QByteArray data = ReadAll(Saved(dir, "small.jpg", Drawn({64, 48}), "jpeg"));
+    const qsizetype sof = data.indexOf("\xFF\xC0");
+    if (sof < 0)
+        return QString();
+    const char size[4] = {char(height >> 8), char(height), char(width >> 8), char(width)};
+    data.replace(sof + 5, 4, QByteArray(size, 4));
+    return Written(dir, name, data);
+}
+
 quint32 Get(const QByteArray& d, qsizetype at, int bytes) {
     quint32 v = 0;
     for (int i = 0; i < bytes; ++i)
@@ -210,6 +222,9 @@ private slots:
     void badFilesAreRefusedAtOnce();
     void goodFilesDecodeUpright_data();
     void goodFilesDecodeUpright();
+    void progressiveJpegDecodesAsBaseline_data();
+    void progressiveJpegDecodesAsBaseline();
+    void largePhotosWithinTheLimitOpen_data();
     void largePhotosWithinTheLimitOpen();
 
 private:
@@ -281,15 +296,16 @@ void PhotoFilesTest::badFilesAreRefusedAtOnce_data() {
     const QString tooLarge = "%1 is %2 pixels: too large to open (at most 100 megapixels)";
     QTest::newRow("pixel bomb PNG")
         << file("bomb.png", BlackPng(30000, 30000, 1)) << tooLarge.arg("bomb.png", "30000 × 30000");
-    // A small JPEG whose frame header is rewritten to declare 60000 × 50000.
-    QTest::newRow("JPEG declaring a huge size") << Maker([](const QDir& dir) {
-        QByteArray data = ReadAll(Saved(dir, "small.jpg", Drawn({64, 48}), "jpeg"));
-        const qsizetype sof = data.indexOf("\xFF\xC0");
-        if (sof < 0)
-            return QString();
-        data.replace(sof + 5, 4, QByteArray("\xC3\x50\xEA\x60", 4));
-        return Written(dir, "huge.jpg", data);
-    }) << tooLarge.arg("huge.jpg", "60000 × 50000");
+    QTest::newRow("JPEG declaring a huge size")
+        << Maker([](const QDir& dir) { return JpegDeclaring(dir, "huge.jpg", 60000, 50000); })
+        << tooLarge.arg("huge.jpg", "60000 × 50000");
+    // Just past the limit: 100,000,002 pixels, the fewest above 100 megapixels that a JPEG
+    // can declare (100,000,001 is only 17 × 5,882,353, taller than JPEG and libpng allow).
+    QTest::newRow("PNG just past 100 megapixels")
+        << file("past.png", BlackPng(2217, 45106, 1)) << tooLarge.arg("past.png", "2217 × 45106");
+    QTest::newRow("JPEG just past 100 megapixels")
+        << Maker([](const QDir& dir) { return JpegDeclaring(dir, "past.jpg", 2217, 45106); })
+        << tooLarge.arg("past.jpg", "2217 × 45106");
 }
 
 void PhotoFilesTest::badFilesAreRefusedAtOnce() {
@@ -330,16 +346,22 @@ void PhotoFilesTest::goodFilesDecodeUpright_data() {
                             << (scaled ? fitted : whole);
     }
     // As a camera held sideways stores it: turned, with the EXIF orientation to turn it back.
-    for (int orientation : {6, 8})
-        QTest::addRow("JPEG with EXIF orientation %d", orientation) << Maker([=](const QDir& dir) {
-            const QString path =
-                Saved(dir, QString("turned%1.jpg").arg(orientation),
-                      drawn.transformed(QTransform().rotate(orientation == 6 ? -90 : 90)), "jpeg");
-            return Tool("exiftool",
-                        {"-q", "-overwrite_original", "-n",
-                         QString("-Orientation=%1").arg(orientation), path},
-                        path, "libimage-exiftool-perl");
-        }) << whole << fit << whole;
+    for (const auto& [format, orientation] :
+         {std::pair("jpg", 6), std::pair("jpg", 8), std::pair("webp", 6)})
+        QTest::addRow("%s with EXIF orientation %d", format, orientation)
+            << Maker([=](const QDir& dir) {
+                   const QString path =
+                       Saved(dir, QString("turned%1.%2").arg(orientation).arg(format),
+                             drawn.transformed(QTransform().rotate(orientation == 6 ? -90 : 90)),
+                             nullptr);
+                   if (path.isEmpty())
+                       return Skip("no writer: install qt6-image-formats-plugins");
+                   return Tool("exiftool",
+                               {"-q", "-overwrite_original", "-n",
+                                QString("-Orientation=%1").arg(orientation), path},
+                               path, "libimage-exiftool-perl");
+               })
+            << whole << fit << whole;
     QTest::newRow("CMYK JPEG") << Maker([drawn](const QDir& dir) {
         const QString png = Saved(dir, "forcmyk.png", drawn, "png"),
                       path = dir.filePath("cmyk.jpg");
@@ -414,15 +436,88 @@ void PhotoFilesTest::goodFilesDecodeUpright() {
     }
 }
 
-// 40 megapixels: more than Qt's reader allows by default, within the program's limit.
+// A progressive JPEG holds the same coefficients as the baseline one saved from the same
+// picture at the same quality, so both decode to the same pixels at every scale: the
+// decoder keeps a progressive file's coefficients compact, and drops the values the
+// reduced scale does not read. The picture is noisy, so that every coefficient counts.
+void PhotoFilesTest::progressiveJpegDecodesAsBaseline_data() {
+    QTest::addColumn<QSize>("fit");
+    QTest::addColumn<QSize>("decoded");
+    QTest::newRow("an eighth") << QSize(60, 40) << QSize(60, 40);
+    QTest::newRow("a quarter") << QSize(120, 80) << QSize(120, 80);
+    QTest::newRow("a half") << QSize(240, 160) << QSize(240, 160);
+    QTest::newRow("whole") << QSize(1600, 1066) << QSize(480, 320);
+}
+
+void PhotoFilesTest::progressiveJpegDecodesAsBaseline() {
+    QFETCH(QSize, fit);
+    QFETCH(QSize, decoded);
+    QImage picture(480, 320, QImage::Format_RGB32);
+    quint32 noise = 12345;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            noise = noise * 1103515245u + 12345u;
+            const int n = int(noise >> 24) % 96;
+            picture.setPixel(x, y, qRgb((x / 2 + n) % 256, (y + 2 * n) % 256, (x + y) / 4 + n));
+        }
+    const QDir dir(folder_.path());
+    QStringList paths;
+    for (bool progressive : {false, true}) {
+        const QString path = dir.filePath(progressive ? "progressive.jpg" : "baseline.jpg");
+        QImageWriter writer(path, "jpeg");
+        writer.setQuality(90);
+        writer.setProgressiveScanWrite(progressive);
+        QVERIFY(writer.write(picture));
+        paths << path;
+    }
+    QVERIFY2(ReadAll(paths[1]).contains("\xFF\xC2"), "the JPEG written is not progressive");
+    std::vector<QImage> images;
+    for (const QString& path : paths) {
+        auto opened = PhotoFile::open(path);
+        QVERIFY2(Got(opened), qPrintable(Why(opened)));
+        auto fitted = (*Got(opened))->decodeToFit(fit);
+        QVERIFY2(Got(fitted), qPrintable(Why(fitted)));
+        QCOMPARE(Got(fitted)->size(), decoded);
+        images.push_back(*Got(fitted));
+        auto region = (*Got(opened))->decodeRegion({205, 97, 150, 120});
+        QVERIFY2(Got(region), qPrintable(Why(region)));
+        images.push_back(*Got(region));
+    }
+    QVERIFY2(images[0] == images[2], "the progressive file decodes to other pixels");
+    QVERIFY2(images[1] == images[3], "a region of the progressive file decodes to other pixels");
+}
+
+// Photos larger than Qt's reader allows by default, within the program's limit: 40
+// megapixels decoded, and headers of exactly 100 megapixels opened (their data holds one
+// row: only the size they declare is at stake).
+void PhotoFilesTest::largePhotosWithinTheLimitOpen_data() {
+    QTest::addColumn<Maker>("make");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QSize>("decoded"); // to fit 1600 x 1066; empty: not decoded
+    QTest::newRow("40-megapixel PNG") << Maker([](const QDir& dir) {
+        return Written(dir, "large.png", BlackPng(8000, 5000, 5000));
+    }) << QSize(8000, 5000) << QSize(1600, 1000);
+    QTest::newRow("100-megapixel PNG header") << Maker([](const QDir& dir) {
+        return Written(dir, "limit.png", BlackPng(10000, 10000, 1));
+    }) << QSize(10000, 10000) << QSize();
+    QTest::newRow("100-megapixel JPEG header")
+        << Maker([](const QDir& dir) { return JpegDeclaring(dir, "limit.jpg", 12500, 8000); })
+        << QSize(12500, 8000) << QSize();
+}
+
 void PhotoFilesTest::largePhotosWithinTheLimitOpen() {
-    auto opened =
-        PhotoFile::open(Written(QDir(folder_.path()), "large.png", BlackPng(8000, 5000, 5000)));
-    QVERIFY(Got(opened));
+    QFETCH(Maker, make);
+    QFETCH(QSize, size);
+    QFETCH(QSize, decoded);
+    auto opened = PhotoFile::open(make(QDir(folder_.path())));
+    QVERIFY2(Got(opened), qPrintable(Why(opened)));
+    QCOMPARE((*Got(opened))->uprightSize(), size);
+    if (decoded.isEmpty())
+        return;
     auto fitted = (*Got(opened))->decodeToFit({1600, 1066});
     QVERIFY2(Got(fitted), qPrintable(Why(fitted)));
-    QCOMPARE(Got(fitted)->size(), QSize(1600, 1000));
-    QCOMPARE(Got(fitted)->pixel(800, 500), qRgb(0, 0, 0));
+    QCOMPARE(Got(fitted)->size(), decoded);
+    QCOMPARE(Got(fitted)->pixel(decoded.width() / 2, decoded.height() / 2), qRgb(0, 0, 0));
 }
 
 QTEST_GUILESS_MAIN(PhotoFilesTest)

@@ -18,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTemporaryDir>
 
 using namespace rula;
@@ -138,6 +140,8 @@ private slots:
     void badFilesKeepThePhotoItPrintsAndADropOpens();
     void opensFromTheScreensAndClosesWithThem();
     void theAssessmentKeepsItsPhotoAndSide();
+    void standsBesideTheScreenOnView_data();
+    void standsBesideTheScreenOnView();
 
 private:
     PhotoWindow& openFigure(const StickFigure& figure, Facing facing, const QString& path = {});
@@ -237,7 +241,7 @@ void PhotoWindowTest::figures() {
     if (keyboard) {
         // Zoomed in as far as the view goes, about the cross, for eighth-pixel steps.
         QVERIFY(!view.showsDetail());
-        for (int i = 0; i < 12; ++i)
+        for (int i = 0; i < 20; ++i) // more than the view takes, at any window size
             QTest::keyClick(&view, Qt::Key_Plus);
         QVERIFY(view.photoToView().m11() > 7);
         QTRY_VERIFY(view.showsDetail());
@@ -680,6 +684,74 @@ void PhotoWindowTest::theAssessmentKeepsItsPhotoAndSide() {
     QCOMPARE(window.measurement().facing(), std::optional<Facing>(Facing::Left));
     QCOMPARE(window.view()->photoSize(), QSize(kept.width, kept.height));
     QCOMPARE(window.measurement().angles().upperArm, kept.angles().upperArm);
+}
+
+// Run by photo_window_1366x768 and photo_window_1600x1200 on screens of those sizes.
+void PhotoWindowTest::standsBesideTheScreenOnView_data() {
+    QTest::addColumn<int>("screen"); // on view: 1, 2, or 10 reached from 2
+    QTest::addColumn<QSize>("photo");
+    QTest::addColumn<QStringList>("beside"); // the screen sizes where both fit side by side
+    const QStringList both = {"1366x768", "1600x1200"};
+    QTest::newRow("introduction, landscape photo") << 1 << QSize(1500, 1000) << both;
+    QTest::newRow("introduction, portrait photo") << 1 << QSize(1000, 1500) << both;
+    QTest::newRow("upper arm screen, landscape photo") << 2 << QSize(1500, 1000) << both;
+    QTest::newRow("upper arm screen, then the chart")
+        << 10 << QSize(1500, 1000) << QStringList{"1600x1200"};
+}
+
+void PhotoWindowTest::standsBesideTheScreenOnView() {
+    QFETCH(int, screen);
+    QFETCH(QSize, photo);
+    QFETCH(QStringList, beside);
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QString size = QStringLiteral("%1x%2").arg(area.width()).arg(area.height());
+    if (!QStringList{"1366x768", "1600x1200"}.contains(size))
+        QSKIP("runs on the screens of photo_window_1366x768 and photo_window_1600x1200");
+    QImage image(photo, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    const QString path = dir_.filePath(QStringLiteral("photo.png"));
+    QVERIFY(image.save(path));
+    if (screen > 1)
+        Click(program_->form(1), "Command1");
+    PhotoWindow& window = photo_->window();
+    QVERIFY(window.openFile(path));
+    window.showBeside();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    if (screen == 10) {
+        program_->form(2).goTo(ScreenId::Form10);
+        QTest::qWait(20); // the window steps aside once the chart is on view
+    }
+    const ScreenShell* onView = program_->screens.onView();
+    QCOMPARE(onView, &program_->form(screen));
+
+    // Within the area; beside the screen where both fit, else the screen stays whole.
+    const QRect frame = window.frameGeometry();
+    QVERIFY2(area.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                  .arg(frame.x())
+                                                  .arg(frame.y())
+                                                  .arg(frame.width())
+                                                  .arg(frame.height())));
+    QCOMPARE(!frame.intersects(onView->frameGeometry()), beside.contains(size));
+    // A landscape photo fills its view: no dark bars.
+    const PhotoView& view = *window.view();
+    const QRectF shown = view.photoToView().mapRect(QRectF(QPointF(), QSizeF(photo)));
+    if (photo.width() > photo.height())
+        QVERIFY2(shown.width() * shown.height() >= 0.95 * view.width() * view.height(),
+                 qPrintable(QStringLiteral("%1x%2 of %3x%4")
+                                .arg(shown.width())
+                                .arg(shown.height())
+                                .arg(view.width())
+                                .arg(view.height())));
+    // Every control within the window, or brought into view by its panel's scrolling.
+    auto* panel = window.findChild<QScrollArea*>();
+    QVERIFY(panel);
+    for (QPushButton* button : window.findChildren<QPushButton*>()) {
+        panel->ensureWidgetVisible(button, 0, 0);
+        const QRect at(button->mapTo(panel->viewport(), QPoint()), button->size());
+        QVERIFY2(panel->viewport()->rect().contains(at), qPrintable(button->text()));
+        QVERIFY2(window.rect().contains(QRect(button->mapTo(&window, QPoint()), button->size())),
+                 qPrintable(button->text()));
+    }
 }
 
 QTEST_MAIN(PhotoWindowTest)
