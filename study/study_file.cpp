@@ -22,6 +22,7 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <cctype>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -738,11 +739,16 @@ QString ParseFault(const QByteArray& bytes, const QJsonParseError& error) {
     bool atEnd = error.offset >= end;
     switch (error.error) {
     case QJsonParseError::IllegalValue: {
-        // The parser points at the start of a cut "true", "false" or "null".
-        const QByteArray rest = bytes.mid(error.offset, end - error.offset);
-        atEnd = atEnd || (!rest.isEmpty() && (QByteArray("true").startsWith(rest) ||
-                                              QByteArray("false").startsWith(rest) ||
-                                              QByteArray("null").startsWith(rest)));
+        // The parser points into a cut "true", "false" or "null", at its start or after
+        // its first letter.
+        qsizetype word = end;
+        while (word > 0 && std::isalpha(static_cast<unsigned char>(bytes.at(word - 1))))
+            --word;
+        const QByteArray rest = bytes.mid(word, end - word);
+        atEnd = atEnd ||
+                (error.offset >= word && !rest.isEmpty() &&
+                 (QByteArray("true").startsWith(rest) || QByteArray("false").startsWith(rest) ||
+                  QByteArray("null").startsWith(rest)));
         [[fallthrough]];
     }
     case QJsonParseError::UnterminatedObject:
