@@ -4,6 +4,9 @@
 
 #include "study/text_rules.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace rula {
 
 namespace {
@@ -18,6 +21,17 @@ StudyDetails CleanDetails(const StudyDetails& details, const QDate& fallbackDate
     return clean;
 }
 
+// A point kept within its photo, as the study file wants it (a point scaled into the
+// kept photo may come out a rounding past its edge); never -0, which the file would not
+// read back as written.
+PhotoPoint WithinPhoto(PhotoPoint point, const MeasuredPhoto& photo) {
+    const auto within = [](double at, int size) {
+        const double kept = std::isfinite(at) ? std::clamp(at, 0.0, double(size)) : 0.0;
+        return kept == 0 ? 0.0 : kept;
+    };
+    return {within(point.x, photo.width), within(point.y, photo.height)};
+}
+
 } // namespace
 
 ChartRow CleanRow(const ChartRow& row) {
@@ -26,6 +40,14 @@ ChartRow CleanRow(const ChartRow& row) {
     clean.notes = CleanNotes(row.notes, kNotesMaxCharacters);
     if (clean.answers)
         clean.answers->side = clean.side;
+    if (MeasuredPhoto* photo = clean.measurement ? &*clean.measurement : nullptr) {
+        for (std::optional<PhotoPoint>& point : photo->points)
+            if (point)
+                point = WithinPhoto(*point, *photo);
+        if (photo->plumb)
+            photo->plumb = PlumbLine{WithinPhoto(photo->plumb->top, *photo),
+                                     WithinPhoto(photo->plumb->bottom, *photo)};
+    }
     return clean;
 }
 

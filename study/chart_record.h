@@ -2,8 +2,9 @@
 // final score screen showed them (a blank stays blank), the task typed beside it, the
 // side assessed, notes, the answers that gave the scores and, where the postures were
 // chosen on a photo, that photo with its measurement; the study's details; and whether
-// anything changed since the study was last saved or opened. The chart screen shows this record and changes it only through it; saving,
-// opening, copying, printing and exporting read it. No GUI: Qt Core only.
+// anything changed since the study was last saved or opened. The chart screen shows this record and
+// changes it only through it; saving, opening, copying, printing and exporting read it. No GUI: Qt
+// Core only.
 #pragma once
 
 #include "angles/measured_photo.h"
@@ -66,7 +67,8 @@ struct Study {
     bool operator==(const Study&) const = default;
 };
 
-// The row as the record keeps it: task and notes cleaned, the answers' side the row's.
+// The row as the record keeps it: task and notes cleaned, the answers' side the row's,
+// the measurement's points within its photo.
 ChartRow CleanRow(const ChartRow& row);
 
 class ChartRecord final : public QObject {

@@ -1028,9 +1028,9 @@ void ChartTest::refusedOpenAndFailedSaveKeepTheChart_data() {
     QTest::newRow("not JSON") << "broken.rula" << QByteArray("{\"format\": ") << "";
     QTest::newRow("a newer version")
         << "newer.rula"
-        << QByteArray(R"({"format": "rula-study", "version": 2, "title": "", "site": "",)"
+        << QByteArray(R"({"format": "rula-study", "version": 3, "title": "", "site": "",)"
                       R"( "assessor": "", "observed": "2026-01-01", "rows": []})")
-        << "format 2";
+        << "format 3";
     QTest::newRow("a folder") << "" << QByteArray() << "folder";
     QTest::newRow("saved into a missing folder")
         << "gone/study.rula" << QByteArray() << "not saved";

@@ -76,7 +76,6 @@ using rula::soak::UpperArmPosture;
 using rula::soak::WristPosture;
 using rula::soak::WristTwist;
 
-
 constexpr int kScreens = 10;
 constexpr int kChartRows = 10;
 
@@ -710,8 +709,7 @@ void Soak::addKeys(int on, std::vector<std::pair<double, Action>>& candidates) {
     else if (qobject_cast<QAbstractButton*>(focus))
         space = choosing(on, focus);
     if (!leftAlone)
-        key(focusButton ? 0.5 * weightOf(on, space.command) : 5, "Space", Qt::Key_Space, {},
-            space);
+        key(focusButton ? 0.5 * weightOf(on, space.command) : 5, "Space", Qt::Key_Space, {}, space);
 
     Expected arrow;
     arrow.optionsMayMove = true;
@@ -1103,7 +1101,9 @@ void Soak::writeBrokenStudies() {
         {"not-json", "this is not a study"},
         {"truncated", good.left(good.size() / 2)},
         {"other-format", QByteArray(good).replace("rula-study", "rula-notes")},
-        {"newer", QByteArray(good).replace("\"version\": 1", "\"version\": 2")},
+        {"newer",
+         QByteArray(good).replace("\"version\": " + QByteArray::number(kStudyFormatVersion),
+                                  "\"version\": " + QByteArray::number(kStudyFormatVersion + 1))},
         {"score-out-of-range",
          R"({"format": "rula-study", "version": 1, "title": "", "site": "", "assessor": "",
              "observed": "2024-05-06", "rows": [{"task": "", "scores": {"FinalScore": 9}}]})"},
