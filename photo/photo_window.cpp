@@ -234,17 +234,6 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     column->addLayout(facing);
     connect(facingLeft_, &QPushButton::clicked, this, [this] { chooseFacing(Facing::Left); });
     connect(facingRight_, &QPushButton::clicked, this, [this] { chooseFacing(Facing::Right); });
-    // Which side the photo shows: the facing says it, the user may say otherwise (a
-    // photo taken from behind a screen, a mirror).
-    sideChoice_ = new QComboBox(panel);
-    sideChoice_->setObjectName(QStringLiteral("Side"));
-    sideChoice_->addItem(tr("Right side facing the camera"));
-    sideChoice_->addItem(tr("Left side facing the camera"));
-    auto* sideLabel = addLabel("SideLabel", tr("&Side:"));
-    sideLabel->setBuddy(sideChoice_);
-    column->addWidget(sideChoice_);
-    connect(sideChoice_, &QComboBox::activated, this,
-            [this](int index) { side_ = index == 0 ? Side::Right : Side::Left; });
 
     auto* tools = new QHBoxLayout;
     plumb_ = addButton("PlumbLine", tr("Draw a Plum&b Line"), tools);
@@ -269,6 +258,22 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     auto* lines = new QVBoxLayout(page);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(ToPixels(kSpacingTwips));
+    // Which side the photo shows: the facing says it, the user may say otherwise (a
+    // photo taken from behind a screen, a mirror).
+    sideChoice_ = new QComboBox(page);
+    sideChoice_->setObjectName(QStringLiteral("Side"));
+    sideChoice_->addItem(tr("Right side facing the camera"));
+    sideChoice_->addItem(tr("Left side facing the camera"));
+    // Above the angles, where it scrolls with them: the panel's size decides where the
+    // window fits beside a screen.
+    sideChoice_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    sideChoice_->setMinimumContentsLength(8);
+    sideChoice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    auto* sideLabel = addLabel("SideLabel", tr("&Side:"), lines);
+    sideLabel->setBuddy(sideChoice_);
+    lines->addWidget(sideChoice_);
+    connect(sideChoice_, &QComboBox::activated, this,
+            [this](int index) { side_ = index == 0 ? Side::Right : Side::Left; });
     QLabel* heading = addLabel("AnglesHeading", tr("Angles"), lines);
     heading->setFont(TimesFont(12, true));
     for (std::size_t i = 0; i < angles_.size(); ++i)

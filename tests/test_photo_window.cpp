@@ -695,8 +695,8 @@ void PhotoWindowTest::standsBesideTheScreenOnView_data() {
     QTest::newRow("introduction, landscape photo") << 1 << QSize(1500, 1000) << both;
     QTest::newRow("introduction, portrait photo") << 1 << QSize(1000, 1500) << both;
     QTest::newRow("upper arm screen, landscape photo") << 2 << QSize(1500, 1000) << both;
-    QTest::newRow("upper arm screen, then the chart")
-        << 10 << QSize(1500, 1000) << QStringList{"1600x1200"};
+    // The chart, 1248 pixels wide with its side, task and notes, leaves no room beside it.
+    QTest::newRow("upper arm screen, then the chart") << 10 << QSize(1500, 1000) << QStringList{};
 }
 
 void PhotoWindowTest::standsBesideTheScreenOnView() {

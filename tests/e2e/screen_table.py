@@ -15,3 +15,7 @@ SCREENS = {
     "Form9": ("Rula - Final", (369, 617), "Complete: A. Arm and Wrist Analysis"),
     "Form10": ("Rula", (1248, 538), "Clear Chart"),
 }
+
+# The chart draws itself narrower on paper than on screen: its side and task columns stand
+# in columns of the page's own, so that the page keeps its true size on A4 and Letter.
+CHART_PAPER_WIDTH = 978
