@@ -436,16 +436,17 @@ class SilentResolver:
 
 
 def repaints(chart):
-    """True if the chart paints its right-hand columns again after the window manager has
-    narrowed the window and widened it back (an X server keeps nothing it has cut off)."""
+    """True if the chart paints its task column again after the window manager has
+    narrowed the window to cut it off and widened it back (an X server keeps nothing it
+    has cut off). The tasks' words start 856 pixels in."""
     width, height = chart.geometry()[2:]
-    xdotool("windowsize", "--sync", str(chart.xid), str(width - 120), str(height))
+    xdotool("windowsize", "--sync", str(chart.xid), "840", str(height))
     xdotool("windowsize", "--sync", str(chart.xid), str(width), str(height))
 
     def painted():
         shot = subprocess.run(["import", "-window", str(chart.xid), "-depth", "8", "ppm:-"],
                               capture_output=True, check=True).stdout
-        return Picture(shot, "chart").darkest(width - 110, 60, width - 10, 380) < 128
+        return Picture(shot, "chart").darkest(860, 60, 1000, 380) < 128
     try:
         return wait_for("the chart's right-hand columns to be painted again", painted, 3)
     except Failure:
