@@ -85,4 +85,13 @@ BodyAngles PhotoMeasurement::angles() const {
     return MeasureBodyAngles(points_, *facing_, plumb_);
 }
 
+void PhotoMeasurement::restore(std::optional<Facing> facing, const Landmarks& points,
+                               const std::optional<PlumbLine>& plumb) {
+    facing_ = facing;
+    points_ = points;
+    plumb_ = plumb;
+    history_.clear();
+    lastMoved_.reset();
+}
+
 } // namespace rula

@@ -36,6 +36,9 @@ public:
     bool canUndo() const { return !history_.empty(); }
     // A new photo starts afresh.
     void reset();
+    // A measurement kept earlier, as it was, with nothing to take back.
+    void restore(std::optional<Facing> facing, const Landmarks& points,
+                 const std::optional<PlumbLine>& plumb);
 
     // The angles of the points placed so far, against the plumb line where there is one.
     BodyAngles angles() const;

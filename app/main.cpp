@@ -39,6 +39,7 @@ int main(int argc, char* argv[]) {
     });
     screens.setOnAllClosed([] { QCoreApplication::quit(); });
     screens.setUnsavedWork(rula::ChartWork(screens));
+    rula::OpenStudiesThroughTheChart(screens);
     keeper.keepFor(screens);
     rula::PhotoWindowOnDemand photo(screens);
     // The arguments by their bytes (Qt has left out its own): a file name need not be UTF-8.

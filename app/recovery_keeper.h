@@ -7,7 +7,8 @@
 // reads on the event loop. When the X display goes away, Qt ends the program with
 // exit(1): an atexit handler writes the copy then, and the timer's copy is at most a
 // second old in any case. At the next start, the keeper offers the newest copy left by
-// a program that no longer runs.
+// a program that no longer runs. The copy keeps no photo: a recovered row has its
+// answers, scores, side and notes, but not the photo it was measured on.
 #pragma once
 
 #include "study/recovery_copy.h"

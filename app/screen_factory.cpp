@@ -36,12 +36,26 @@ std::unique_ptr<ScreenShell> CreateScreen(ScreenId id, ScreenSet& screens) {
         Form9* finalScreen = form9.get();
         QObject::connect(finalScreen, &Form9::addToChartClicked, finalScreen,
                          [&screens, finalScreen] { screens.get<Form10>().addFrom(*finalScreen); });
+        QObject::connect(finalScreen, &Form9::updateRowClicked, finalScreen,
+                         [&screens, finalScreen](int row) {
+                             screens.get<Form10>().updateRowFrom(*finalScreen, row);
+                         });
+        QObject::connect(finalScreen, &Form9::otherSideClicked, finalScreen,
+                         [&screens](int row) { screens.get<Form10>().otherSide(row); });
+        QObject::connect(finalScreen, &Form9::assessmentStarted, finalScreen, [&screens] {
+            if (Form10* chart = screens.find<Form10>())
+                chart->forgetPendingTask();
+        });
         return form9;
     }
     case ScreenId::Form10:
         return std::make_unique<Form10>(screens);
     }
     return nullptr;
+}
+
+void OpenStudiesThroughTheChart(ScreenSet& screens) {
+    screens.setStudyOpener([&screens](ScreenShell& from) { screens.get<Form10>().openFrom(from); });
 }
 
 UnsavedWork ChartWork(ScreenSet& screens) {

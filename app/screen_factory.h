@@ -10,6 +10,9 @@ namespace rula {
 
 std::unique_ptr<ScreenShell> CreateScreen(ScreenId id, ScreenSet& screens);
 
+// Ctrl+O on the screens opens a study on the chart.
+void OpenStudiesThroughTheChart(ScreenSet& screens);
+
 // The chart's unsaved rows and details, which closing would lose. A chart that was
 // never opened holds nothing.
 UnsavedWork ChartWork(ScreenSet& screens);

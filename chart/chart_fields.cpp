@@ -4,9 +4,11 @@
 #include "study/text_rules.h"
 
 #include <QCalendarWidget>
+#include <QContextMenuEvent>
 #include <QDateEdit>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QTextBoundaryFinder>
 #include <QTextCharFormat>
@@ -170,6 +172,46 @@ void OneLineField::keyPressEvent(QKeyEvent* event) {
 
 TaskField::TaskField(QWidget* parent)
     : OneLineField(parent, kMaxLength) {}
+
+void TaskField::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (rowCommands_) {
+        menu->addSeparator();
+        rowCommands_(menu);
+    }
+    menu->popup(event->globalPos());
+}
+
+QString SideLetter(Side side) {
+    switch (side) {
+    case Side::Left:
+        return SideField::tr("L", "left side");
+    case Side::Right:
+        return SideField::tr("R", "right side");
+    case Side::NotSaid:
+        break;
+    }
+    return {};
+}
+
+SideField::SideField(QWidget* parent)
+    : QComboBox(parent) {
+    for (Side side : {Side::NotSaid, Side::Left, Side::Right})
+        addItem(SideLetter(side));
+    setItemData(0, tr("Side not said"), Qt::ToolTipRole);
+    setItemData(1, tr("Left side"), Qt::ToolTipRole);
+    setItemData(2, tr("Right side"), Qt::ToolTipRole);
+}
+
+void SideField::paintEvent(QPaintEvent* event) {
+    if (!DrawingForPaper::active())
+        return QComboBox::paintEvent(event);
+    // The letter alone, at the left: the paper's side column is narrower than the field.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    painter.drawText(rect().adjusted(4, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, currentText());
+}
 
 void TaskField::paintEvent(QPaintEvent* event) {
     if (!DrawingForPaper::active())

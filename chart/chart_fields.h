@@ -6,11 +6,14 @@
 
 #include "study/chart_record.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 
+#include <functional>
 #include <memory>
 
 class QDateEdit;
+class QMenu;
 class QPalette;
 class QTextLayout;
 
@@ -30,16 +33,41 @@ protected:
 };
 
 // A row's task. On paper the field draws nothing: the chart draws its words
-// (TaskOnPaper), without the field's frame, cursor or selection.
+// (TaskOnPaper), without the field's frame, cursor or selection. Its context menu, by
+// mouse or the keyboard's menu key, adds the row's commands under the editing ones.
 class TaskField final : public OneLineField {
     Q_OBJECT
 public:
     static constexpr int kMaxLength = kTaskMaxCharacters;
     explicit TaskField(QWidget* parent);
 
+    void setRowCommands(std::function<void(QMenu*)> addCommands) {
+        rowCommands_ = std::move(addCommands);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    std::function<void(QMenu*)> rowCommands_;
+};
+
+// A row's side: not said, "L" or "R", from a short list (typing L or R chooses). On paper
+// the letter alone.
+class SideField final : public QComboBox {
+    Q_OBJECT
+public:
+    explicit SideField(QWidget* parent);
+    Side side() const { return static_cast<Side>(currentIndex()); }
+    void setSide(Side side) { setCurrentIndex(static_cast<int>(side)); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// The side as the chart shows it: "L", "R" or nothing.
+QString SideLetter(Side side);
 
 // A task as it prints: always whole, never below kSmallestTaskPixels. At the field's own
 // size where it fits the cell on as many lines as the cell holds, else smaller; broken

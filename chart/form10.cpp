@@ -1,6 +1,7 @@
 #include "chart/form10.h"
 
 #include "screens/form9.h"
+#include "screens/live_assessment.h"
 #include "screens/screen_set.h"
 #include "screens/screen_style.h"
 #include "study/delimited_text.h"
@@ -15,10 +16,13 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <vector>
@@ -26,10 +30,12 @@
 namespace rula {
 namespace {
 
-// The sixteen columns, the task column and the first row of buttons fill the top 6495
-// twips; the study's details and the row of file buttons are bands below them, and the
-// footer stands at the bottom, beside the file buttons.
-constexpr QSize kClient{14580, 8070};
+// The sixteen columns, the side and task columns and the first row of buttons fill the
+// top 6495 twips; the study's details and the row of file buttons are bands below them,
+// with the selected row's notes at their right, and the footer stands at the bottom,
+// beside the file buttons. The side, the task's width for sixty characters and the
+// notes widened the chart from 14580 twips; it still fits a screen 1366 pixels wide.
+constexpr QSize kClient{18720, 8070};
 
 struct Column {
     const char* headingName;
@@ -69,18 +75,25 @@ constexpr int kRowPitch = 480;
 constexpr std::array<int, 17> kRuleLefts = {240,  960,  1680, 2400, 3120, 3960,  4800,  5640, 6240,
                                             6840, 7560, 8160, 9000, 9840, 10680, 11280, 11880};
 constexpr Twips kRuleSize{0, 0, 15, 5895};
-constexpr Twips kBottomRule{0, 5880, 14595, 15};
+constexpr Twips kBottomRule{0, 5880, kClient.width() + 15, 15};
 const QColor kRuleBlue(0, 0, 255);
 
-// The task column, right of the sixteen score columns: its heading, and a field in
-// each row as high as the cells.
-constexpr Twips kTaskHeading{12000, kHeadingTop, 2460, kHeadingHeight};
-constexpr int kTaskLeft = 12000;
-constexpr int kTaskWidth = 2460;
+// The side and task columns, right of the sixteen score columns: their headings, and in
+// each row a side ("L", "R" or none) and a task field as high as the cells.
+constexpr Twips kSideHeading{12000, kHeadingTop, 720, kHeadingHeight};
+constexpr int kSideLeft = 12000;
+constexpr int kSideWidth = 720;
+constexpr Twips kTaskHeading{12780, kHeadingTop, 2460, kHeadingHeight};
+constexpr int kTaskLeft = 12780;
+constexpr int kTaskWidth = 5400;
 
 constexpr int kButtonTop = 6000;
 constexpr QSize kButtonTwips{2055, 495};
-constexpr std::array<int, 5> kButtonLefts = {2880, 5160, 7440, 9720, 12000};
+constexpr std::array<int, 7> kButtonLefts = {2880, 5160, 7440, 9720, 12000, 14280, 16560};
+
+// The notes of the selected row, right of the details and file buttons.
+constexpr Twips kNotesCaption{14280, 6525, 4320, 255};
+constexpr Twips kNotesBox{14280, 6780, 4320, 1230};
 
 // The study's details, one band under the footer: each field with its caption to the
 // left of it, right-aligned.
@@ -147,6 +160,13 @@ Form10::Form10(ScreenSet& screens)
     Command3 = button("Command3", tr("&Clear Chart"), kButtonLefts[2], kButtonTop);
     Command4 = button("Command4", tr("E&xit"), kButtonLefts[3], kButtonTop);
     Command5 = button("Command5", tr("C&opy"), kButtonLefts[4], kButtonTop);
+    reviewButton = button("Review", tr("Re&view"), kButtonLefts[5], kButtonTop);
+    // Alt+N is Open's on the chart.
+    newAssessmentButton =
+        button("NewAssessment", tr("Ne&w Assessment"), kButtonLefts[6], kButtonTop);
+    connect(reviewButton, &QPushButton::clicked, this, [this] { reviewRow(selectedRow_); });
+    connect(newAssessmentButton, &QPushButton::clicked, this,
+            [this] { this->screens().get<Form9>().startAssessment({}, *this); });
     connect(Command1, &QPushButton::clicked, this, [this] {
         // A chart opened at start-up meets a final score screen made after it.
         this->screens().get<Form9>();
@@ -202,6 +222,7 @@ Form10::Form10(ScreenSet& screens)
                  headingFont);
     }
     addLabel("Label35", tr("Task"), kTaskHeading, headingFont);
+    addLabel("Label36", tr("Side"), kSideHeading, headingFont);
     // The task fields: white with black words like the cells, whatever the desktop's
     // colours; an empty row's field is greyed.
     QPalette taskColours = palette();
@@ -217,6 +238,16 @@ Form10::Form10(ScreenSet& screens)
         number->setWordWrap(false);
         number->setAutoFillBackground(true);
         number->adjustSize();
+        // A double-click on the row's number reviews it; its menu holds the row's commands.
+        number->installEventFilter(this);
+        number->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(number, &QWidget::customContextMenuRequested, this, [this, row, number](QPoint at) {
+            auto* menu = new QMenu(this);
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            addRowCommands(menu, row);
+            menu->popup(number->mapToGlobal(at));
+        });
+        numbers_[row - 1] = number;
         for (int c = 0; c < kColumns; ++c) {
             const QByteArray cellName = QStringLiteral("Line%1_%2").arg(row).arg(c).toLatin1();
             QLabel* cellLabel =
@@ -240,7 +271,23 @@ Form10::Form10(ScreenSet& screens)
             if (!showing_ && row <= record_.rowCount() && record_.row(row).task != text)
                 record_.setTask(row, text);
         });
+        field->setRowCommands([this, row](QMenu* menu) { addRowCommands(menu, row); });
+        field->installEventFilter(this);
         tasks_[row - 1] = field;
+
+        auto* side = new SideField(this);
+        side->setObjectName(QStringLiteral("Side%1").arg(row));
+        side->setGeometry(Twips{kSideLeft, RowTop(row), kSideWidth, kCellSize}.pixels());
+        side->setFont(headingFont);
+        side->setPalette(taskColours);
+        side->setAccessibleName(tr("Side, row %1").arg(row));
+        side->setEnabled(false);
+        side->installEventFilter(this);
+        connect(side, &QComboBox::currentIndexChanged, this, [this, row, side] {
+            if (!showing_ && row <= record_.rowCount())
+                record_.setSide(row, side->side());
+        });
+        sides_[row - 1] = side;
     }
     addFooter({0, kFooterTop});
 
@@ -277,15 +324,36 @@ Form10::Form10(ScreenSet& screens)
         offPaper_.push_back(field);
         detailFields[i] = field;
     }
+    // The selected row's notes.
+    notesCaption_ = addLabel("NotesCaption", {}, kNotesCaption, headingFont);
+    notesCaption_->setWordWrap(false);
+    notes_ = new QPlainTextEdit(this);
+    notes_->setObjectName(QStringLiteral("Notes"));
+    notes_->setGeometry(kNotesBox.pixels());
+    notes_->setFont(headingFont);
+    notes_->setPalette(taskColours);
+    notes_->setTabChangesFocus(true);
+    notes_->setEnabled(false);
+    connect(notes_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!showing_ && rowFilled(selectedRow_))
+            record_.setNotes(selectedRow_, notes_->toPlainText());
+    });
+    offPaper_.push_back(notesCaption_);
+    offPaper_.push_back(notes_);
+
     title_ = static_cast<OneLineField*>(detailFields[0]);
     site_ = static_cast<OneLineField*>(detailFields[1]);
     assessor_ = static_cast<OneLineField*>(detailFields[2]);
 
-    // The tab order: the tasks from the top, the buttons, the details, the file buttons.
-    std::vector<QWidget*> order(tasks_.begin(), tasks_.end());
-    order.insert(order.end(), {Command1, Command2, Command3, Command4, Command5});
+    // The tab order: each row's task and side from the top, the buttons, the details, the
+    // file buttons, the notes.
+    std::vector<QWidget*> order;
+    for (int row = 0; row < kRows; ++row)
+        order.insert(order.end(), {tasks_[row], sides_[row]});
+    order.insert(order.end(), {Command1, Command2, Command3, Command4, Command5, reviewButton,
+                               newAssessmentButton});
     order.insert(order.end(), detailFields.begin(), detailFields.end());
-    order.insert(order.end(), {saveButton, saveAsButton, openButton, exportButton});
+    order.insert(order.end(), {saveButton, saveAsButton, openButton, exportButton, notes_});
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -317,7 +385,13 @@ void Form10::showRecord() {
         if (field->text() != text)
             field->setText(text);
         field->setEnabled(filled);
+        sides_[row - 1]->setSide(filled ? record_.row(row).side : Side::NotSaid);
+        sides_[row - 1]->setEnabled(filled);
     }
+    if (!rowFilled(selectedRow_))
+        selectedRow_ = record_.rowCount();
+    showNotes();
+    keepFinalScreenRow();
     const StudyDetails& details = record_.study().details;
     for (auto [field, text] : {std::pair{title_, details.title}, std::pair{site_, details.site},
                                std::pair{assessor_, details.assessor}})
@@ -344,7 +418,191 @@ void Form10::showCaption() {
 
 void Form10::syncAddButton() {
     if (Form9* finalScreen = screens().find<Form9>())
-        finalScreen->Command1->setEnabled(!record_.isFull());
+        finalScreen->setChartFull(record_.isFull());
+}
+
+void Form10::showNotes() {
+    const bool filled = rowFilled(selectedRow_);
+    notesCaption_->setText(filled ? tr("Notes, row %1:").arg(selectedRow_) : tr("Notes:"));
+    notes_->setAccessibleName(notesCaption_->text().chopped(1));
+    const QString notes = filled ? record_.row(selectedRow_).notes : QString();
+    if (notes_->toPlainText() != notes) {
+        // What the record cut (past the limit, a control character) is gone from the box
+        // too; the cursor stays at the end of what was typed.
+        notes_->setPlainText(notes);
+        notes_->moveCursor(QTextCursor::End);
+    }
+    notes_->setEnabled(filled);
+    reviewButton->setEnabled(filled);
+}
+
+void Form10::selectRow(int row) {
+    if (row == selectedRow_ || !rowFilled(row))
+        return;
+    selectedRow_ = row;
+    const QScopedValueRollback showing(showing_, true);
+    showNotes();
+}
+
+bool Form10::eventFilter(QObject* watched, QEvent* event) {
+    for (int row = 1; row <= kRows; ++row) {
+        if (event->type() == QEvent::FocusIn &&
+            (watched == tasks_[row - 1] || watched == sides_[row - 1]))
+            selectRow(row);
+        if (event->type() == QEvent::MouseButtonDblClick && watched == numbers_[row - 1] &&
+            isOnView()) {
+            reviewRow(row);
+            return true;
+        }
+    }
+    return ScreenShell::eventFilter(watched, event);
+}
+
+void Form10::addRowCommands(QMenu* menu, int row) {
+    const bool filled = rowFilled(row);
+    const auto add = [&](const QString& text, auto slot) {
+        QAction* action = menu->addAction(text, this, [this, row, slot] {
+            if (isOnView())
+                (this->*slot)(row);
+        });
+        action->setEnabled(filled);
+    };
+    add(tr("Re&view"), &Form10::reviewRow);
+    add(tr("Assess the &Other Side"), &Form10::otherSide);
+    add(tr("&Delete Row"), &Form10::deleteRow);
+}
+
+Form9& Form10::finalScreen() {
+    Form9& form9 = screens().get<Form9>();
+    syncAddButton();
+    return form9;
+}
+
+void Form10::reviewRow(int row) {
+    if (!rowFilled(row))
+        return;
+    const ChartRow& shown = record_.row(row);
+    if (!shown.answers) {
+        tell(tr("Row %1 holds only its scores: it was kept by an earlier version of Rula, "
+                "without the answers behind them, so it cannot be reviewed.")
+                 .arg(row));
+        return;
+    }
+    Form9& form9 = finalScreen();
+    const Assessment answers = *shown.answers;
+    form9.forgetChartRow();
+    screens().assessment().set(answers);
+    screens().assessment().setPhoto(shown.measurement);
+    form9.showScoresOf(answers);
+    form9.setChartRow(row, answers, true);
+    if (shown.measurement)
+        screens().showMeasuredPhoto();
+    goTo(Form9::kId);
+}
+
+void Form10::updateRowFrom(Form9& form9, int row) {
+    const std::optional<Assessment>& answers = form9.scoredAnswers();
+    if (!rowFilled(row) || !answers || !form9.scoresCurrent())
+        return;
+    const AssessmentScores shown = form9.shownScores();
+    std::array<QString, kChartColumns> scores;
+    for (int c = 0; c < kColumns; ++c)
+        scores[c] = QString::fromStdString(shown.field(c));
+    record_.updateRow(row, *answers, scores, screens().assessment().photo());
+    form9.setChartRow(row, *record_.row(row).answers, true);
+    selectRow(row);
+    if (task(row)->isEnabled())
+        task(row)->setFocus(Qt::OtherFocusReason);
+    form9.goTo(kId);
+}
+
+void Form10::otherSide(int row) {
+    if (!rowFilled(row))
+        return;
+    const ChartRow& from = record_.row(row);
+    if (!from.answers) {
+        tell(tr("Row %1 holds only its scores: it was kept by an earlier version of Rula, "
+                "without the answers behind them, so its other side cannot be started from it.")
+                 .arg(row));
+        return;
+    }
+    Side side = from.side;
+    if (side == Side::NotSaid) {
+        const Answer answer =
+            Ask(tr("Which side does row %1 show?").arg(row), tr("&Left"), tr("&Right"));
+        if (answer == Answer::Cancel)
+            return;
+        side = answer == Answer::Yes ? Side::Left : Side::Right;
+        record_.setSide(row, side);
+    }
+    // Group B is the same body whichever arm is assessed; group A starts afresh.
+    const Assessment& shown = *record_.row(row).answers;
+    Assessment next;
+    next.neck = shown.neck;
+    next.neckTwisted = shown.neckTwisted;
+    next.neckSideBent = shown.neckSideBent;
+    next.trunk = shown.trunk;
+    next.trunkTwisted = shown.trunkTwisted;
+    next.trunkSideBent = shown.trunkSideBent;
+    next.trunkSupportedSeated = shown.trunkSupportedSeated;
+    next.legsSupported = shown.legsSupported;
+    next.muscleUseB = shown.muscleUseB;
+    next.forceLoadB = shown.forceLoadB;
+    next.side = side == Side::Left ? Side::Right : Side::Left;
+    const QString task = record_.row(row).task;
+    ScreenShell* onView = screens().onView();
+    finalScreen().startAssessment(next, onView ? *onView : static_cast<ScreenShell&>(*this));
+    pendingTask_ = task;
+}
+
+void Form10::deleteRow(int row) {
+    if (!rowFilled(row))
+        return;
+    const QString task = record_.row(row).task;
+    const QString question =
+        task.isEmpty()
+            ? tr("Delete row %1? It cannot be brought back.").arg(row)
+            : tr("Delete row %1, \u201c%2\u201d? It cannot be brought back.").arg(row).arg(task);
+    if (Ask(question, tr("&Delete Row")) != Answer::Yes)
+        return;
+    // The final score screen follows its row as it moves up.
+    if (Form9* form9 = screens().find<Form9>(); form9 && form9->chartRow() > row)
+        form9->setChartRow(*form9->chartRow() - 1, form9->chartRowAnswers(), form9->isReviewing());
+    record_.deleteRow(row);
+}
+
+Form10::Answer Form10::Ask(const QString& question, const QString& yes, const QString& other) {
+    const QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Question, windowTitle(),
+                                                      question, QMessageBox::NoButton, this);
+    box->setAttribute(Qt::WA_DeleteOnClose, false); // read once answered
+    QPushButton* yesButton = box->addButton(yes, QMessageBox::AcceptRole);
+    QPushButton* otherButton =
+        other.isEmpty() ? nullptr : box->addButton(other, QMessageBox::AcceptRole);
+    QPushButton* cancel = box->addButton(tr("&Cancel"), QMessageBox::RejectRole);
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+    const QAbstractButton* chosen = AskAndWait(box);
+    const Answer answer = !chosen                 ? Answer::Cancel
+                          : chosen == yesButton   ? Answer::Yes
+                          : chosen == otherButton ? Answer::Other
+                                                  : Answer::Cancel;
+    delete box.data();
+    return answer;
+}
+
+void Form10::keepFinalScreenRow() {
+    // Cleared, opened over or changed under it: the final score screen's row is no longer
+    // the one its answers went into.
+    Form9* form9 = screens().find<Form9>();
+    if (!form9 || !form9->chartRow())
+        return;
+    const int held = *form9->chartRow();
+    if (!rowFilled(held) || record_.row(held).answers != form9->chartRowAnswers())
+        form9->forgetChartRow();
+}
+
+void Form10::forgetPendingTask() {
+    pendingTask_.clear();
 }
 
 void Form10::detailsEdited() {
@@ -356,14 +614,24 @@ void Form10::detailsEdited() {
 }
 
 void Form10::addFrom(Form9& finalScreen) {
+    const std::optional<Assessment>& answers = finalScreen.scoredAnswers();
+    if (!answers || !finalScreen.scoresCurrent())
+        return;
     const AssessmentScores shown = finalScreen.shownScores();
-    std::array<QString, kChartColumns> scores;
+    ChartRow added;
     for (int c = 0; c < kColumns; ++c)
-        scores[c] = QString::fromStdString(shown.field(c));
-    const int row = record_.addRow(scores);
+        added.scores[c] = QString::fromStdString(shown.field(c));
+    added.answers = *answers;
+    added.side = answers->side;
+    added.task = pendingTask_;
+    added.measurement = screens().assessment().photo();
+    const int row = record_.addRow(added);
     syncAddButton();
     if (row == 0)
         return;
+    pendingTask_.clear();
+    finalScreen.setChartRow(row, *record_.row(row).answers, false);
+    selectRow(row);
     // The user can name the task at once.
     if (task(row)->isEnabled())
         task(row)->setFocus(Qt::OtherFocusReason);
@@ -415,19 +683,34 @@ QString Form10::paperHeading() const {
 QSize Form10::drawForPaper(QPainter& painter) {
     // The chart is drawn in bands: the headings, each row, and what lies below the rows.
     // A row whose task needs more lines than its cell holds is drawn that much lower than
-    // the one above it, and the column rules are drawn on through the room added.
+    // the one above it, and the column rules are drawn on through the room added. The
+    // sixteen columns are drawn as the screen shows them; the side and the task stand in
+    // columns of the paper's own (kPaperSideLeft, kPaperTaskLeft), so that the page keeps
+    // the true size on A4 and Letter across while the screen's task column is wide enough
+    // for sixty characters on one line.
     const int firstTop = ToPixels(RowTop(1));
     const int pitch = ToPixels(RowTop(2)) - firstTop;
-    render(&painter, QPoint(0, 0), QRegion(0, 0, width(), firstTop));
+    const int grid = kPaperSideLeft;
+    QLabel* sideHeading = findChild<QLabel*>(QStringLiteral("Label36"));
+    QLabel* taskHeading = findChild<QLabel*>(QStringLiteral("Label35"));
+    render(&painter, QPoint(0, 0), QRegion(0, 0, grid, firstTop));
+    sideHeading->render(&painter, QPoint(kPaperSideLeft, sideHeading->y()));
+    taskHeading->render(&painter, QPoint(kPaperTaskLeft, taskHeading->y()));
     int added = 0;
     for (int row = 1; row <= kRows; ++row) {
         const int top = firstTop + pitch * (row - 1);
-        render(&painter, QPoint(0, top + added), QRegion(0, top, width(), pitch));
+        render(&painter, QPoint(0, top + added), QRegion(0, top, grid, pitch));
+        SideField* side = sides_[row - 1];
+        side->render(&painter, QPoint(kPaperSideLeft, side->y() + added),
+                     QRegion(0, 0, kPaperTaskLeft - kPaperSideLeft, side->height()));
         TaskField* field = tasks_[row - 1];
         if (!rowFilled(row) || field->text().isEmpty())
             continue;
-        // The words start where the field shows them, and may take its height or more.
-        const QRect room = field->geometry().adjusted(4, 1, -4, -1);
+        // The words start where the paper's task column does, and may take the field's
+        // height or more.
+        const QRect room =
+            QRect(kPaperTaskLeft, field->y(), kPaperWidth - kPaperTaskLeft, field->height())
+                .adjusted(4, 1, -4, -1);
         const TaskOnPaper words(field->text(), field->font(), this, room.size());
         const QRect area(room.left(), room.top() + added, room.width(), words.height());
         if (const int more = words.height() - room.height(); more > 0) {
@@ -441,8 +724,8 @@ QSize Form10::drawForPaper(QPainter& painter) {
         words.draw(painter, area);
     }
     const int below = firstTop + pitch * kRows;
-    render(&painter, QPoint(0, below + added), QRegion(0, below, width(), height() - below));
-    return {width(), height() + added};
+    render(&painter, QPoint(0, below + added), QRegion(0, below, kPaperWidth, height() - below));
+    return {kPaperWidth, height() + added};
 }
 
 void Form10::Command3_Click() {
@@ -601,7 +884,7 @@ bool Form10::writeTo(const QString& path) {
     return true;
 }
 
-void Form10::open() {
+bool Form10::askAndOpen() {
     if (hasUnsavedChanges()) {
         QMessageBox box(QMessageBox::Warning, windowTitle(),
                         tr("Save the changes to the chart before opening another study?"),
@@ -614,15 +897,18 @@ void Form10::open() {
         box.setEscapeButton(cancel);
         const QAbstractButton* chosen = AskAndWait(&box);
         if (!chosen || chosen == cancel || isClosing())
-            return;
+            return false;
         if (chosen == saveFirst && !save())
-            return;
+            return false;
     }
     const QString path = askFile(FileQuestion::Open).path;
     if (path.isEmpty() || isClosing())
-        return;
-    if (const std::optional<QString> refused = openStudy(path))
+        return false;
+    if (const std::optional<QString> refused = openStudy(path)) {
         tell(*refused);
+        return false;
+    }
+    return true;
 }
 
 std::optional<QString> Form10::openStudy(const QString& path) {
@@ -663,6 +949,26 @@ void Form10::exportStudy() {
         tell(tr("The chart was not exported.\n\n%1").arg(failed->message));
 }
 
+QString Form10::suggestedName() const {
+    // The title as a file name: what a file name cannot hold, or would hide it, goes.
+    QString name = record_.study().details.title;
+    name.replace(u'/', u'-');
+    name = name.simplified();
+    while (name.startsWith(u'.'))
+        name.remove(0, 1);
+    return name.isEmpty() ? tr("Study") : name;
+}
+
+bool Form10::openFrom(ScreenShell& from) {
+    if (&from != this)
+        from.goTo(kId);
+    const QString before = filePath_;
+    const bool opened = askAndOpen() && filePath_ != before;
+    if (!opened && &from != this && isOnView())
+        goTo(from.id());
+    return opened;
+}
+
 Form10::FileAnswer Form10::askFile(FileQuestion question) {
     if (fileDialog_)
         return fileDialog_(question);
@@ -672,7 +978,7 @@ Form10::FileAnswer Form10::askFile(FileQuestion question) {
     // Beside the study's file, or in the user's home folder; named after the study.
     const QFileInfo file(filePath_);
     const QString folder = filePath_.isEmpty() ? QDir::homePath() : file.absolutePath();
-    const QString name = filePath_.isEmpty() ? tr("Study") : file.completeBaseName();
+    const QString name = filePath_.isEmpty() ? suggestedName() : file.completeBaseName();
     QFileDialog dialog(this);
     dialog.setDirectory(folder);
     switch (question) {

@@ -23,7 +23,9 @@
 
 class QAction;
 class QDateEdit;
+class QMenu;
 class QMessageBox;
+class QPlainTextEdit;
 
 namespace rula {
 
@@ -36,6 +38,11 @@ public:
     static constexpr int kRows = kChartRows;
     static constexpr int kColumns = static_cast<int>(AssessmentScores::kFieldCount);
     static_assert(kColumns == kChartColumns);
+    // On paper, in pixels: the side and task columns right of the sixteen, and the page's
+    // width, which fits A4 and Letter across at true size.
+    static constexpr int kPaperSideLeft = 800;
+    static constexpr int kPaperTaskLeft = 834;
+    static constexpr int kPaperWidth = 978;
 
     explicit Form10(ScreenSet& screens);
 
@@ -60,6 +67,24 @@ public:
     // empty row, disables the button once row 10 is written, and shows the chart with
     // the focus in the new row's task field.
     void addFrom(Form9& finalScreen);
+    // "&Update Row N" on the final score screen: its answers, scores and photo into row N.
+    void updateRowFrom(Form9& finalScreen, int row);
+
+    // The commands of a row, from its menu (the task field's, the row number's) and the
+    // buttons. Review puts the row's answers on the screens and shows its scores; the
+    // other side starts a new assessment with group B kept; Delete asks first.
+    void reviewRow(int row);
+    void otherSide(int row);
+    void deleteRow(int row);
+    // An assessment started elsewhere takes no task from an earlier "other side".
+    void forgetPendingTask();
+
+    // The row whose notes the notes box shows and which Review acts on: the last one
+    // whose task or side had the focus, added, updated or reviewed.
+    int selectedRow() const { return selectedRow_; }
+    void selectRow(int row);
+    SideField* side(int row) const { return sides_.at(row - 1); }
+    QPlainTextEdit* notesField() const { return notes_; }
 
     void Command2_Click(); // Print, without the buttons
     void Command3_Click(); // Clear Chart, once the user has confirmed it
@@ -76,8 +101,16 @@ public:
     // The study's file, or Save As when it has none. Asks first when another program
     // has changed the file since it was opened or saved here.
     bool save();
-    bool saveAs(); // a file the user chooses; its name ends in ".rula"
-    void open();   // asks first over unsaved changes, then a file the user chooses
+    bool saveAs();                         // a file the user chooses; its name ends in ".rula"
+    void open() override { askAndOpen(); } // asks first, then a file the user chooses
+    // Asks first over unsaved changes, then a file the user chooses; true once a study
+    // was opened.
+    bool askAndOpen();
+    // Ctrl+O on another screen: the chart comes on view and asks; without a study opened,
+    // the screen it came from comes back.
+    bool openFrom(ScreenShell& from);
+    // The name Save As offers for a study without a file: its title, or "Study".
+    QString suggestedName() const;
     void exportStudy();
     // Replaces the chart with the study in `path`; the chart stays exactly as it was
     // when the file is refused, and the message says why.
@@ -107,12 +140,23 @@ public:
     QPushButton* saveAsButton = nullptr;
     QPushButton* openButton = nullptr;
     QPushButton* exportButton = nullptr;
+    QPushButton* reviewButton = nullptr;
+    QPushButton* newAssessmentButton = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showRecord();
+    void showNotes();
+    void keepFinalScreenRow();
+    void addRowCommands(QMenu* menu, int row);
+    // The final score screen, made if need be and told whether the chart is full.
+    Form9& finalScreen();
+    enum class Answer { Yes, Other, Cancel };
+    // A question over the chart, answered before going on; Cancel is the default.
+    Answer Ask(const QString& question, const QString& yes, const QString& other = {});
     void showCaption();
     void syncAddButton();
     void detailsEdited();
@@ -131,6 +175,13 @@ private:
     std::optional<FileStamp> fileStamp_;
     std::array<std::array<QLabel*, kColumns>, kRows> cells_{};
     std::array<TaskField*, kRows> tasks_{};
+    std::array<SideField*, kRows> sides_{};
+    std::array<QLabel*, kRows> numbers_{};
+    QLabel* notesCaption_ = nullptr;
+    QPlainTextEdit* notes_ = nullptr;
+    int selectedRow_ = 0;
+    // The task of the row whose other side is being assessed, for the row it adds.
+    QString pendingTask_;
     OneLineField* title_ = nullptr;
     OneLineField* site_ = nullptr;
     OneLineField* assessor_ = nullptr;

@@ -179,7 +179,7 @@ QString AngleWords(PostureSegment segment, std::optional<double> degrees) {
 QString BandWords(PostureSegment segment, double degrees) {
     const PostureBand* band = BandHolding(segment, degrees);
     QString words =
-        band ? tr("band %1, base score %2").arg(RangeWords(segment, *band)).arg(band->base)
+        band ? tr("band %1, base score %2").arg(RangeWords(segment, *band)).arg(band->base())
              : tr("no option of the %1 screen fits; choose it by eye").arg(ScreenName(segment));
     if (OnBandEdge(segment, degrees))
         words += tr("; on an edge, which counts in the band with the higher score");

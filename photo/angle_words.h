@@ -7,7 +7,7 @@
 #pragma once
 
 #include "angles/body_angles.h"
-#include "scoring/posture_bands.h"
+#include "assessment/posture_bands.h"
 #include "screens/measured_posture.h"
 
 #include <QString>

@@ -7,6 +7,7 @@
 // the messages the user reads.
 #pragma once
 
+#include "files/jpeg_markers.h" // kMaxPhotoPixels
 #include "photo/photo_file.h"
 
 #include <QCoreApplication>
@@ -16,9 +17,6 @@
 #include <unistd.h>
 
 namespace rula {
-
-// A photo whose decoded pixels would pass this is refused before anything is decoded.
-inline constexpr qint64 kMaxPhotoPixels = 100'000'000;
 
 // An open file, closed with its owner.
 class PhotoFileHandle {

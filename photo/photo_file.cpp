@@ -1,11 +1,13 @@
 // Opening a photo: the file is looked at before it is opened (only a regular file is
 // opened, without blocking), its first bytes tell its format, and it goes to the decoder
 // for that format: JPEG and HEIC/HEIF to the decoder module, the others (and JPEG when the
-// module is missing) to Qt's image reader. A JPEG's markers are read here: the EXIF
-// orientation, and whether the file ends with the image's end; so is a WebP's EXIF chunk,
-// which Qt's reader leaves unread.
+// module is missing) to Qt's image reader. A JPEG's markers are read here (by
+// files/jpeg_markers.h, which reads a photo kept in a study too): the EXIF orientation,
+// and whether the file ends with the image's end; so is a WebP's EXIF chunk, which Qt's
+// reader leaves unread.
 #include "photo/photo_file.h"
 
+#include "files/jpeg_markers.h"
 #include "files/regular_file.h"
 #include "photo/decoder_module.h"
 #include "photo/photo_geometry.h"
@@ -48,7 +50,7 @@ qint64 ReadAt(int fd, void* data, qint64 size, qint64 offset) {
 enum class Format { Unknown, Jpeg, Heif, Png, Webp, Bmp, Tiff };
 
 Format Sniff(const QByteArray& head) {
-    if (head.startsWith("\xFF\xD8\xFF"))
+    if (StartsAsJpeg(head.constData(), head.size()))
         return Format::Jpeg;
     if (head.size() >= 12 && head.mid(4, 4) == "ftyp") {
         static const std::array<const char*, 9> brands{"heic", "heix", "heim", "heis", "hevc",
@@ -103,76 +105,6 @@ bool CutShort(Format format, int fd, qint64 fileSize, const QByteArray& head) {
     }
 }
 
-// What the markers before a JPEG's first scan say.
-struct JpegMarkers {
-    int orientation = 1;
-    qint64 scanStart = -1; // offset of the first scan's marker; -1 when there is none
-};
-
-// The orientation tag of an EXIF block (the TIFF structure after "Exif\0\0").
-int ExifOrientation(const QByteArray& tiff) {
-    if (tiff.size() < 8)
-        return 1;
-    const bool little = tiff.startsWith("II");
-    if (!little && !tiff.startsWith("MM"))
-        return 1;
-    auto at = [&](qint64 offset, int bytes) -> quint32 {
-        if (offset < 0 || offset + bytes > tiff.size())
-            return 0;
-        quint32 value = 0;
-        for (int i = 0; i < bytes; ++i) {
-            const auto byte = quint8(tiff[offset + (little ? bytes - 1 - i : i)]);
-            value = (value << 8) | byte;
-        }
-        return value;
-    };
-    const qint64 ifd = at(4, 4);
-    const quint32 entries = at(ifd, 2);
-    for (quint32 i = 0; i < entries; ++i) {
-        const qint64 entry = ifd + 2 + 12 * qint64(i);
-        if (entry + 12 > tiff.size())
-            break;
-        if (at(entry, 2) == 0x0112 && at(entry + 2, 2) == 3) { // Orientation, SHORT
-            const quint32 value = at(entry + 8, 2);
-            return value >= 1 && value <= 8 ? int(value) : 1;
-        }
-    }
-    return 1;
-}
-
-JpegMarkers ReadJpegMarkers(int fd, qint64 fileSize) {
-    JpegMarkers markers;
-    qint64 at = 2; // after the start of image
-    while (at + 4 <= fileSize) {
-        unsigned char m[4];
-        if (ReadAt(fd, m, 4, at) != 4 || m[0] != 0xFF)
-            break;
-        if (m[1] == 0xFF) { // fill byte
-            ++at;
-            continue;
-        }
-        if (m[1] == 0xDA) {
-            markers.scanStart = at;
-            break;
-        }
-        if (m[1] == 0x01 || (m[1] >= 0xD0 && m[1] <= 0xD8)) { // no length follows
-            at += 2;
-            continue;
-        }
-        const int length = (m[2] << 8) | m[3];
-        if (length < 2)
-            break;
-        if (m[1] == 0xE1 && length > 16) { // APP1: EXIF, the first one found counts
-            QByteArray segment(length - 2, Qt::Uninitialized);
-            if (ReadAt(fd, segment.data(), segment.size(), at + 4) == segment.size() &&
-                segment.startsWith(QByteArray("Exif\0\0", 6)) && markers.orientation == 1)
-                markers.orientation = ExifOrientation(segment.mid(6));
-        }
-        at += 2 + length;
-    }
-    return markers;
-}
-
 // The EXIF orientation of a WebP file, from its EXIF chunk (the TIFF structure, which
 // some writers put after "Exif\0\0" as in a JPEG); Qt's WebP reader does not read it.
 int WebpOrientation(int fd, qint64 fileSize) {
@@ -192,26 +124,6 @@ int WebpOrientation(int fd, qint64 fileSize) {
         at += 8 + length + (length & 1); // chunks are padded to an even length
     }
     return 1;
-}
-
-// Whether the end-of-image marker follows the first scan. Looked for from the end of the
-// file backwards, where it is found at once unless the file is cut short.
-bool EndsWithImageEnd(int fd, qint64 fileSize, qint64 scanStart) {
-    constexpr qint64 kBlock = 64 * 1024;
-    std::array<unsigned char, kBlock + 1> buffer;
-    qint64 end = fileSize;
-    while (end > scanStart) {
-        const qint64 begin = std::max(scanStart, end - kBlock);
-        // One byte more than the block, so a marker across two blocks is seen.
-        const qint64 length = std::min(end + 1, fileSize) - begin;
-        if (ReadAt(fd, buffer.data(), length, begin) != length)
-            return false;
-        for (qint64 i = length - 2; i >= 0; --i)
-            if (buffer[size_t(i)] == 0xFF && buffer[size_t(i) + 1] == 0xD9)
-                return true;
-        end = begin;
-    }
-    return false;
 }
 
 // Formats Qt reads, and JPEG when the decoder module is missing. The image is turned
@@ -387,8 +299,11 @@ std::variant<std::unique_ptr<PhotoFile>, PhotoError> PhotoFile::open(const QStri
         return error;
     }
     case Format::Jpeg: {
-        const JpegMarkers markers = ReadJpegMarkers(fd, file.size);
-        if (markers.scanStart < 0 || !EndsWithImageEnd(fd, file.size, markers.scanStart))
+        const ReadBytesAt read = [fd](void* data, qint64 size, qint64 offset) {
+            return ReadAt(fd, data, size, offset);
+        };
+        const JpegMarkers markers = ReadJpegMarkers(read, file.size);
+        if (markers.scanStart < 0 || !EndsWithImageEnd(read, file.size, markers.scanStart))
             return Truncated(name);
         const PhotoDecoderTable* decoders = PhotoDecoders();
         if (!decoders)

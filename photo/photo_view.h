@@ -31,6 +31,8 @@ class PhotoFile;
 class PhotoView final : public QWidget {
     Q_OBJECT
 public:
+    // The photo's size upright, in its own pixels; empty without a photo.
+    QSize photoSize() const { return photoSize_; }
     PhotoView(PhotoMeasurement& measurement, QWidget* parent = nullptr);
 
     // A newly opened photo, decoded to fit: shown whole, centred, nothing selected.

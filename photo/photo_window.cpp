@@ -1,10 +1,12 @@
 #include "photo/photo_window.h"
 
 #include "photo/angle_words.h"
+#include "photo/kept_photo.h"
 #include "photo/measurement_drawing.h"
 #include "photo/photo_file.h"
 #include "photo/photo_view.h"
 #include "printing/printing.h"
+#include "screens/live_assessment.h"
 #include "screens/measured_posture.h"
 #include "screens/screen_set.h"
 #include "screens/screen_shell.h"
@@ -12,6 +14,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -255,6 +258,22 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     auto* lines = new QVBoxLayout(page);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(ToPixels(kSpacingTwips));
+    // Which side the photo shows: the facing says it, the user may say otherwise (a
+    // photo taken from behind a screen, a mirror).
+    sideChoice_ = new QComboBox(page);
+    sideChoice_->setObjectName(QStringLiteral("Side"));
+    sideChoice_->addItem(tr("Right side facing the camera"));
+    sideChoice_->addItem(tr("Left side facing the camera"));
+    // Above the angles, where it scrolls with them: the panel's size decides where the
+    // window fits beside a screen.
+    sideChoice_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    sideChoice_->setMinimumContentsLength(8);
+    sideChoice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    auto* sideLabel = addLabel("SideLabel", tr("&Side:"), lines);
+    sideLabel->setBuddy(sideChoice_);
+    lines->addWidget(sideChoice_);
+    connect(sideChoice_, &QComboBox::activated, this,
+            [this](int index) { side_ = index == 0 ? Side::Right : Side::Left; });
     QLabel* heading = addLabel("AnglesHeading", tr("Angles"), lines);
     heading->setFont(TimesFont(12, true));
     for (std::size_t i = 0; i < angles_.size(); ++i)
@@ -319,7 +338,24 @@ PhotoWindow::~PhotoWindow() {
 }
 
 bool PhotoWindow::openFile(const QString& path) {
-    auto opened = PhotoFile::open(path);
+    if (!showOpened(PhotoFile::open(path)))
+        return false;
+    kept_.reset();
+    return true;
+}
+
+bool PhotoWindow::showKept(const MeasuredPhoto& kept) {
+    if (!showOpened(OpenKeptPhoto(kept.jpeg)))
+        return false;
+    kept_ = kept.jpeg;
+    measurement_.restore(kept.facing, kept.points, kept.plumb);
+    side_.reset();
+    view_->measurementChanged();
+    refresh();
+    return true;
+}
+
+bool PhotoWindow::showOpened(std::variant<std::unique_ptr<PhotoFile>, PhotoError> opened) {
     if (auto* error = std::get_if<PhotoError>(&opened)) {
         tell(error->message);
         return false;
@@ -338,6 +374,7 @@ bool PhotoWindow::openFile(const QString& path) {
     }
     file_ = std::move(file);
     measurement_.reset();
+    side_.reset();
     used_->clear();
     view_->setPhoto(file_.get(), std::move(std::get<QImage>(decoded)));
     refresh();
@@ -363,6 +400,15 @@ void PhotoWindow::showBeside() {
     activateWindow();
     if (!focusWidget())
         view_->setFocus(Qt::OtherFocusReason);
+}
+
+Side PhotoWindow::side() const {
+    if (side_)
+        return *side_;
+    // Facing right in the photo, the worker's right side is toward the camera.
+    if (const auto facing = measurement_.facing())
+        return *facing == Facing::Right ? Side::Right : Side::Left;
+    return Side::NotSaid;
 }
 
 QSize PhotoWindow::shape() const {
@@ -509,6 +555,7 @@ bool PhotoWindow::eventFilter(QObject* watched, QEvent* event) {
 void PhotoWindow::chooseFacing(Facing facing) {
     if (view_->hasPhoto()) {
         measurement_.setFacing(facing);
+        side_.reset();
         used_->clear();
     }
     view_->measurementChanged();
@@ -530,6 +577,8 @@ void PhotoWindow::refresh() {
     const auto facing = measurement_.facing();
     facingLeft_->setChecked(facing == Facing::Left);
     facingRight_->setChecked(facing == Facing::Right);
+    sideChoice_->setEnabled(facing.has_value());
+    sideChoice_->setCurrentIndex(side() == Side::Left ? 1 : 0);
     for (QPushButton* button : {facingLeft_, facingRight_, plumb_, print_})
         button->setEnabled(photo);
     undo_->setEnabled(measurement_.canUndo());
@@ -563,6 +612,14 @@ void PhotoWindow::useTheseAngles() {
     if (!canUseAngles())
         return;
     used_->setText(UsedLines(UsePostureAngles(screens_, measurement_.angles())).join('\n'));
+    // The assessment takes the side the photo shows and keeps the photo it was measured on:
+    // the one it came from when that was a kept photo, else the photo made small enough.
+    LiveAssessment& live = screens_.assessment();
+    live.edit([this](Assessment& a) { a.side = side(); });
+    std::optional<MeasuredPhoto> photo = KeepPhoto(*file_, measurement_);
+    if (photo && kept_ && QSize(photo->width, photo->height) == file_->uprightSize())
+        photo->jpeg = *kept_;
+    live.setPhoto(photo);
     used_->show();
     // Once the words are laid out.
     QTimer::singleShot(0, this, [this] { reading_->ensureWidgetVisible(used_); });
@@ -640,10 +697,18 @@ PhotoWindowOnDemand::PhotoWindowOnDemand(ScreenSet& screens)
                                if (window_)
                                    window_->close();
                            });
+    // A reviewed row's photo, with its points, beside the screens.
+    screens.setMeasuredPhotoViewer([this] {
+        if (const auto& photo = screens_.assessment().photo()) {
+            window().showBeside();
+            window().showKept(*photo);
+        }
+    });
 }
 
 PhotoWindowOnDemand::~PhotoWindowOnDemand() {
     screens_.setPhotoWindow({}, {});
+    screens_.setMeasuredPhotoViewer({});
 }
 
 PhotoWindow& PhotoWindowOnDemand::window() {

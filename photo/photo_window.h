@@ -5,14 +5,21 @@
 // and the list of angles show that record, and every change goes through it.
 #pragma once
 
+#include "angles/measured_photo.h"
 #include "angles/photo_measurement.h"
+#include "assessment/assessment.h"
+#include "photo/photo_file.h"
 
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
+#include <variant>
 
 class QBoxLayout;
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -32,6 +39,10 @@ public:
     // Opens the photo and starts a new measurement. Bad input is told in a message box
     // over the window and changes nothing: a photo already shown stays.
     bool openFile(const QString& path);
+    // A photo kept with an assessment, from memory, with its measurement as it was kept.
+    bool showKept(const MeasuredPhoto& kept);
+    // The side the photo shows: as the user chose it, else the side toward the camera.
+    Side side() const;
     // The standard file dialog, then openFile.
     void chooseFile();
     // Shows the window beside the screen on view (where it stands, unless it meets that
@@ -51,6 +62,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    bool showOpened(std::variant<std::unique_ptr<PhotoFile>, PhotoError> opened);
     // Stands the window beside the screen on view, sized for a photo of that shape.
     void arrange(QSize photo, bool giveWay);
     QSize shape() const; // the photo's upright size, or the shape of one not opened yet
@@ -65,6 +77,10 @@ private:
     ScreenSet& screens_;
     PhotoMeasurement measurement_;
     std::unique_ptr<PhotoFile> file_;
+    // The JPEG the photo on view came from, while it is a kept one.
+    std::optional<std::string> kept_;
+    std::optional<Side> side_; // chosen by the user over the facing's
+    QComboBox* sideChoice_ = nullptr;
     PhotoView* view_;
     QWidget* panel_;
     QScrollArea* panelArea_; // scrolls the panel where the window is too short for it

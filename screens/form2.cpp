@@ -63,11 +63,16 @@ Form2::Form2(ScreenSet& screens)
     Label4 = addScoreLabel("Label4", {120, 4320, 255, 375});
     Label5 = addScoreLabel("Label5", {120, 4800, 255, 375});
 
-    writeBaseFromBands(PostureSegment::UpperArm, {Option1, Option2, Option3, Option4, Option5},
-                       Label6);
-    writeWhenTicked(Check1, Label3, "1", "0");
-    writeWhenTicked(Check2, Label4, "1", "0");
-    writeWhenTicked(Check3, Label5, "-1", "0");
+    showAnswer(&Assessment::upperArm,
+               {{Option1, UpperArmPosture::Neutral},
+                {Option2, UpperArmPosture::Extension},
+                {Option3, UpperArmPosture::Raised20To45},
+                {Option4, UpperArmPosture::Raised45To90},
+                {Option5, UpperArmPosture::RaisedBeyond90}},
+               Label6, BaseOrZero<UpperArmPosture>);
+    showAnswer(Check1, &Assessment::shoulderRaised, Label3, "1", "0");
+    showAnswer(Check2, &Assessment::upperArmAbducted, Label4, "1", "0");
+    showAnswer(Check3, &Assessment::armSupported, Label5, "-1", "0");
     pairWithDrawing(Picture1, Option1);
     pairWithDrawing(Picture2, Option2);
     pairWithDrawing(Picture3, Option3);
@@ -76,9 +81,7 @@ Form2::Form2(ScreenSet& screens)
 }
 
 void Form2::Command1_Click() {
-    const double adjustments = ReadScore(Label3) + ReadScore(Label4) + ReadScore(Label5);
-    const auto base = ChosenBase(Label6, {Option1, Option2, Option3, Option4, Option5});
-    WriteSegmentScore(screens().get<Form3>().Label6, base, adjustments);
+    handOn(screens().get<Form3>().Label6, UpperArmScoreText(record()));
     goTo(Form3::kId);
 }
 

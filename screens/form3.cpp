@@ -47,16 +47,18 @@ Form3::Form3(ScreenSet& screens)
     Label4 = addScoreLabel("Label4", {3240, 2520, 255, 375});
     Label6 = addScoreLabel("Label6", {6360, 120, 255, 375});
 
-    writeBaseFromBands(PostureSegment::LowerArm, {Option1, Option2}, Label3);
-    writeWhenTicked(Check1, Label4, "1", "0");
+    showAnswer(&Assessment::lowerArm,
+               {{Option1, LowerArmPosture::Flexed60To100},
+                {Option2, LowerArmPosture::Below60OrBeyond100}},
+               Label3, BaseOrZero<LowerArmPosture>);
+    showAnswer(Check1, &Assessment::lowerArmAcrossOrOut, Label4, "1", "0");
     pairWithDrawing(Picture1, Option1);
     pairWithDrawing(Picture2, Option2);
     pairWithDrawing(Picture3, Check1);
 }
 
 void Form3::Command1_Click() {
-    const auto base = ChosenBase(Label3, {Option1, Option2});
-    WriteSegmentScore(screens().get<Form4>().Label6, base, ReadScore(Label4));
+    handOn(screens().get<Form4>().Label6, LowerArmScoreText(record()));
     goTo(Form4::kId);
 }
 

@@ -50,8 +50,12 @@ Form4::Form4(ScreenSet& screens)
     Label3 = addScoreLabel("Label3", {1800, 3360, 255, 375});
     Label6 = addScoreLabel("Label6", {5040, 120, 255, 375});
 
-    writeBaseFromBands(PostureSegment::Wrist, {Option1, Option2, Option5}, Label4);
-    writeWhenTicked(Check1, Label3, "1", "0");
+    showAnswer(&Assessment::wrist,
+               {{Option1, WristPosture::Neutral},
+                {Option2, WristPosture::UpTo15},
+                {Option5, WristPosture::Beyond15}},
+               Label4, BaseOrZero<WristPosture>);
+    showAnswer(Check1, &Assessment::wristBentFromMidline, Label3, "1", "0");
     pairWithDrawing(Picture1, Option1);
     pairWithDrawing(Picture2, Option2);
     pairWithDrawing(Picture3, Option5);
@@ -59,8 +63,7 @@ Form4::Form4(ScreenSet& screens)
 }
 
 void Form4::Command1_Click() {
-    const auto base = ChosenBase(Label4, {Option1, Option2, Option5});
-    WriteSegmentScore(screens().get<Form5>().Label6, base, ReadScore(Label3));
+    handOn(screens().get<Form5>().Label6, WristScoreText(record()));
     goTo(Form5::kId);
 }
 

@@ -20,8 +20,9 @@ Form5::Form5(ScreenSet& screens)
     Label4 = addScoreLabel("Label4", {2040, 1920, 255, 375});
     Label6 = addScoreLabel("Label6", {120, 1920, 255, 375});
 
-    writeWhenSelected(Option1, Label4, "1");
-    writeWhenSelected(Option2, Label4, "2");
+    showAnswer(&Assessment::wristTwist,
+               {{Option1, WristTwist::MidRange}, {Option2, WristTwist::EndOfRange}}, Label4,
+               TwistScore);
 }
 
 void Form5::Command1_Click() {

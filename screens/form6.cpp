@@ -52,9 +52,14 @@ Form6::Form6(ScreenSet& screens)
     Label3 = addScoreLabel("Label3", {2880, 4080, 255, 375});
     Label6 = addScoreLabel("Label6", {4440, 120, 255, 375});
 
-    writeBaseFromBands(PostureSegment::Neck, {Option1, Option2, Option3, Option4}, Label5);
-    writeWhenTicked(Check1, Label4, "1", "0");
-    writeWhenTicked(Check2, Label3, "1", "0");
+    showAnswer(&Assessment::neck,
+               {{Option1, NeckPosture::Flexed0To10},
+                {Option2, NeckPosture::Flexed10To20},
+                {Option3, NeckPosture::FlexedBeyond20},
+                {Option4, NeckPosture::Extension}},
+               Label5, BaseOrZero<NeckPosture>);
+    showAnswer(Check1, &Assessment::neckTwisted, Label4, "1", "0");
+    showAnswer(Check2, &Assessment::neckSideBent, Label3, "1", "0");
     pairWithDrawing(Picture1, Option1);
     pairWithDrawing(Picture2, Option2);
     pairWithDrawing(Picture3, Option3);
@@ -62,8 +67,7 @@ Form6::Form6(ScreenSet& screens)
 }
 
 void Form6::Command1_Click() {
-    const auto base = ChosenBase(Label5, {Option1, Option2, Option3, Option4});
-    WriteSegmentScore(screens().get<Form7>().Label6, base, ReadScore(Label3) + ReadScore(Label4));
+    handOn(screens().get<Form7>().Label6, NeckScoreText(record()));
     goTo(Form7::kId);
 }
 

@@ -25,9 +25,6 @@ constexpr Drawing kTrunk60{":/images/trunk-60-plus.svg",
                            "Trunk over 60° forward",
                            "Trunk bent forward more than 60°. Base score 4."};
 
-// A trunk well supported while seated scores as the upright posture.
-constexpr double kSupportedSeatedBase = 1.0;
-
 } // namespace
 
 Form7::Form7(ScreenSet& screens)
@@ -59,11 +56,16 @@ Form7::Form7(ScreenSet& screens)
     Label8 = addScoreLabel("Label8", {4320, 5040, 255, 375}, "2");
     Label6 = addScoreLabel("Label6", {5760, 120, 255, 375});
 
-    writeBaseFromBands(PostureSegment::Trunk, {Option1, Option2, Option3, Option4}, Label7);
-    writeWhenTicked(Check1, Label3, "1", "0");
-    writeWhenTicked(Check2, Label4, "1", "0");
-    writeWhenTicked(Check3, Label5, "1", "2");
-    writeWhenTicked(Check4, Label8, "1", "2");
+    showAnswer(&Assessment::trunk,
+               {{Option1, TrunkPosture::Upright},
+                {Option2, TrunkPosture::Flexed0To20},
+                {Option3, TrunkPosture::Flexed20To60},
+                {Option4, TrunkPosture::FlexedBeyond60}},
+               Label7, BaseOrZero<TrunkPosture>);
+    showAnswer(Check1, &Assessment::trunkTwisted, Label3, "1", "0");
+    showAnswer(Check2, &Assessment::trunkSideBent, Label4, "1", "0");
+    showAnswer(Check3, &Assessment::trunkSupportedSeated, Label5, "1", "2");
+    showAnswer(Check4, &Assessment::legsSupported, Label8, "1", "2");
     pairWithDrawing(Picture1, Option1);
     pairWithDrawing(Picture2, Option2);
     pairWithDrawing(Picture3, Option3);
@@ -71,12 +73,9 @@ Form7::Form7(ScreenSet& screens)
 }
 
 void Form7::Command1_Click() {
-    auto base = ChosenBase(Label7, {Option1, Option2, Option3, Option4});
-    if (Check3->isChecked())
-        base = kSupportedSeatedBase;
     auto& next = screens().get<Form8>();
-    WriteSegmentScore(next.Label6, base, ReadScore(Label3) + ReadScore(Label4));
-    next.Label8->setText(Label8->text());
+    handOn(next.Label6, TrunkScoreText(record()));
+    handOn(next.Label8, LegsScoreText(record()));
     goTo(Form8::kId);
 }
 

@@ -1,11 +1,5 @@
 #include "screens/form8.h"
 
-#include "scoring/rula_tables.h"
-#include "screens/form3.h"
-#include "screens/form4.h"
-#include "screens/form5.h"
-#include "screens/form6.h"
-#include "screens/form7.h"
 #include "screens/form9.h"
 #include "screens/screen_set.h"
 
@@ -31,10 +25,6 @@ const char* const kMediumStatic =
     QT_TRANSLATE_NOOP("rula::Form8", "Load is 5-25 lbs. ( 2-10 kg ); static or repeated");
 const char* const kHeavy =
     QT_TRANSLATE_NOOP("rula::Form8", "Load > 25 lbs. ( 10 kg ); repeated or shocks");
-
-std::string Text(const QLabel* label) {
-    return label->text().toStdString();
-}
 
 } // namespace
 
@@ -73,42 +63,32 @@ Form8::Form8(ScreenSet& screens)
     Label6->setFrameStyle(QFrame::Box);
     Label8->setFrameStyle(QFrame::Box);
 
-    writeWhenSelected(Option1, Label3, "1");
-    writeWhenSelected(Option2, Label3, "1");
-    writeWhenSelected(Option3, Label3, "0");
-    writeWhenSelected(Option4, Label4, "0");
-    writeWhenSelected(Option5, Label4, "1");
-    writeWhenSelected(Option6, Label4, "2");
-    writeWhenSelected(Option7, Label4, "3");
-    writeWhenSelected(Option8, Label5, "1");
-    writeWhenSelected(Option9, Label5, "1");
-    writeWhenSelected(Option10, Label5, "0");
-    writeWhenSelected(Option11, Label7, "0");
-    writeWhenSelected(Option12, Label7, "1");
-    writeWhenSelected(Option13, Label7, "2");
-    writeWhenSelected(Option14, Label7, "3");
-}
-
-AssessmentScores Form8::collectScores() {
-    AssessmentScores scores;
-    scores.UpperArmScore = Text(screens().get<Form3>().Label6);
-    scores.LowerArmScore = Text(screens().get<Form4>().Label6);
-    scores.WristScore = Text(screens().get<Form5>().Label6);
-    scores.WristTwistScore = Text(screens().get<Form6>().Label6);
-    scores.NeckScore = Text(screens().get<Form7>().Label6);
-    scores.TrunkScore = Text(Label6);
-    scores.LegsScore = Text(Label8);
-    scores.MuscleUseScoreA = Text(Label3);
-    scores.ForceLoadScoreA = Text(Label4);
-    scores.MuscleUseScoreB = Text(Label5);
-    scores.ForceLoadScoreB = Text(Label7);
-    return scores;
+    showAnswer(&Assessment::muscleUseA,
+               {{Option3, MuscleUse::Moderate},
+                {Option1, MuscleUse::MainlyStatic},
+                {Option2, MuscleUse::Repeated}},
+               Label3, MuscleUseScore);
+    showAnswer(&Assessment::forceLoadA,
+               {{Option4, ForceLoad::LightIntermittent},
+                {Option5, ForceLoad::MediumIntermittent},
+                {Option6, ForceLoad::MediumStaticOrRepeated},
+                {Option7, ForceLoad::Heavy}},
+               Label4, ForceLoadScore);
+    showAnswer(&Assessment::muscleUseB,
+               {{Option10, MuscleUse::Moderate},
+                {Option9, MuscleUse::MainlyStatic},
+                {Option8, MuscleUse::Repeated}},
+               Label5, MuscleUseScore);
+    showAnswer(&Assessment::forceLoadB,
+               {{Option11, ForceLoad::LightIntermittent},
+                {Option12, ForceLoad::MediumIntermittent},
+                {Option13, ForceLoad::MediumStaticOrRepeated},
+                {Option14, ForceLoad::Heavy}},
+               Label7, ForceLoadScore);
 }
 
 void Form8::Command1_Click() {
-    AssessmentScores scores = collectScores();
-    ScoreAssessment(scores);
-    screens().get<Form9>().showScores(scores);
+    screens().get<Form9>().showScoresOf(record());
     goTo(Form9::kId);
 }
 

@@ -1,6 +1,7 @@
 // Frequency and force: muscle use and force/load for Group A and Group B. Continue is
-// where an assessment is scored: it gathers the segment scores waiting on the posture
-// screens and its own four answers, scores them, and shows them on the final screen.
+// where an assessment is scored: the screens' record, whose segment scores wait on the
+// posture screens as the Continues handed them on, is scored and shown on the final
+// screen with the answers it belongs to.
 #pragma once
 
 #include "scoring/assessment_scores.h"
@@ -24,9 +25,6 @@ public:
     QLabel* Label7;                                          // force/load B
     QLabel* Label6;                                          // trunk score, written by Form7
     QLabel* Label8;                                          // legs score, written by Form7
-
-    // The assessment as the screens hold it now, before scoring.
-    AssessmentScores collectScores();
 
 protected:
     void Command1_Click() override;

@@ -1,12 +1,25 @@
 #include "screens/form9.h"
 
+#include "screens/live_assessment.h"
+#include "screens/screen_set.h"
+
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace rula {
 namespace {
 
-constexpr QSize kClient{5535, 7710};
+// The final score screen as designed, 5535 x 7710, with a band under the buttons for the
+// lines about the answers and the commands for further assessments; the footer moved down
+// to stay at the bottom edge.
+constexpr QSize kClient{5535, 9255};
+constexpr Twips kNotAnsweredAt{120, 6960, 5295, 480};
+constexpr Twips kOutOfDateAt{120, 7440, 5295, 480};
+constexpr Twips kNewAssessmentAt{240, 8040, 2535, 375};
+constexpr Twips kUpdateRowAt{2880, 8040, 2535, 375};
+constexpr Twips kOtherSideAt{2880, 8640, 2535, 375};
+constexpr TwipsAt kFooterAt{0, 8520};
 
 // One part score: its caption and the value box beside it, in field order.
 struct ValueRow {
@@ -175,7 +188,104 @@ Form9::Form9(ScreenSet& screens)
                  {kLegendLeft, kLegend[i].top, kLegendWidth, kLegendHeight}, TimesFont(11.25))
             ->setWordWrap(false);
     }
-    addFooter({0, 6960});
+
+    NewAssessment = addButton("NewAssessment", tr("&New Assessment"), kNewAssessmentAt, buttons);
+    UpdateRow = addButton("UpdateRow", tr("&Update Row %L1").arg(1), kUpdateRowAt, buttons);
+    OtherSide = addButton("OtherSide", tr("Assess the &Other Side"), kOtherSideAt, buttons);
+    connect(NewAssessment, &QPushButton::clicked, this, [this] { startAssessment({}, *this); });
+    connect(UpdateRow, &QPushButton::clicked, this, [this] {
+        if (chartRow_)
+            emit updateRowClicked(*chartRow_);
+    });
+    connect(OtherSide, &QPushButton::clicked, this, [this] {
+        if (chartRow_)
+            emit otherSideClicked(*chartRow_);
+    });
+    NotAnswered = addLabel("NotAnswered", {}, kNotAnsweredAt, text);
+    OutOfDate = addLabel("OutOfDate", {}, kOutOfDateAt, text);
+    for (QLabel* line : {NotAnswered, OutOfDate}) {
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        line->setWordWrap(true);
+    }
+    addFooter(kFooterAt);
+    connect(&screens.assessment(), &LiveAssessment::changed, this, &Form9::updateCommands);
+    updateCommands();
+}
+
+namespace {
+
+// The answers still unanswered, in screen order, by the names the screens give them.
+QStringList Unanswered(const Assessment& a) {
+    QStringList missing;
+    const auto add = [&](bool unanswered, const char* what) {
+        if (unanswered)
+            missing << Form9::tr(what);
+    };
+    add(a.upperArm == UpperArmPosture::None, QT_TR_NOOP("upper arm"));
+    add(a.lowerArm == LowerArmPosture::None, QT_TR_NOOP("lower arm"));
+    add(a.wrist == WristPosture::None, QT_TR_NOOP("wrist"));
+    add(a.wristTwist == WristTwist::None, QT_TR_NOOP("wrist twist"));
+    add(a.neck == NeckPosture::None, QT_TR_NOOP("neck"));
+    add(a.trunk == TrunkPosture::None && !a.trunkSupportedSeated, QT_TR_NOOP("trunk"));
+    add(a.muscleUseA == MuscleUse::None, QT_TR_NOOP("muscle use of group A"));
+    add(a.forceLoadA == ForceLoad::None, QT_TR_NOOP("force or load of group A"));
+    add(a.muscleUseB == MuscleUse::None, QT_TR_NOOP("muscle use of group B"));
+    add(a.forceLoadB == ForceLoad::None, QT_TR_NOOP("force or load of group B"));
+    return missing;
+}
+
+} // namespace
+
+void Form9::showScoresOf(const Assessment& answers) {
+    scored_ = answers;
+    showScores(ScoresOf(answers));
+    updateCommands();
+}
+
+bool Form9::scoresCurrent() const {
+    return scored_ && *scored_ == record();
+}
+
+void Form9::setChartRow(int row, const Assessment& inRow, bool reviewing) {
+    chartRow_ = row;
+    inRow_ = inRow;
+    reviewing_ = reviewing;
+    UpdateRow->setText(tr("&Update Row %L1").arg(row));
+    updateCommands();
+}
+
+void Form9::forgetChartRow() {
+    chartRow_.reset();
+    reviewing_ = false;
+    updateCommands();
+}
+
+void Form9::setChartFull(bool full) {
+    chartFull_ = full;
+    updateCommands();
+}
+
+void Form9::startAssessment(const Assessment& answers, ScreenShell& from) {
+    forgetChartRow();
+    screens().assessment().set(answers);
+    screens().assessment().setPhoto(std::nullopt);
+    emit assessmentStarted();
+    from.goTo(ScreenId::Form2);
+}
+
+void Form9::updateCommands() {
+    const bool current = scoresCurrent();
+    Command1->setEnabled(!chartFull_ && current);
+    UpdateRow->setVisible(reviewing_);
+    UpdateRow->setEnabled(reviewing_ && current);
+    OtherSide->setEnabled(chartRow_ && current && *scored_ == inRow_);
+    const QStringList missing = scored_ ? Unanswered(*scored_) : QStringList();
+    NotAnswered->setText(missing.isEmpty()
+                             ? QString()
+                             : tr("Not answered: %1").arg(QLocale().createSeparatedList(missing)));
+    OutOfDate->setText(scored_ && !current ? tr("The answers changed after these scores: press "
+                                                "Continue on the frequency and force screen again")
+                                           : QString());
 }
 
 void Form9::showScores(const AssessmentScores& scores) {

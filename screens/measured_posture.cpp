@@ -1,9 +1,9 @@
 #include "screens/measured_posture.h"
 
+#include "screens/controls.h"
+#include "screens/live_assessment.h"
 #include "screens/screen_set.h"
 #include "screens/screen_shell.h"
-
-#include <QAbstractButton>
 
 namespace rula {
 
@@ -11,6 +11,32 @@ bool LeftToTheEye(PostureSegment segment, double degrees) {
     const PostureBand* band = BandHolding(segment, degrees);
     return segment == PostureSegment::Neck && band && band->to < 0;
 }
+
+namespace {
+
+// Sets the segment's posture in the record: the band's, or none.
+void SetPosture(Assessment& a, PostureSegment segment, const PostureBand* band) {
+    const int posture = band ? band->posture : 0;
+    switch (segment) {
+    case PostureSegment::UpperArm:
+        a.upperArm = static_cast<UpperArmPosture>(posture);
+        break;
+    case PostureSegment::LowerArm:
+        a.lowerArm = static_cast<LowerArmPosture>(posture);
+        break;
+    case PostureSegment::Wrist:
+        a.wrist = static_cast<WristPosture>(posture);
+        break;
+    case PostureSegment::Neck:
+        a.neck = static_cast<NeckPosture>(posture);
+        break;
+    case PostureSegment::Trunk:
+        a.trunk = static_cast<TrunkPosture>(posture);
+        break;
+    }
+}
+
+} // namespace
 
 std::vector<MeasuredChoice> UsePostureAngles(ScreenSet& screens, const BodyAngles& angles) {
     using Outcome = MeasuredChoice::Outcome;
@@ -27,32 +53,34 @@ std::vector<MeasuredChoice> UsePostureAngles(ScreenSet& screens, const BodyAngle
         {PostureSegment::Trunk, ScreenId::Form7, angles.trunk},
     };
     std::vector<MeasuredChoice> choices;
+    Assessment next = screens.assessment().record();
     for (const Measured& m : measured) {
         MeasuredChoice choice;
         choice.segment = m.segment;
         choice.degrees = m.degrees;
-        if (!m.degrees) {
-            choices.push_back(choice);
-            continue;
-        }
-        choice.nearEdge = NearBandEdge(m.segment, *m.degrees);
-        ScreenShell& screen = screens.get(m.screen);
-        const PostureBand* band = BandHolding(m.segment, *m.degrees);
-        if (!band || LeftToTheEye(m.segment, *m.degrees)) {
-            choice.outcome = band ? Outcome::CheckByEye : Outcome::NoOption;
-            screen.clearPosture();
-        } else {
-            auto* option = screen.findChild<QAbstractButton*>(QLatin1String(band->option));
-            if (!option)
-                qFatal("No %s for its band", band->option);
-            // Not an input event: the screen acts on it whether or not it is on view.
-            option->click();
-            choice.outcome = Outcome::Chosen;
-            choice.option = QLatin1String(band->option);
-            choice.band = option->accessibleName();
-            choice.base = band->base;
+        if (m.degrees) {
+            choice.nearEdge = NearBandEdge(m.segment, *m.degrees);
+            const PostureBand* band = BandHolding(m.segment, *m.degrees);
+            const bool chosen = band && !LeftToTheEye(m.segment, *m.degrees);
+            choice.outcome = chosen ? Outcome::Chosen
+                             : band ? Outcome::CheckByEye
+                                    : Outcome::NoOption;
+            SetPosture(next, m.segment, chosen ? band : nullptr);
+            if (chosen)
+                choice.base = band->base();
         }
         choices.push_back(choice);
+    }
+    screens.assessment().set(next);
+    // The screens' words for what was chosen: the option that shows it now.
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (choices[i].outcome != Outcome::Chosen)
+            continue;
+        for (const auto* option : screens.get(measured[i].screen).findChildren<OptionButton*>())
+            if (option->isChecked()) {
+                choices[i].option = option->objectName();
+                choices[i].band = option->accessibleName();
+            }
     }
     return choices;
 }

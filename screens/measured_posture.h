@@ -1,13 +1,13 @@
-// Angles measured on a photo, applied to the posture screens: on the upper arm, lower
-// arm, wrist, neck and trunk screens, the option whose band holds the angle is clicked
-// as a user would click it, so the screen's own handler writes its base score. Where no
-// option may be chosen from the angle, the screen's posture is cleared instead, so that no
-// earlier choice stays behind as if it had been measured. The adjustment boxes, the wrist
-// twist and the frequency and force screen stay the user's.
+// Angles measured on a photo, applied to the assessment the screens show: the upper
+// arm, lower arm, wrist, neck and trunk postures become those whose bands hold the
+// angles, and the screens show them as they show any change of the record. Where no
+// posture may be chosen from the angle, the answer is cleared instead, so that no earlier
+// choice stays behind as if it had been measured. The adjustment boxes, the wrist twist
+// and the frequency and force answers stay the user's.
 #pragma once
 
 #include "angles/body_angles.h"
-#include "scoring/posture_bands.h"
+#include "assessment/posture_bands.h"
 
 #include <QString>
 
@@ -29,8 +29,8 @@ struct MeasuredChoice {
     PostureSegment segment;
     std::optional<double> degrees;
     Outcome outcome = Outcome::NotMeasured;
-    // Where chosen: the option clicked ("Option3"), its band in the screen's own words as
-    // screen readers hear it, and its base score.
+    // Where chosen: the screen's option that now shows it ("Option3"), its band in the
+    // screen's own words as screen readers hear it, and its base score.
     QString option;
     QString band;
     int base = 0;
@@ -43,9 +43,10 @@ struct MeasuredChoice {
 // shoulders reads as extension, the neck's worst score.
 bool LeftToTheEye(PostureSegment segment, double degrees);
 
-// Chooses or clears the posture on each screen that has a measured angle, creating the
-// screen in its design state if need be; shows, hides and moves no screen. Returns what
-// each angle did, in the order upper arm, lower arm, wrist, neck, trunk.
+// Chooses or clears the posture of each segment that has a measured angle, in one change
+// of the record; creates the screens in their design state if need be, and shows, hides
+// and moves none. Returns what each angle did, in the order upper arm, lower arm, wrist,
+// neck, trunk.
 std::vector<MeasuredChoice> UsePostureAngles(ScreenSet& screens, const BodyAngles& angles);
 
 } // namespace rula

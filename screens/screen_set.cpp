@@ -1,6 +1,7 @@
 #include "screens/screen_set.h"
 
 #include "printing/printing.h"
+#include "screens/live_assessment.h"
 #include "screens/screen_shell.h"
 #include "screens/screen_style.h"
 
@@ -43,6 +44,7 @@ QIcon DrawWindowIcon() {
 
 ScreenSet::ScreenSet(Factory factory)
     : factory_(std::move(factory))
+    , assessment_(std::make_unique<LiveAssessment>())
     , printTarget_(MakeDefaultPrinterTarget())
     , sessionWatch_(std::make_unique<QObject>()) {
     ScreenStyle::Install();

@@ -1,6 +1,7 @@
 // The single instances of the ten screens. A screen is created, in its design state,
 // the first time it is asked for; it then lives, shown or hidden, until the program
-// ends. The set also holds what all screens share: where printing goes, what closing
+// ends. The set also holds what all screens share: the assessment they show, where
+// printing goes, what closing
 // would lose (asked of the layer that keeps the work), and what happens once every
 // screen has closed.
 #pragma once
@@ -17,6 +18,7 @@ class QMessageBox;
 
 namespace rula {
 
+class LiveAssessment;
 class ScreenShell;
 class PrintTarget;
 
@@ -45,6 +47,9 @@ public:
     template <class Form> Form& get() { return static_cast<Form&>(get(Form::kId)); }
     template <class Form> Form* find() const { return static_cast<Form*>(find(Form::kId)); }
 
+    // The assessment every screen shows and edits.
+    LiveAssessment& assessment() const { return *assessment_; }
+
     PrintTarget& printTarget() const { return *printTarget_; }
     void setPrintTarget(std::unique_ptr<PrintTarget> target);
 
@@ -64,6 +69,22 @@ public:
     void openPhotoWindow() const {
         if (openPhoto_)
             openPhoto_();
+    }
+    // Opens a study from a screen other than the chart (Ctrl+O), through the chart.
+    void setStudyOpener(std::function<void(ScreenShell& from)> open) {
+        openStudy_ = std::move(open);
+    }
+    void openStudy(ScreenShell& from) const {
+        if (openStudy_)
+            openStudy_(from);
+    }
+    // Shows the assessment's photo with its points in the Photo window (a row reviewed).
+    void setMeasuredPhotoViewer(std::function<void()> show) {
+        showMeasuredPhoto_ = std::move(show);
+    }
+    void showMeasuredPhoto() const {
+        if (showMeasuredPhoto_)
+            showMeasuredPhoto_();
     }
 
     // Closing the program first asks whether to keep the work while it has changes.
@@ -85,12 +106,15 @@ private:
     bool saveWork();
 
     Factory factory_;
+    std::unique_ptr<LiveAssessment> assessment_;
     std::array<std::unique_ptr<ScreenShell>, kAllScreens.size()> screens_;
     std::unique_ptr<PrintTarget> printTarget_;
     bool iconAsked_ = false;
     std::function<void()> onAllClosed_;
     std::function<void()> openPhoto_;
     std::function<void()> closePhoto_;
+    std::function<void()> showMeasuredPhoto_;
+    std::function<void(ScreenShell&)> openStudy_;
     bool allClosed_ = false;
     UnsavedWork unsavedWork_;
     // Set once the user has answered that the program may close, or the cascade has begun.

@@ -3,6 +3,7 @@
 #include "printing/printing.h"
 #include "scoring/score_text.h"
 #include "scoring/segment_score.h"
+#include "screens/live_assessment.h"
 #include "screens/screen_set.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 
@@ -192,6 +194,22 @@ ScreenShell::ScreenShell(ScreenSet& screens, ScreenId id, const QString& caption
     setSizeGripEnabled(false);
     if (static_cast<int>(id) <= static_cast<int>(ScreenId::Form7))
         offerPhotoWindow();
+    if (id != ScreenId::Form10)
+        offerStudies();
+    connect(&screens.assessment(), &LiveAssessment::changed, this, &ScreenShell::showRecord);
+}
+
+void ScreenShell::offerStudies() {
+    // Ctrl+O opens a study from any screen; the chart, which shows it, has its own.
+    auto* open = new QAction(tr("Open a Study"), this);
+    open->setObjectName(QStringLiteral("OpenStudy"));
+    open->setShortcuts(QKeySequence::Open);
+    open->setShortcutContext(Qt::WindowShortcut);
+    connect(open, &QAction::triggered, this, [this] {
+        if (isOnView())
+            screens_.openStudy(*this);
+    });
+    addAction(open);
 }
 
 void ScreenShell::offerPhotoWindow() {
@@ -522,45 +540,56 @@ void ScreenShell::addCommonButtons(ScreenId previous, TwipsAt continueAt, TwipsA
     printButton = Command3;
 }
 
-void ScreenShell::writeWhenSelected(OptionButton* option, QLabel* label, const char* value) {
-    connect(option, &QAbstractButton::toggled, label, [label, value](bool selected) {
-        if (selected)
-            label->setText(QLatin1String(value));
+void ScreenShell::showChoice(QAbstractButton* button,
+                             std::function<bool(const Assessment&)> isChosen,
+                             std::function<void(Assessment&)> choose) {
+    connect(button, &QAbstractButton::toggled, this, [this, choose](bool selected) {
+        if (selected && !showingRecord_)
+            screens_.assessment().edit(choose);
+    });
+    shows_.push_back([button, isChosen](const Assessment& a) {
+        const bool chosen = isChosen(a);
+        if (button->isChecked() == chosen)
+            return;
+        // An exclusive option cannot be cleared by itself: the group is let go for it.
+        const bool exclusive = button->autoExclusive();
+        button->setAutoExclusive(false);
+        button->setChecked(chosen);
+        button->setAutoExclusive(exclusive);
+    });
+    shows_.back()(record());
+}
+
+void ScreenShell::showText(QLabel* label, std::function<QString(const Assessment&)> text) {
+    shows_.push_back([label, text](const Assessment& a) { label->setText(text(a)); });
+    shows_.back()(record());
+}
+
+void ScreenShell::showAnswer(CheckBox* box, bool Assessment::*answer, QLabel* label,
+                             const char* ticked, const char* otherwise) {
+    connect(box, &QAbstractButton::toggled, this, [this, answer](bool isTicked) {
+        if (!showingRecord_)
+            screens_.assessment().edit([&](Assessment& a) { a.*answer = isTicked; });
+    });
+    shows_.push_back([box, answer](const Assessment& a) { box->setChecked(a.*answer); });
+    shows_.back()(record());
+    showText(label, [answer, ticked, otherwise](const Assessment& a) {
+        return QLatin1String(a.*answer ? ticked : otherwise);
     });
 }
 
-void ScreenShell::writeBaseFromBands(PostureSegment segment,
-                                     std::initializer_list<OptionButton*> options, QLabel* label) {
-    for (OptionButton* option : options) {
-        const PostureBand* band = BandOfOption(segment, qPrintable(option->objectName()));
-        if (!band)
-            qFatal("No band for %s", qPrintable(option->objectName()));
-        const QString base = QString::number(band->base);
-        connect(option, &QAbstractButton::toggled, label, [label, base](bool selected) {
-            if (selected)
-                label->setText(base);
-        });
-        postureOptions_.push_back(option);
-    }
-    postureBase_ = label;
+void ScreenShell::showRecord() {
+    const QScopedValueRollback showing(showingRecord_, true);
+    for (const auto& show : shows_)
+        show(record());
 }
 
-void ScreenShell::clearPosture() {
-    for (OptionButton* option : postureOptions_) {
-        // An exclusive option cannot be turned off by itself, only by another of its group.
-        option->setAutoExclusive(false);
-        option->setChecked(false);
-        option->setAutoExclusive(true);
-    }
-    if (postureBase_)
-        postureBase_->setText(QStringLiteral("0"));
+const Assessment& ScreenShell::record() const {
+    return screens_.assessment().record();
 }
 
-void ScreenShell::writeWhenTicked(CheckBox* box, QLabel* label, const char* ticked,
-                                  const char* otherwise) {
-    connect(box, &QAbstractButton::toggled, label, [label, ticked, otherwise](bool isTicked) {
-        label->setText(QLatin1String(isTicked ? ticked : otherwise));
-    });
+void ScreenShell::handOn(QLabel* target, const std::string& score) {
+    target->setText(QString::fromStdString(score));
 }
 
 void ScreenShell::pairWithDrawing(PictureBox* picture, QAbstractButton* button) {
@@ -597,19 +626,4 @@ void ScreenShell::paintEvent(QPaintEvent* event) {
 
 } // namespace rula
 
-namespace rula {
-
-std::optional<double> ScreenShell::ChosenBase(const QLabel* baseLabel,
-                                              std::initializer_list<const OptionButton*> options) {
-    for (const OptionButton* option : options)
-        if (option->isChecked())
-            return ReadScore(baseLabel);
-    return std::nullopt;
-}
-
-void ScreenShell::WriteSegmentScore(QLabel* target, std::optional<double> base,
-                                    double adjustments) {
-    target->setText(QString::fromStdString(SegmentScoreText(base, adjustments)));
-}
-
-} // namespace rula
+namespace rula {} // namespace rula

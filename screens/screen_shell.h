@@ -12,13 +12,16 @@
 #include "screens/screen_id.h"
 #include "screens/twips.h"
 
-#include "scoring/posture_bands.h"
+#include "assessment/assessment.h"
+#include "assessment/posture_bands.h"
 
 #include <QDialog>
 #include <QFont>
 
+#include <functional>
 #include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QAbstractButton;
@@ -101,10 +104,6 @@ public:
     // The question open over this screen, if any: a visible modal dialog of its own.
     QDialog* openQuestion() const;
 
-    // A posture screen's posture back to none chosen, as on a new screen: no option of
-    // its bands selected and its base label "0". Adjustment boxes stay as they are.
-    void clearPosture();
-
     // No screen has a cancel button: Esc, with whatever modifier, and anything else that
     // would reject the dialog leave the screen on view.
     void reject() override {}
@@ -144,23 +143,36 @@ protected:
                           TwipsAt exitAt);
     virtual void Command1_Click() {}
 
-    // Option and check box handlers that write a score into a hidden label.
-    static void writeWhenSelected(OptionButton* option, QLabel* label, const char* value);
-    static void writeWhenTicked(CheckBox* box, QLabel* label, const char* ticked,
-                                const char* otherwise);
-    // A posture screen's options, each writing its base score from the segment's bands
-    // (found by the option's name) when selected; clearPosture() clears them.
-    void writeBaseFromBands(PostureSegment segment, std::initializer_list<OptionButton*> options,
-                            QLabel* label);
+    // The screen shows the assessment the screens share and edits it. An option group
+    // stands for one answer, each option for one of its values; the label holds the
+    // chosen value's score as text ("0" while none is chosen). A box stands for a yes or
+    // no answer, its label for what the box adds. A click writes the record; every change
+    // of the record, whatever made it, sets the options, boxes and labels from it.
+    template <class Answer, class Score>
+    void showAnswer(Answer Assessment::*answer,
+                    std::initializer_list<std::pair<OptionButton*, Answer>> options, QLabel* label,
+                    Score score) {
+        for (auto [option, value] : options)
+            showChoice(
+                option, [answer, value](const Assessment& a) { return a.*answer == value; },
+                [answer, value](Assessment& a) { a.*answer = value; });
+        showText(label, [answer, score](const Assessment& a) {
+            return QString::number(score(a.*answer));
+        });
+    }
+    void showAnswer(CheckBox* box, bool Assessment::*answer, QLabel* label, const char* ticked,
+                    const char* otherwise);
+    const Assessment& record() const;
+    // Score text written to a label of the next screen, which waits there.
+    static void handOn(QLabel* target, const std::string& score);
     // A click on a drawing acts as a click on its option or check box; a caption-less
     // option takes the drawing's words for screen readers and its tooltip. The drawing is
     // framed while its option or box is on, and ringed while that has the focus.
     void pairWithDrawing(PictureBox* picture, QAbstractButton* button);
-    // The base score of the chosen posture, or nothing while no option is selected.
-    static std::optional<double> ChosenBase(const QLabel* baseLabel,
-                                            std::initializer_list<const OptionButton*> options);
-    // Writes a segment score as the text of a label on the next screen.
-    static void WriteSegmentScore(QLabel* target, std::optional<double> base, double adjustments);
+    // The score of a posture answer's base, "0" while none is chosen.
+    template <class Posture> static int BaseOrZero(Posture posture) {
+        return BaseScore(posture).value_or(0);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -170,6 +182,7 @@ protected:
 private:
     friend class ScreenSet;
     void offerPhotoWindow();
+    void offerStudies();
     void printDone(const QString& whyNot);
     void focusPrintButton();
     // Shows a print message over this screen, once no question is open over it.
@@ -185,13 +198,17 @@ private:
         QAbstractButton* button;
     };
     void updateMark(const QObject* button);
+    // One option or label bound to the record; shown at once and on every change.
+    void showChoice(QAbstractButton* button, std::function<bool(const Assessment&)> isChosen,
+                    std::function<void(Assessment&)> choose);
+    void showText(QLabel* label, std::function<QString(const Assessment&)> text);
+    void showRecord();
+    std::vector<std::function<void(const Assessment&)>> shows_;
+    bool showingRecord_ = false;
 
     ScreenSet& screens_;
     ScreenId id_;
     std::vector<DrawingPair> drawings_;
-    // The options and base label of writeBaseFromBands, for clearPosture().
-    std::vector<OptionButton*> postureOptions_;
-    QLabel* postureBase_ = nullptr;
     QAction* photoAction_ = nullptr; // the Photo window, where the screen offers it
     bool shownBefore_ = false;
     bool closing_ = false;

@@ -4,6 +4,9 @@
 
 #include "study/text_rules.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace rula {
 
 namespace {
@@ -18,7 +21,35 @@ StudyDetails CleanDetails(const StudyDetails& details, const QDate& fallbackDate
     return clean;
 }
 
+// A point kept within its photo, as the study file wants it (a point scaled into the
+// kept photo may come out a rounding past its edge); never -0, which the file would not
+// read back as written.
+PhotoPoint WithinPhoto(PhotoPoint point, const MeasuredPhoto& photo) {
+    const auto within = [](double at, int size) {
+        const double kept = std::isfinite(at) ? std::clamp(at, 0.0, double(size)) : 0.0;
+        return kept == 0 ? 0.0 : kept;
+    };
+    return {within(point.x, photo.width), within(point.y, photo.height)};
+}
+
 } // namespace
+
+ChartRow CleanRow(const ChartRow& row) {
+    ChartRow clean = row;
+    clean.task = CleanLine(row.task, kTaskMaxCharacters);
+    clean.notes = CleanNotes(row.notes, kNotesMaxCharacters);
+    if (clean.answers)
+        clean.answers->side = clean.side;
+    if (MeasuredPhoto* photo = clean.measurement ? &*clean.measurement : nullptr) {
+        for (std::optional<PhotoPoint>& point : photo->points)
+            if (point)
+                point = WithinPhoto(*point, *photo);
+        if (photo->plumb)
+            photo->plumb = PlumbLine{WithinPhoto(photo->plumb->top, *photo),
+                                     WithinPhoto(photo->plumb->bottom, *photo)};
+    }
+    return clean;
+}
 
 ChartRecord::ChartRecord(QObject* parent)
     : QObject(parent)
@@ -43,20 +74,66 @@ const ChartRow& ChartRecord::row(int number) const {
 }
 
 int ChartRecord::addRow(const std::array<QString, kChartColumns>& scores) {
-    if (isFull())
-        return 0;
     ChartRow added;
     added.scores = scores;
-    study_.rows.append(added);
+    return addRow(added);
+}
+
+int ChartRecord::addRow(const ChartRow& row) {
+    if (isFull())
+        return 0;
+    study_.rows.append(CleanRow(row));
     touch();
     return rowCount();
+}
+
+void ChartRecord::updateRow(int number, const Assessment& answers,
+                            const std::array<QString, kChartColumns>& scores,
+                            const std::optional<MeasuredPhoto>& measurement) {
+    if (number < 1 || number > rowCount())
+        return;
+    ChartRow updated = study_.rows[number - 1];
+    updated.answers = answers;
+    updated.answers->side = updated.side;
+    updated.scores = scores;
+    updated.measurement = measurement;
+    change(number, updated);
+}
+
+void ChartRecord::deleteRow(int number) {
+    if (number < 1 || number > rowCount())
+        return;
+    study_.rows.removeAt(number - 1);
+    touch();
 }
 
 void ChartRecord::setTask(int number, const QString& task) {
     if (number < 1 || number > rowCount())
         return;
-    const QString clean = CleanLine(task, kTaskMaxCharacters);
-    QString& stored = study_.rows[number - 1].task;
+    ChartRow changed = study_.rows[number - 1];
+    changed.task = task;
+    change(number, changed);
+}
+
+void ChartRecord::setSide(int number, Side side) {
+    if (number < 1 || number > rowCount())
+        return;
+    ChartRow changed = study_.rows[number - 1];
+    changed.side = side;
+    change(number, changed);
+}
+
+void ChartRecord::setNotes(int number, const QString& notes) {
+    if (number < 1 || number > rowCount())
+        return;
+    ChartRow changed = study_.rows[number - 1];
+    changed.notes = notes;
+    change(number, changed);
+}
+
+void ChartRecord::change(int number, const ChartRow& row) {
+    const ChartRow clean = CleanRow(row);
+    ChartRow& stored = study_.rows[number - 1];
     if (stored == clean)
         return;
     stored = clean;
@@ -84,9 +161,7 @@ void ChartRecord::replace(const Study& study) {
     for (const ChartRow& given : study.rows) {
         if (clean.rows.size() == kChartRows)
             break;
-        ChartRow row = given;
-        row.task = CleanLine(given.task, kTaskMaxCharacters);
-        clean.rows.append(row);
+        clean.rows.append(CleanRow(given));
     }
     const bool differs = !(clean == study_);
     study_ = clean;

@@ -177,8 +177,13 @@ std::optional<StudyError> RecoveryCopy::write(const Study& study, const QString&
                 QStringLiteral("%1: no recovery copy can be kept there").arg(ShownPath(folder_))};
         originWritten_.clear();
     }
-    // The chart first: a copy without the name of its file still keeps every row.
-    if (std::optional<StudyError> failed = WriteStudyFile(path(), study))
+    // The chart first: a copy without the name of its file still keeps every row. A
+    // photo is written nowhere but into a study the user saves: the copy keeps each row
+    // without its measurement.
+    Study kept = study;
+    for (ChartRow& row : kept.rows)
+        row.measurement.reset();
+    if (std::optional<StudyError> failed = WriteStudyFile(path(), kept))
         return failed;
     const QByteArray originBytes = OriginBytes(origin, stamp);
     if (originBytes == originWritten_)

@@ -47,8 +47,9 @@ public:
     // its lock is held until the returned object goes. Null when there is none.
     static std::unique_ptr<RecoveryCopy> NewestLeft(const QString& folder);
 
-    // Writes the chart and the study's file it belongs to (empty for none), each
-    // atomically; the first write makes the folder and takes the lock.
+    // Writes the chart, each row without its measurement (no photo is kept here), and
+    // the study's file it belongs to (empty for none), each atomically; the first write
+    // makes the folder and takes the lock.
     std::optional<StudyError> write(const Study& study, const QString& origin,
                                     const std::optional<FileStamp>& stamp);
     std::variant<RecoveredChart, StudyError> read() const;

@@ -2,11 +2,15 @@
 // order (QJsonObject would sort them). Reading parses with QJsonDocument and then walks
 // the document once, checking every key and value against what WriteStudyJson can
 // produce; the first fault found ends the walk with a message naming where it is. What
-// the parsed document no longer shows (a key given twice, a number written as 7.0, 1e0
-// or -0) is looked for in the bytes first. Files are written by name as the system knows
-// it (NativePath), through a temporary file beside the study renamed over it.
+// the parsed document no longer shows (a key given twice, a number written as 7.0, 1e0,
+// -0 or 2.50) is looked for in the bytes first. A row's answers must give its scores, and
+// a measurement's angles must be its points'; a photo inside a study is checked by its
+// JPEG markers as a photo file is, never decoded. Files are written by name as the system
+// knows it (NativePath), through a temporary file beside the study renamed over it.
 #include "study/study_file.h"
 
+#include "assessment/assessment.h"
+#include "files/jpeg_markers.h"
 #include "files/regular_file.h"
 #include "scoring/assessment_scores.h"
 #include "study/text_rules.h"
@@ -18,18 +22,83 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <variant>
 
 namespace rula {
 
 namespace {
 
 const QLatin1String kFormatName("rula-study");
+const QLatin1String kPhotoType("image/jpeg");
+
+// The answers of a row by the names the file gives them, in the order it writes them.
+using AnswerMember =
+    std::variant<bool Assessment::*, UpperArmPosture Assessment::*, LowerArmPosture Assessment::*,
+                 WristPosture Assessment::*, WristTwist Assessment::*, NeckPosture Assessment::*,
+                 TrunkPosture Assessment::*, MuscleUse Assessment::*, ForceLoad Assessment::*>;
+struct AnswerField {
+    const char* name;
+    AnswerMember member;
+};
+const AnswerField kAnswerFields[] = {
+    {"upperArm", &Assessment::upperArm},
+    {"shoulderRaised", &Assessment::shoulderRaised},
+    {"upperArmAbducted", &Assessment::upperArmAbducted},
+    {"armSupported", &Assessment::armSupported},
+    {"lowerArm", &Assessment::lowerArm},
+    {"lowerArmAcrossOrOut", &Assessment::lowerArmAcrossOrOut},
+    {"wrist", &Assessment::wrist},
+    {"wristBentFromMidline", &Assessment::wristBentFromMidline},
+    {"wristTwist", &Assessment::wristTwist},
+    {"neck", &Assessment::neck},
+    {"neckTwisted", &Assessment::neckTwisted},
+    {"neckSideBent", &Assessment::neckSideBent},
+    {"trunk", &Assessment::trunk},
+    {"trunkTwisted", &Assessment::trunkTwisted},
+    {"trunkSideBent", &Assessment::trunkSideBent},
+    {"trunkSupportedSeated", &Assessment::trunkSupportedSeated},
+    {"legsSupported", &Assessment::legsSupported},
+    {"muscleUseA", &Assessment::muscleUseA},
+    {"forceLoadA", &Assessment::forceLoadA},
+    {"muscleUseB", &Assessment::muscleUseB},
+    {"forceLoadB", &Assessment::forceLoadB},
+};
+
+// The six points by the names the file gives them, in Landmark order.
+const char* const kPointNames[kLandmarkCount] = {"hip",   "shoulder", "ear",
+                                                 "elbow", "wrist",    "knuckle"};
+
+// The angles as the file gives them, to one decimal, for those who read the file.
+struct AngleField {
+    const char* name;
+    std::optional<double> BodyAngles::*member;
+};
+const AngleField kAngleFields[] = {
+    {"trunk", &BodyAngles::trunk},       {"neck", &BodyAngles::neck},
+    {"upperArm", &BodyAngles::upperArm}, {"lowerArm", &BodyAngles::lowerArm},
+    {"wrist", &BodyAngles::wrist},
+};
+
+std::optional<double> ToOneDecimal(const std::optional<double>& angle) {
+    if (!angle)
+        return std::nullopt;
+    const double rounded = std::round(*angle * 10) / 10;
+    return rounded == 0 ? 0.0 : rounded; // never -0
+}
+
+QString SideName(Side side) {
+    const std::string_view name = AnswerNames<Side>()[static_cast<std::size_t>(side)];
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 // ---- writing
 
@@ -72,6 +141,80 @@ QString JsonScore(const QString& text) {
     if (ok && QString::number(value) == text)
         return text;
     return JsonString(text);
+}
+
+// A number as the shortest text that reads back as the same number (whole numbers in
+// digits alone), as the reader wants it.
+QByteArray JsonNumber(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value == 0 ? 0.0 : value).ptr;
+    return QByteArray(text, end - text);
+}
+
+QByteArray JsonPoint(const std::optional<PhotoPoint>& point) {
+    if (!point)
+        return "null";
+    return '[' + JsonNumber(point->x) + ", " + JsonNumber(point->y) + ']';
+}
+
+QByteArray JsonAnswers(const std::optional<Assessment>& answers) {
+    if (!answers)
+        return "null";
+    QByteArray out = "{\n";
+    bool first = true;
+    for (const AnswerField& field : kAnswerFields) {
+        out += first ? "" : ",\n";
+        first = false;
+        out += QByteArray("        \"") + field.name + "\": ";
+        std::visit(
+            [&](auto member) {
+                const auto value = (*answers).*member;
+                if constexpr (std::is_same_v<decltype(value), const bool>) {
+                    out += value ? "true" : "false";
+                } else {
+                    using Answer = std::remove_const_t<decltype(value)>;
+                    const std::string_view name =
+                        AnswerNames<Answer>()[static_cast<std::size_t>(value)];
+                    out += name.empty()
+                               ? QByteArray("null")
+                               : '"' + QByteArray(name.data(), qsizetype(name.size())) + '"';
+                }
+            },
+            field.member);
+    }
+    return out + "\n      }";
+}
+
+QByteArray JsonMeasurement(const std::optional<MeasuredPhoto>& measurement) {
+    if (!measurement)
+        return "null";
+    const MeasuredPhoto& m = *measurement;
+    QByteArray out = "{\n        \"photo\": {\"type\": \"image/jpeg\", \"width\": ";
+    out += QByteArray::number(m.width) + ", \"height\": " + QByteArray::number(m.height);
+    out += ", \"data\": \"" +
+           QByteArray::fromRawData(m.jpeg.data(), qsizetype(m.jpeg.size())).toBase64() + "\"},\n";
+    out += QByteArray("        \"facing\": ") +
+           (m.facing == Facing::Left ? "\"left\"" : "\"right\"") + ",\n";
+    out += "        \"points\": {";
+    for (std::size_t i = 0; i < kLandmarkCount; ++i)
+        out +=
+            QByteArray(i == 0 ? "" : ", ") + '"' + kPointNames[i] + "\": " + JsonPoint(m.points[i]);
+    out += "},\n        \"plumbLine\": ";
+    if (m.plumb)
+        out += "{\"top\": " + JsonPoint(m.plumb->top) +
+               ", \"bottom\": " + JsonPoint(m.plumb->bottom) + '}';
+    else
+        out += "null";
+    out += ",\n        \"angles\": {";
+    const BodyAngles angles = m.angles();
+    bool first = true;
+    for (const AngleField& field : kAngleFields) {
+        const std::optional<double> angle = ToOneDecimal(angles.*field.member);
+        out += QByteArray(first ? "" : ", ") + '"' + field.name +
+               "\": " + (angle ? JsonNumber(*angle) : QByteArray("null"));
+        first = false;
+    }
+    return out + "}\n      }";
 }
 
 // ---- reading
@@ -141,15 +284,24 @@ bool IsWholeNumber(const QJsonValue& value) {
     return value.isDouble() && std::isfinite(number) && std::floor(number) == number;
 }
 
-// One line of text as the program stores it.
-QString ReadLine(const QJsonValue& value, const QString& place, int maxCharacters) {
+// Text as the program stores it: one line, or for notes several, each break one LF.
+enum class TextLines { One, Several };
+
+QString ReadText(const QJsonValue& value, const QString& place, int maxCharacters,
+                 TextLines lines = TextLines::One) {
     if (!value.isString())
         RefuseType(place, value, "a text");
     const QString text = value.toString();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
+        if (c == u'\n' && lines == TextLines::Several)
+            continue;
         if (IsLineBreak(c))
-            Refuse(Where(place, QStringLiteral("holds a line break")));
+            Refuse(Where(place, lines == TextLines::One
+                                    ? QStringLiteral("holds a line break")
+                                    : QStringLiteral("holds a line break other than \\n (U+%1)")
+                                          .arg(QString::number(c, 16).toUpper().rightJustified(
+                                              4, QLatin1Char('0')))));
         if (IsControlCharacter(c))
             Refuse(Where(place, QStringLiteral("holds a control character (U+%1)")
                                     .arg(QString::number(c, 16).toUpper().rightJustified(
@@ -188,33 +340,275 @@ QString ReadScore(const QJsonValue& value, const QString& place,
     return QString::number(static_cast<int>(number));
 }
 
-ChartRow ReadRow(const QJsonValue& value, int number) {
-    const QString place = QStringLiteral("row %1").arg(number);
+QJsonObject ReadObject(const QJsonValue& value, const QString& place) {
     if (!value.isObject())
         RefuseType(place, value, "an object");
-    const QJsonObject object = value.toObject();
-    RefuseUnknownKeys(object, place, {"task", "scores"}, "a row");
-    ChartRow row;
-    row.task =
-        ReadLine(Take(object, place, "task"), place + QLatin1String(", task"), kTaskMaxCharacters);
-    const QJsonValue scoresValue = Take(object, place, "scores");
-    const QString scoresPlace = place + QLatin1String(", scores");
-    if (!scoresValue.isObject())
-        RefuseType(scoresPlace, scoresValue, "an object");
-    const QJsonObject scores = scoresValue.toObject();
+    return value.toObject();
+}
+
+std::array<QString, kChartColumns> ReadScores(const QJsonValue& value, const QString& row) {
+    const QString place = row + QLatin1String(", scores");
+    const QJsonObject scores = ReadObject(value, place);
     for (auto it = scores.constBegin(); it != scores.constEnd(); ++it) {
         const auto& names = AssessmentScores::kFieldNames;
         if (std::find_if(names.begin(), names.end(), [&](const char* name) {
                 return it.key() == QLatin1String(name);
             }) == names.end())
-            Refuse(Where(scoresPlace, QStringLiteral("%1 is not a score of this program")
-                                          .arg(Describe(QJsonValue(it.key())))));
+            Refuse(Where(place, QStringLiteral("%1 is not a score of this program")
+                                    .arg(Describe(QJsonValue(it.key())))));
     }
+    std::array<QString, kChartColumns> read;
     for (int field = 0; field < kChartColumns; ++field) {
         const char* name = AssessmentScores::kFieldNames[field];
-        const QJsonValue score = Take(scores, scoresPlace, name);
-        row.scores[field] = ReadScore(score, place + QLatin1String(", ") + QLatin1String(name),
-                                      AssessmentScores::kFieldRanges[field]);
+        read[field] =
+            ReadScore(Take(scores, place, name), row + QLatin1String(", ") + QLatin1String(name),
+                      AssessmentScores::kFieldRanges[field]);
+    }
+    return read;
+}
+
+Side ReadSide(const QJsonValue& value, const QString& place) {
+    if (value.isNull())
+        return Side::NotSaid;
+    if (value.isString())
+        if (const auto side = AnswerNamed<Side>(value.toString().toStdString()))
+            return *side;
+    Refuse(Where(
+        place,
+        QStringLiteral("%1 is not a side (\"left\", \"right\" or null)").arg(Describe(value))));
+}
+
+Assessment ReadAnswers(const QJsonObject& object, const QString& place) {
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        if (std::none_of(
+                std::begin(kAnswerFields), std::end(kAnswerFields),
+                [&](const AnswerField& field) { return it.key() == QLatin1String(field.name); }))
+            Refuse(Where(place, QStringLiteral("%1 is not an answer of this program")
+                                    .arg(Describe(QJsonValue(it.key())))));
+    }
+    Assessment answers;
+    for (const AnswerField& field : kAnswerFields) {
+        const QJsonValue value = Take(object, place, field.name);
+        const QString where = place + QLatin1String(", ") + QLatin1String(field.name);
+        std::visit(
+            [&](auto member) {
+                using Answer = std::remove_reference_t<decltype(answers.*member)>;
+                if constexpr (std::is_same_v<Answer, bool>) {
+                    if (!value.isBool())
+                        RefuseType(where, value, "true or false");
+                    answers.*member = value.toBool();
+                } else {
+                    if (value.isNull())
+                        return; // none chosen
+                    const auto answer = value.isString()
+                                            ? AnswerNamed<Answer>(value.toString().toStdString())
+                                            : std::nullopt;
+                    if (!answer) {
+                        QStringList names;
+                        for (const std::string_view name : AnswerNames<Answer>().subspan(1))
+                            names << u'"' +
+                                         QString::fromLatin1(name.data(), qsizetype(name.size())) +
+                                         u'"';
+                        Refuse(Where(where, QStringLiteral("%1 is not one of its answers (null, "
+                                                           "%2)")
+                                                .arg(Describe(value), names.join(", "))));
+                    }
+                    answers.*member = *answer;
+                }
+            },
+            field.member);
+    }
+    return answers;
+}
+
+// A number within [lowest, highest].
+double ReadNumber(const QJsonValue& value, const QString& place, double lowest, double highest) {
+    if (!value.isDouble() || !std::isfinite(value.toDouble()))
+        RefuseType(place, value, "a number");
+    const double number = value.toDouble();
+    if (number < lowest || number > highest)
+        Refuse(Where(place, QStringLiteral("%1 is not from %2 to %3")
+                                .arg(Describe(value))
+                                .arg(lowest)
+                                .arg(highest)));
+    return number;
+}
+
+// [x, y] within the photo.
+PhotoPoint ReadPoint(const QJsonValue& value, const QString& place, int width, int height) {
+    if (!value.isArray())
+        RefuseType(place, value, "[x, y]");
+    const QJsonArray xy = value.toArray();
+    if (xy.size() != 2)
+        Refuse(Where(place, QStringLiteral("%1 numbers, not two ([x, y])").arg(xy.size())));
+    return {ReadNumber(xy.at(0), place + QLatin1String(", x"), 0, width),
+            ReadNumber(xy.at(1), place + QLatin1String(", y"), 0, height)};
+}
+
+// The photo's JPEG, checked as a photo file is before it is opened: its markers say it
+// is a whole JPEG, upright, of the size given, within the limits; nothing is decoded.
+void ReadPhoto(const QJsonObject& photo, const QString& place, MeasuredPhoto& measured) {
+    RefuseUnknownKeys(photo, place, {"type", "width", "height", "data"}, "a photo");
+    const QJsonValue type = Take(photo, place, "type");
+    if (type != QJsonValue(kPhotoType))
+        Refuse(Where(place, QStringLiteral("type %1 is not \"image/jpeg\"").arg(Describe(type))));
+    int size[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        const char* key = i == 0 ? "width" : "height";
+        const QJsonValue value = Take(photo, place, key);
+        if (!IsWholeNumber(value) || value.toDouble() < 1 || value.toDouble() > 65535)
+            Refuse(Where(place + QLatin1String(", ") + QLatin1String(key),
+                         QStringLiteral("%1 is not a size in pixels").arg(Describe(value))));
+        size[i] = static_cast<int>(value.toDouble());
+    }
+    const QJsonValue data = Take(photo, place, "data");
+    if (!data.isString())
+        RefuseType(place + QLatin1String(", data"), data, "a text");
+    const QByteArray base64 = data.toString().toLatin1();
+    const auto decoded =
+        QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
+    // Only base64 as written: one line, padded, nothing left over.
+    if (!decoded || decoded.decoded.toBase64() != base64)
+        Refuse(Where(place, QStringLiteral("the data is not base64")));
+    const QByteArray& jpeg = decoded.decoded;
+    if (!StartsAsJpeg(jpeg.constData(), jpeg.size()))
+        Refuse(Where(place, QStringLiteral("not a JPEG")));
+    const ReadBytesAt read = [&jpeg](void* to, qint64 count, qint64 offset) -> qint64 {
+        const qint64 got = std::clamp<qint64>(jpeg.size() - offset, 0, count);
+        std::memcpy(to, jpeg.constData() + offset, static_cast<size_t>(got));
+        return got;
+    };
+    const JpegMarkers markers = ReadJpegMarkers(read, jpeg.size());
+    if (markers.scanStart < 0 || !EndsWithImageEnd(read, jpeg.size(), markers.scanStart))
+        Refuse(Where(place, QStringLiteral("the JPEG ends too early (truncated)")));
+    if (markers.width < 1 || markers.height < 1)
+        Refuse(Where(place, QStringLiteral("the JPEG gives no size")));
+    if (qint64(markers.width) * markers.height > kMaxPhotoPixels)
+        Refuse(Where(place, QStringLiteral("%1 × %2 pixels: too large (at most %3 megapixels)")
+                                .arg(markers.width)
+                                .arg(markers.height)
+                                .arg(kMaxPhotoPixels / 1'000'000)));
+    if (std::max(markers.width, markers.height) > kKeptPhotoLongSide)
+        Refuse(Where(place, QStringLiteral("%1 × %2 pixels: a study keeps photos of at most %3 "
+                                           "pixels on their long side")
+                                .arg(markers.width)
+                                .arg(markers.height)
+                                .arg(kKeptPhotoLongSide)));
+    if (markers.orientation != 1)
+        Refuse(Where(place, QStringLiteral("the JPEG is to be turned (EXIF orientation %1); a "
+                                           "study keeps photos upright")
+                                .arg(markers.orientation)));
+    if (markers.width != size[0] || markers.height != size[1])
+        Refuse(Where(place, QStringLiteral("the JPEG is %1 × %2 pixels, not %3 × %4 as given")
+                                .arg(markers.width)
+                                .arg(markers.height)
+                                .arg(size[0])
+                                .arg(size[1])));
+    measured.jpeg.assign(jpeg.constData(), static_cast<std::size_t>(jpeg.size()));
+    measured.width = size[0];
+    measured.height = size[1];
+}
+
+MeasuredPhoto ReadMeasurement(const QJsonObject& object, const QString& place) {
+    RefuseUnknownKeys(object, place, {"photo", "facing", "points", "plumbLine", "angles"},
+                      "a measurement");
+    MeasuredPhoto measured;
+    ReadPhoto(ReadObject(Take(object, place, "photo"), place + QLatin1String(", photo")),
+              place + QLatin1String(", photo"), measured);
+    const QJsonValue facing = Take(object, place, "facing");
+    if (facing == QJsonValue(QStringLiteral("left")))
+        measured.facing = Facing::Left;
+    else if (facing == QJsonValue(QStringLiteral("right")))
+        measured.facing = Facing::Right;
+    else
+        Refuse(Where(place + QLatin1String(", facing"),
+                     QStringLiteral("%1 is not \"left\" or \"right\"").arg(Describe(facing))));
+
+    const QString pointsPlace = place + QLatin1String(", points");
+    const QJsonObject points = ReadObject(Take(object, place, "points"), pointsPlace);
+    RefuseUnknownKeys(points, pointsPlace,
+                      {kPointNames[0], kPointNames[1], kPointNames[2], kPointNames[3],
+                       kPointNames[4], kPointNames[5]},
+                      "the points");
+    for (std::size_t i = 0; i < kLandmarkCount; ++i) {
+        const QJsonValue point = Take(points, pointsPlace, kPointNames[i]);
+        if (!point.isNull())
+            measured.points[i] =
+                ReadPoint(point, place + QLatin1String(", ") + QLatin1String(kPointNames[i]),
+                          measured.width, measured.height);
+    }
+    const QJsonValue plumb = Take(object, place, "plumbLine");
+    if (!plumb.isNull()) {
+        const QString plumbPlace = place + QLatin1String(", plumbLine");
+        const QJsonObject line = ReadObject(plumb, plumbPlace);
+        RefuseUnknownKeys(line, plumbPlace, {"top", "bottom"}, "a plumb line");
+        measured.plumb = PlumbLine{
+            ReadPoint(Take(line, plumbPlace, "top"), plumbPlace + QLatin1String(", top"),
+                      measured.width, measured.height),
+            ReadPoint(Take(line, plumbPlace, "bottom"), plumbPlace + QLatin1String(", bottom"),
+                      measured.width, measured.height)};
+    }
+
+    // The angles are there for those who read the file; they must be the points' own.
+    const QString anglesPlace = place + QLatin1String(", angles");
+    const QJsonObject angles = ReadObject(Take(object, place, "angles"), anglesPlace);
+    RefuseUnknownKeys(angles, anglesPlace, {"trunk", "neck", "upperArm", "lowerArm", "wrist"},
+                      "the angles");
+    const BodyAngles measuredAngles = measured.angles();
+    for (const AngleField& field : kAngleFields) {
+        const QJsonValue given = Take(angles, anglesPlace, field.name);
+        const std::optional<double> expected = ToOneDecimal(measuredAngles.*field.member);
+        const bool same =
+            expected ? given.isDouble() && given.toDouble() == *expected : given.isNull();
+        if (!same)
+            Refuse(Where(anglesPlace + QLatin1String(", ") + QLatin1String(field.name),
+                         QStringLiteral("%1 is not the angle its points give (%2)")
+                             .arg(Describe(given),
+                                  expected ? QString::number(*expected) : QStringLiteral("null"))));
+    }
+    return measured;
+}
+
+ChartRow ReadRow(const QJsonValue& value, int number, int version) {
+    const QString place = QStringLiteral("row %1").arg(number);
+    const QJsonObject object = ReadObject(value, place);
+    if (version == 1)
+        RefuseUnknownKeys(object, place, {"task", "scores"}, "a row");
+    else
+        RefuseUnknownKeys(object, place,
+                          {"task", "side", "notes", "answers", "scores", "measurement"}, "a row");
+    ChartRow row;
+    row.task =
+        ReadText(Take(object, place, "task"), place + QLatin1String(", task"), kTaskMaxCharacters);
+    row.scores = ReadScores(Take(object, place, "scores"), place);
+    if (version == 1)
+        return row;
+
+    row.side = ReadSide(Take(object, place, "side"), place + QLatin1String(", side"));
+    row.notes = ReadText(Take(object, place, "notes"), place + QLatin1String(", notes"),
+                         kNotesMaxCharacters, TextLines::Several);
+    const QJsonValue answers = Take(object, place, "answers");
+    if (!answers.isNull()) {
+        const QString answersPlace = place + QLatin1String(", answers");
+        row.answers = ReadAnswers(ReadObject(answers, answersPlace), answersPlace);
+        row.answers->side = row.side;
+        const AssessmentScores scored = ScoresOf(*row.answers);
+        for (int field = 0; field < kChartColumns; ++field)
+            if (row.scores[field].toStdString() != scored.field(field))
+                Refuse(Where(place, QStringLiteral("the scores are not those of its answers "
+                                                   "(%1 %2, where its answers give %3)")
+                                        .arg(QLatin1String(AssessmentScores::kFieldNames[field]),
+                                             row.scores[field].isEmpty() ? QStringLiteral("null")
+                                                                         : row.scores[field],
+                                             scored.field(field).empty()
+                                                 ? QStringLiteral("null")
+                                                 : QString::fromStdString(scored.field(field)))));
+    }
+    const QJsonValue measurement = Take(object, place, "measurement");
+    if (!measurement.isNull()) {
+        const QString measurementPlace = place + QLatin1String(", measurement");
+        row.measurement =
+            ReadMeasurement(ReadObject(measurement, measurementPlace), measurementPlace);
     }
     return row;
 }
@@ -244,10 +638,10 @@ Study ReadStudyObject(const QJsonObject& object) {
     Study study;
     StudyDetails& details = study.details;
     details.title =
-        ReadLine(Take(object, QString(), "title"), QStringLiteral("title"), kDetailMaxCharacters);
+        ReadText(Take(object, QString(), "title"), QStringLiteral("title"), kDetailMaxCharacters);
     details.site =
-        ReadLine(Take(object, QString(), "site"), QStringLiteral("site"), kDetailMaxCharacters);
-    details.assessor = ReadLine(Take(object, QString(), "assessor"), QStringLiteral("assessor"),
+        ReadText(Take(object, QString(), "site"), QStringLiteral("site"), kDetailMaxCharacters);
+    details.assessor = ReadText(Take(object, QString(), "assessor"), QStringLiteral("assessor"),
                                 kDetailMaxCharacters);
     const QJsonValue observed = Take(object, QString(), "observed");
     if (!observed.isString())
@@ -271,13 +665,15 @@ Study ReadStudyObject(const QJsonObject& object) {
                    .arg(rows.size())
                    .arg(kChartRows));
     for (qsizetype i = 0; i < rows.size(); ++i)
-        study.rows.append(ReadRow(rows.at(i), static_cast<int>(i) + 1));
+        study.rows.append(ReadRow(rows.at(i), static_cast<int>(i) + 1, static_cast<int>(version)));
     return study;
 }
 
 // What the parsed document no longer shows, looked for in the bytes, which are valid JSON
-// here: a key given twice in one object (QJsonObject keeps the last), and a whole number
-// written otherwise than as its digits (7.0, 1e0, -0), which the writer never does.
+// here: a key given twice in one object (QJsonObject keeps the last), a whole number
+// written otherwise than as its digits (7.0, 1e0, -0), and any other number written
+// otherwise than as the shortest text that reads back as it (2.50), which the writer
+// never does.
 std::optional<QString> FaultInTheBytes(const QByteArray& bytes) {
     struct Level {
         bool isObject;
@@ -306,6 +702,11 @@ std::optional<QString> FaultInTheBytes(const QByteArray& bytes) {
             if (whole && !digitsOnly)
                 return QStringLiteral("%1 at byte %2: a whole number is written in digits alone")
                     .arg(QString::fromLatin1(number))
+                    .arg(start);
+            if (!whole && std::isfinite(value) && number != JsonNumber(value))
+                return QStringLiteral("%1 at byte %2: a number is written as %3, the shortest "
+                                      "text that reads back as it")
+                    .arg(QString::fromLatin1(number), QString::fromLatin1(JsonNumber(value)))
                     .arg(start);
         } else if (c == '"') {
             const qsizetype start = i;
@@ -338,11 +739,16 @@ QString ParseFault(const QByteArray& bytes, const QJsonParseError& error) {
     bool atEnd = error.offset >= end;
     switch (error.error) {
     case QJsonParseError::IllegalValue: {
-        // The parser points at the start of a cut "true", "false" or "null".
-        const QByteArray rest = bytes.mid(error.offset, end - error.offset);
-        atEnd = atEnd || (!rest.isEmpty() && (QByteArray("true").startsWith(rest) ||
-                                              QByteArray("false").startsWith(rest) ||
-                                              QByteArray("null").startsWith(rest)));
+        // The parser points into a cut "true", "false" or "null", at its start or after
+        // its first letter.
+        qsizetype word = end;
+        while (word > 0 && std::isalpha(static_cast<unsigned char>(bytes.at(word - 1))))
+            --word;
+        const QByteArray rest = bytes.mid(word, end - word);
+        atEnd = atEnd ||
+                (error.offset >= word && !rest.isEmpty() &&
+                 (QByteArray("true").startsWith(rest) || QByteArray("false").startsWith(rest) ||
+                  QByteArray("null").startsWith(rest)));
         [[fallthrough]];
     }
     case QJsonParseError::UnterminatedObject:
@@ -362,6 +768,13 @@ QString ParseFault(const QByteArray& bytes, const QJsonParseError& error) {
     return QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset);
 }
 
+QString TooLarge(qint64 size) {
+    return QStringLiteral("larger than %1 MiB (%2 bytes); a study of ten rows with photos is "
+                          "far smaller")
+        .arg(kStudyMaxBytes >> 20)
+        .arg(size);
+}
+
 QString PathOf(const QString& path) {
     return QDir::toNativeSeparators(ShownPath(path));
 }
@@ -374,38 +787,41 @@ StudyError FileError(const QString& path, const QString& what) {
 
 QByteArray WriteStudyJson(const Study& study) {
     const StudyDetails& details = study.details;
-    QString text;
-    text += QLatin1String("{\n");
-    text += QLatin1String("  \"format\": ") + JsonString(kFormatName) + QLatin1String(",\n");
-    text += QStringLiteral("  \"version\": %1,\n").arg(kStudyFormatVersion);
-    text += QLatin1String("  \"title\": ") + JsonString(details.title) + QLatin1String(",\n");
-    text += QLatin1String("  \"site\": ") + JsonString(details.site) + QLatin1String(",\n");
-    text += QLatin1String("  \"assessor\": ") + JsonString(details.assessor) + QLatin1String(",\n");
-    text += QLatin1String("  \"observed\": ") + JsonString(details.observed.toString(Qt::ISODate)) +
-            QLatin1String(",\n");
-    text += QLatin1String("  \"rows\": [");
+    const auto text = [](const QString& line) { return JsonString(line).toUtf8(); };
+    QByteArray out;
+    out += "{\n";
+    out += "  \"format\": " + text(kFormatName) + ",\n";
+    out += "  \"version\": " + QByteArray::number(kStudyFormatVersion) + ",\n";
+    out += "  \"title\": " + text(details.title) + ",\n";
+    out += "  \"site\": " + text(details.site) + ",\n";
+    out += "  \"assessor\": " + text(details.assessor) + ",\n";
+    out += "  \"observed\": " + text(details.observed.toString(Qt::ISODate)) + ",\n";
+    out += "  \"rows\": [";
     for (qsizetype r = 0; r < study.rows.size(); ++r) {
         const ChartRow& row = study.rows[r];
-        text += r == 0 ? QLatin1String("\n") : QLatin1String(",\n");
-        text += QLatin1String("    {\n      \"task\": ") + JsonString(row.task) +
-                QLatin1String(",\n      \"scores\": {\n");
+        out += r == 0 ? "\n" : ",\n";
+        out += "    {\n      \"task\": " + text(row.task) + ",\n";
+        out += "      \"side\": " +
+               (row.side == Side::NotSaid ? QByteArray("null") : text(SideName(row.side))) + ",\n";
+        out += "      \"notes\": " + text(row.notes) + ",\n";
+        out += "      \"answers\": " + JsonAnswers(row.answers) + ",\n";
+        out += "      \"scores\": {\n";
         for (int field = 0; field < kChartColumns; ++field) {
-            text += QLatin1String("        \"") +
-                    QLatin1String(AssessmentScores::kFieldNames[field]) + QLatin1String("\": ") +
-                    JsonScore(row.scores[field]);
-            text += field + 1 < kChartColumns ? QLatin1String(",\n") : QLatin1String("\n");
+            out += QByteArray("        \"") + AssessmentScores::kFieldNames[field] +
+                   "\": " + JsonScore(row.scores[field]).toUtf8();
+            out += field + 1 < kChartColumns ? ",\n" : "\n";
         }
-        text += QLatin1String("      }\n    }");
+        out += "      },\n";
+        out += "      \"measurement\": " + JsonMeasurement(row.measurement) + "\n    }";
     }
-    text += study.rows.isEmpty() ? QLatin1String("]\n") : QLatin1String("\n  ]\n");
-    text += QLatin1String("}\n");
-    return text.toUtf8();
+    out += study.rows.isEmpty() ? "]\n" : "\n  ]\n";
+    out += "}\n";
+    return out;
 }
 
 std::variant<Study, StudyError> ReadStudyJson(const QByteArray& bytes) {
     if (bytes.size() > kStudyMaxBytes)
-        return StudyError{QStringLiteral("larger than 1 MiB (%1 bytes); a study is far smaller")
-                              .arg(bytes.size())};
+        return StudyError{TooLarge(bytes.size())};
     if (bytes.trimmed().isEmpty())
         return StudyError{QStringLiteral("not JSON: the file is empty")};
     // UTF-16 begins with its byte-order mark, or has a zero byte beside each ASCII one.
@@ -448,20 +864,22 @@ std::variant<Study, StudyError> ReadStudyFile(const QString& path, FileStamp* st
     case FileKind::Other:
         return FileError(path, QStringLiteral("not a regular file"));
     }
-    const auto tooLarge = [&](qint64 size) {
-        return FileError(path, QStringLiteral("larger than 1 MiB (%1 bytes); a study is far "
-                                              "smaller")
-                                   .arg(size));
-    };
+    const auto tooLarge = [&](qint64 size) { return FileError(path, TooLarge(size)); };
     std::optional<StudyError> failed;
     QByteArray bytes;
     if (file.size > kStudyMaxBytes) {
         failed = tooLarge(file.size);
     } else {
-        // At most one byte more than allowed: enough to catch a file that grows.
-        bytes.resize(kStudyMaxBytes + 1);
+        // At most one byte more than allowed: enough to catch a file that grows. Room for
+        // the file's size and one byte, made room for the most allowed and one if it fills.
+        bytes.resize(file.size + 1);
         qint64 got = 0;
-        while (got < bytes.size()) {
+        for (;;) {
+            if (got == bytes.size()) { // the file grew since it was looked at
+                if (bytes.size() > kStudyMaxBytes)
+                    break;
+                bytes.resize(kStudyMaxBytes + 1);
+            }
             const ssize_t n =
                 ::read(file.fd, bytes.data() + got, static_cast<size_t>(bytes.size() - got));
             if (n < 0 && errno == EINTR)

@@ -1,14 +1,24 @@
 // A study file, NAME.rula: the chart and its details as UTF-8 JSON, in exactly this
-// shape (the design note documents it):
+// shape (version 2; the design note documents every key):
 //
-//   {"format": "rula-study", "version": 1, "title": "", "site": "", "assessor": "",
+//   {"format": "rula-study", "version": 2, "title": "", "site": "", "assessor": "",
 //    "observed": "YYYY-MM-DD",
-//    "rows": [{"task": "", "scores": {"UpperArmScore": 2, ..., "FinalScore": 7}}]}
+//    "rows": [{"task": "", "side": "left" | "right" | null, "notes": "line\nline",
+//              "answers": null | {"upperArm": "raised-20-45" | null, ...,
+//                                 "shoulderRaised": false, ...},
+//              "scores": {"UpperArmScore": 2, ..., "FinalScore": 7},
+//              "measurement": null | {"photo": {"type": "image/jpeg", "width": W,
+//                                               "height": H, "data": "BASE64"},
+//                                     "facing": "left" | "right",
+//                                     "points": {"hip": [x, y] | null, ...},
+//                                     "plumbLine": null | {"top": [x, y], "bottom": [x, y]},
+//                                     "angles": {"trunk": 12.3 | null, ...}}}]}
 //
-// A blank cell is null. Reading checks the whole file before anything is handed over
-// and refuses, with a message that says what is wrong and where, whatever this program
-// could not have written. Writing is atomic: the earlier file stays as it was unless
-// the new one is whole. No GUI: Qt Core only.
+// A blank cell is null. Version 1 files, whose rows hold only "task" and "scores", are
+// read too: their rows have no side, notes, answers or photo. Reading checks the whole
+// file before anything is handed over and refuses, with a message that says what is
+// wrong and where, whatever this program could not have written. Writing is atomic: the
+// earlier file stays as it was unless the new one is whole. No GUI: Qt Core only.
 #pragma once
 
 #include "files/regular_file.h"
@@ -22,8 +32,9 @@
 
 namespace rula {
 
-inline constexpr int kStudyFormatVersion = 1;
-inline constexpr qint64 kStudyMaxBytes = 1024 * 1024;
+inline constexpr int kStudyFormatVersion = 2;
+// Ten rows with their photos fit well within this.
+inline constexpr qint64 kStudyMaxBytes = 32 * 1024 * 1024;
 
 // Why a file was refused or could not be written, in words for the user:
 // "row 3, FinalScore: 9 is not a score this program gives (1 to 7)".

@@ -17,16 +17,23 @@ bool IsControlCharacter(char16_t c) {
 
 namespace {
 
-// The first line, tabs as spaces, without controls or lone surrogates.
-QString FilterUnits(const QString& text) {
+enum class Lines { First, All };
+
+// The first line or every line (each break as one LF; CR LF is one break), tabs as
+// spaces, without controls or lone surrogates.
+QString FilterUnits(const QString& text, Lines lines = Lines::First) {
     QString kept;
     kept.reserve(text.size());
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
         const char16_t c = text.at(i).unicode();
-        if (IsLineBreak(c))
-            break;
-        if (c == u'\t') {
+        if (IsLineBreak(c)) {
+            if (lines == Lines::First)
+                break;
+            if (c == u'\r' && i + 1 < size && text.at(i + 1) == u'\n')
+                ++i;
+            kept += u'\n';
+        } else if (c == u'\t') {
             kept += u' ';
         } else if (QChar::isHighSurrogate(c)) {
             if (i + 1 < size && QChar::isLowSurrogate(text.at(i + 1).unicode())) {
@@ -64,14 +71,25 @@ int VisibleLength(const QString& text) {
     return count;
 }
 
-QString CleanLine(const QString& text, int maxCharacters) {
-    QString kept = FilterUnits(text);
+namespace {
+
+QString CutAt(QString kept, int maxCharacters) {
     if (maxCharacters < 0)
         maxCharacters = 0;
     // Every cluster holds at least one unit, so a short text needs no look at clusters.
     if (kept.size() > maxCharacters)
         kept.truncate(PrefixUnits(kept, maxCharacters));
     return kept;
+}
+
+} // namespace
+
+QString CleanLine(const QString& text, int maxCharacters) {
+    return CutAt(FilterUnits(text), maxCharacters);
+}
+
+QString CleanNotes(const QString& text, int maxCharacters) {
+    return CutAt(FilterUnits(text, Lines::All), maxCharacters);
 }
 
 bool IsCleanLine(const QString& text, int maxCharacters) {

@@ -22,6 +22,9 @@ int VisibleLength(const QString& text);
 // surrogates, and cuts after `maxCharacters` visible characters.
 QString CleanLine(const QString& text, int maxCharacters);
 
+// As CleanLine, keeping every line: each line break becomes one LF.
+QString CleanNotes(const QString& text, int maxCharacters);
+
 // Whether `text` is already what CleanLine would make of it.
 bool IsCleanLine(const QString& text, int maxCharacters);
 

@@ -32,6 +32,7 @@ struct Program {
 
     Program() {
         screens.setOnAllClosed([this] { ++allClosedCalls; });
+        OpenStudiesThroughTheChart(screens);
         screens.get(ScreenId::Form1).showScreen();
     }
     ~Program() {

@@ -3,7 +3,7 @@
 // of steps and its undo.
 #include "angles/body_angles.h"
 #include "angles/photo_measurement.h"
-#include "scoring/posture_bands.h"
+#include "assessment/posture_bands.h"
 #include "stick_figure.h"
 
 #include <QTest>
@@ -20,10 +20,15 @@ constexpr PostureSegment kSegments[] = {PostureSegment::UpperArm, PostureSegment
                                         PostureSegment::Wrist, PostureSegment::Neck,
                                         PostureSegment::Trunk};
 
-// The number of the option whose band holds the angle, or "none".
+// The number of the screen's option for the posture whose band holds the angle, or
+// "none". The wrist screen names its third option Option5.
 QString OptionHolding(PostureSegment segment, double degrees) {
     const PostureBand* band = BandHolding(segment, degrees);
-    return band ? QString::fromLatin1(band->option).remove("Option") : QStringLiteral("none");
+    if (!band)
+        return QStringLiteral("none");
+    const bool wristBeyond15 = segment == PostureSegment::Wrist &&
+                               band->posture == static_cast<int>(WristPosture::Beyond15);
+    return QString::number(wristBeyond15 ? 5 : band->posture);
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "app/open_study.h"
 #include "chart/form10.h"
 #include "screens/form9.h"
+#include "screens/live_assessment.h"
+#include "screens/measured_posture.h"
 #include "study/text_rules.h"
 
 #include <QClipboard>
@@ -152,6 +154,11 @@ private slots:
     void refusedOpenAndFailedSaveKeepTheChart();
     void studyNamedOnTheCommandLine_data();
     void studyNamedOnTheCommandLine();
+    void reviewUpdateAndOtherSide();
+    void changedAnswersHoldBackAddAndUpdate();
+    void newAssessmentEmptiesEveryScreen();
+    void deleteRowAsksAndMovesRowsUp_data();
+    void deleteRowAsksAndMovesRowsUp();
 };
 
 void ChartTest::emptyChart() {
@@ -174,7 +181,8 @@ void ChartTest::emptyChart() {
     QCOMPARE(Control(chart, "Line1_4")->geometry(), QRect(224, 72, 25, 25));
     // The task column right of the sixteen, Copy in the row of buttons under it.
     QCOMPARE(Text(chart, "Label35"), "Task");
-    QCOMPARE(Control(chart, "Task10")->geometry(), QRect(800, 360, 164, 25));
+    QCOMPARE(Control(chart, "Task10")->geometry(), QRect(852, 360, 360, 25));
+    QCOMPARE(Control(chart, "Side10")->geometry(), QRect(800, 360, 48, 25));
     QCOMPARE(Control(chart, "Command5")->geometry(), QRect(800, 400, 137, 33));
     QVERIFY(!Control(chart, "Task1")->isEnabled());
     // Nothing is default: Enter clicks the button that has the focus, and nothing else.
@@ -287,7 +295,7 @@ void ChartTest::printLeavesTheButtonsOffThePage() {
     Click(chart, "Command2");
     QCOMPARE(printer->pages.size(), std::size_t(1));
     const QImage page = printer->pages.front();
-    QCOMPARE(page.size(), QSize(972, 538));
+    QCOMPARE(page.size(), QSize(Form10::kPaperWidth, 538));
     // Where the buttons stand, the page is white.
     for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
         const QRect area = Control(chart, name)->geometry();
@@ -449,19 +457,26 @@ void ChartTest::printedChartIsTextOnALightPage() {
                                   .adjusted(3, 3, -3, -3)
                                   .translated(origin)) < 96);
     QCOMPARE(Darkest(rendered, QRect(origin + QPoint(30, 4), QSize(8, 8))), 255);
-    // A task is words alone: no frame around them, no field where there is no task.
-    const QRect field = Control(program.form(10), "Task1")->geometry().translated(origin);
+    // A task is words alone, in the paper's task column: no frame around them, no field
+    // where there is no task.
+    const auto taskOnPaper = [&](int row) {
+        const QRect screen =
+            Control(program.form(10), qPrintable(QString("Task%1").arg(row)))->geometry();
+        return QRect(Form10::kPaperTaskLeft, screen.y(),
+                     Form10::kPaperWidth - Form10::kPaperTaskLeft, screen.height())
+            .translated(origin);
+    };
+    const QRect field = taskOnPaper(1);
     QVERIFY(Darkest(rendered, field) < 96);
     QCOMPARE(Darkest(rendered, QRect(field.topLeft(), QSize(3, field.height()))), 255);
     QCOMPARE(Darkest(rendered, QRect(field.topLeft(), QSize(field.width(), 2))), 255);
-    QCOMPARE(Darkest(rendered, Control(program.form(10), "Task10")->geometry().translated(origin)),
-             255);
+    QCOMPARE(Darkest(rendered, taskOnPaper(10)), 255);
 
     // Each task prints whole, in the task column from the first row down, at 7 points or
     // more: the long one no smaller than 7/9.75 of the first, which prints at the field's
     // size; and its lines end above the next row's task.
     const double pointsPerPixel = 0.75;
-    const QRect first = Control(program.form(10), "Task1")->geometry().translated(origin);
+    const QRect first = taskOnPaper(1);
     std::vector<PdfWord> words = PdfWords(path);
     std::erase_if(words, [&](const PdfWord& w) {
         return w.box.left() < (first.left() - 4) * pointsPerPixel ||
@@ -1013,9 +1028,9 @@ void ChartTest::refusedOpenAndFailedSaveKeepTheChart_data() {
     QTest::newRow("not JSON") << "broken.rula" << QByteArray("{\"format\": ") << "";
     QTest::newRow("a newer version")
         << "newer.rula"
-        << QByteArray(R"({"format": "rula-study", "version": 2, "title": "", "site": "",)"
+        << QByteArray(R"({"format": "rula-study", "version": 3, "title": "", "site": "",)"
                       R"( "assessor": "", "observed": "2026-01-01", "rows": []})")
-        << "format 2";
+        << "format 3";
     QTest::newRow("a folder") << "" << QByteArray() << "folder";
     QTest::newRow("saved into a missing folder")
         << "gone/study.rula" << QByteArray() << "not saved";
@@ -1108,6 +1123,183 @@ void ChartTest::studyNamedOnTheCommandLine() {
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
         }
     }
+}
+
+namespace {
+
+// From the upper arm screen on view, the answers of Form2 to Form8 clicked and each
+// Continue pressed, to the final score screen.
+void AnswerFromUpperArm(Program& program, const Answers& answers) {
+    QCOMPARE(program.visibleScreen(), 2);
+    for (int n = 2; n <= 8; ++n) {
+        for (const QString& name : answers[n - 2])
+            Click(program.form(n), qPrintable(name));
+        Click(program.form(n), "Command1");
+    }
+    QCOMPARE(program.visibleScreen(), 9);
+}
+
+QStringList ScoresAsTexts(const Assessment& answers) {
+    const AssessmentScores scores = ScoresOf(answers);
+    QStringList texts;
+    for (std::size_t i = 0; i < AssessmentScores::kFieldCount; ++i)
+        texts << QString::fromStdString(scores.field(i));
+    return texts;
+}
+
+} // namespace
+
+// A row reviewed, corrected and updated in place; its other side assessed from it with
+// group B kept, added with the same task and the other side.
+void ChartTest::reviewUpdateAndOtherSide() {
+    Program program;
+    Assess(program, Worker("Option3"));
+    AddShown(program);
+    auto& chart = program.screens.get<Form10>();
+    auto& form9 = program.screens.get<Form9>();
+    QTest::keyClicks(chart.focusWidget(), "Packing");
+    const Assessment added = program.screens.assessment().record();
+    QCOMPARE(chart.record().row(1).answers, added);
+    QVERIFY(!Control(form9, "UpdateRow")->isVisible());
+
+    // The screens moved on to another posture; Review brings row 1 back.
+    BackToFinal(program);
+    for (int n = 9; n > 2; --n)
+        Click(program.form(n), "Command2");
+    Click(program.form(2), "Option1");
+    for (int n = 2; n <= 8; ++n)
+        Click(program.form(n), "Command1");
+    Click(form9, "Command5");
+    chart.selectRow(1);
+    Click(chart, "Review");
+    QCOMPARE(program.visibleScreen(), 9);
+    QCOMPARE(FinalScores(form9), Row(program, 1));
+    QVERIFY(Checked(program.form(2), "Option3") && Checked(program.form(4), "Option2"));
+    auto* update = Control<QPushButton>(form9, "UpdateRow");
+    QVERIFY(update->isVisible() && update->isEnabled());
+    QCOMPARE(update->text(), "&Update Row 1");
+
+    // The wrist was wrong: back to it, change it, score again, update row 1.
+    for (int n = 9; n > 4; --n)
+        Click(program.form(n), "Command2");
+    Click(program.form(4), "Option5");
+    for (int n = 4; n <= 8; ++n)
+        Click(program.form(n), "Command1");
+    Assessment corrected = added;
+    corrected.wrist = WristPosture::Beyond15;
+    QCOMPARE(FinalScores(form9), ScoresAsTexts(corrected));
+    Click(update);
+    QCOMPARE(program.visibleScreen(), 10);
+    QCOMPARE(chart.record().rowCount(), 1);
+    QCOMPARE(Row(program, 1), ScoresAsTexts(corrected));
+    QCOMPARE(chart.record().row(1).answers, corrected);
+    QCOMPARE(chart.task(1)->text(), "Packing");
+
+    // The other side: row 1's side is not said, so the user is asked first.
+    BackToFinal(program);
+    AnswerWhenAsked("Left");
+    Click(form9, "OtherSide");
+    QCOMPARE(program.visibleScreen(), 2);
+    QCOMPARE(chart.record().row(1).side, Side::Left);
+    const Assessment other = program.screens.assessment().record();
+    QCOMPARE(other.side, Side::Right);
+    QCOMPARE(other.upperArm, UpperArmPosture::None);
+    QCOMPARE(other.muscleUseA, MuscleUse::None);
+    QCOMPARE(other.neck, corrected.neck);
+    QCOMPARE(other.trunk, corrected.trunk);
+    QCOMPARE(other.forceLoadB, corrected.forceLoadB);
+    Answers groupA = Worker("Option4");
+    for (int n = 6; n <= 7; ++n)
+        groupA[n - 2].clear();
+    groupA[6] = QStringList{"Option2", "Option5"};
+    AnswerFromUpperArm(program, groupA);
+    AddShown(program);
+    QCOMPARE(chart.record().rowCount(), 2);
+    QCOMPARE(chart.task(2)->text(), "Packing");
+    QCOMPARE(chart.side(1)->currentText(), "L");
+    QCOMPARE(chart.side(2)->currentText(), "R");
+    QCOMPARE(chart.record().row(2).answers->neck, corrected.neck);
+}
+
+// Answers changed after the final score (here by angles from a photo) are not the
+// scores on view: neither Add nor Update until the frequency and force screen's Continue.
+void ChartTest::changedAnswersHoldBackAddAndUpdate() {
+    Program program;
+    Assess(program, Worker("Option1"));
+    auto& form9 = program.screens.get<Form9>();
+    QVERIFY(AddEnabled(program));
+    QVERIFY(Text(form9, "OutOfDate").isEmpty());
+    UsePostureAngles(program.screens,
+                     {std::nullopt, std::nullopt, 122, std::nullopt, std::nullopt});
+    QVERIFY(!AddEnabled(program));
+    QVERIFY(!Text(form9, "OutOfDate").isEmpty());
+    Click(form9, "Command1"); // disabled: nothing is added
+    QCOMPARE(program.visibleScreen(), 9);
+    Click(form9, "Command2");
+    Click(program.form(8), "Command1");
+    QVERIFY(AddEnabled(program));
+    QVERIFY(Text(form9, "OutOfDate").isEmpty());
+    QCOMPARE(Text(form9, "Label2"), "4"); // over 90°: the photo's angle, scored
+}
+
+// New Assessment leaves nothing chosen on any screen and names what is unanswered.
+void ChartTest::newAssessmentEmptiesEveryScreen() {
+    Program program;
+    Assess(program, Worker("Option5"));
+    auto& form9 = program.screens.get<Form9>();
+    QVERIFY(Text(form9, "NotAnswered").isEmpty());
+    Click(form9, "NewAssessment");
+    QCOMPARE(program.visibleScreen(), 2);
+    for (const auto& [name, state] : Snapshot(program))
+        if (state == "on")
+            QFAIL(qPrintable(name + " is still chosen"));
+    QCOMPARE(Text(program.form(2), "Label6"), "0");
+    QCOMPARE(Text(program.form(7), "Label8"), "2");
+    for (int n = 2; n <= 8; ++n)
+        Click(program.form(n), n == 5 ? "Option1" : "Command1");
+    QCOMPARE(program.visibleScreen(), 5);
+    for (int n = 5; n <= 8; ++n)
+        Click(program.form(n), "Command1");
+    QCOMPARE(Text(form9, "NotAnswered"),
+             "Not answered: " + QLocale().createSeparatedList(
+                                    {"upper arm", "lower arm", "wrist", "neck", "trunk",
+                                     "muscle use of group A", "force or load of group A",
+                                     "muscle use of group B", "force or load of group B"}));
+}
+
+void ChartTest::deleteRowAsksAndMovesRowsUp_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("deletes");
+    QTest::newRow("Delete Row") << "Delete Row" << true;
+    QTest::newRow("Cancel") << "Cancel" << false;
+    QTest::newRow("Enter") << "Enter" << false;
+    QTest::newRow("Esc") << "Esc" << false;
+}
+
+void ChartTest::deleteRowAsksAndMovesRowsUp() {
+    QFETCH(QString, answer);
+    QFETCH(bool, deletes);
+    Program program;
+    auto& chart = program.screens.get<Form10>();
+    for (const char* upperArm : {"Option1", "Option3", "Option5"}) {
+        Assess(program, Worker(upperArm));
+        AddShown(program);
+        QTest::keyClicks(chart.focusWidget(), upperArm);
+        BackToFinal(program);
+    }
+    BackToFinal(program);
+    Click(program.form(9), "Command5");
+    const QStringList before = ChartTexts(program);
+    AnswerWhenAsked(answer);
+    chart.deleteRow(2);
+    QTRY_VERIFY(!OpenBox());
+    if (!deletes) {
+        QCOMPARE(ChartTexts(program), before);
+        return;
+    }
+    QCOMPARE(chart.record().rowCount(), 2);
+    QCOMPARE(Tasks(program).mid(0, 3), QStringList({"Option1", "Option5", ""}));
+    QVERIFY(chart.record().isModified());
 }
 
 QTEST_MAIN(ChartTest)

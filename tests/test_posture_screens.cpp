@@ -3,12 +3,14 @@
 // trunk supported while seated), drawings as labels, tab order and keys; angles measured
 // on a photo choosing the options.
 #include "screen_driver.h"
+#include "screens/live_assessment.h"
 #include "screens/measured_posture.h"
 
 #include <QPushButton>
 
 #include <cmath>
 #include <map>
+#include <random>
 
 using namespace rula;
 using namespace rula::testing;
@@ -73,6 +75,7 @@ private slots:
     void measuredAnglesChooseOptions_data();
     void measuredAnglesChooseOptions();
     void measuredChoiceIsTheUsersToChange();
+    void screensShowAnyRecordAndReadBackEqual();
 };
 
 void PostureScreensTest::segmentScores_data() {
@@ -472,6 +475,115 @@ void PostureScreensTest::measuredChoiceIsTheUsersToChange() {
     QVERIFY(Checked(program.form(7), "Check1"));
     Control<QAbstractButton>(program.form(7), "Command1")->click();
     QCOMPARE(Text(program.form(8), "Label6"), "0");
+}
+
+namespace {
+
+// Each screen's options and boxes as the screens are designed: the answer an option or
+// box stands for, written independently of the screens' code.
+struct OptionOf {
+    int screen;
+    const char* name;
+    std::function<bool(const Assessment&)> chosen;
+};
+std::vector<OptionOf> DesignedControls() {
+    std::vector<OptionOf> controls;
+    const auto option = [&](int screen, const char* name, auto member, auto value) {
+        controls.push_back({screen, name, [=](const Assessment& a) { return a.*member == value; }});
+    };
+    const auto box = [&](int screen, const char* name, bool Assessment::*member) {
+        controls.push_back({screen, name, [=](const Assessment& a) { return a.*member; }});
+    };
+    using A = Assessment;
+    option(2, "Option1", &A::upperArm, UpperArmPosture::Neutral);
+    option(2, "Option2", &A::upperArm, UpperArmPosture::Extension);
+    option(2, "Option3", &A::upperArm, UpperArmPosture::Raised20To45);
+    option(2, "Option4", &A::upperArm, UpperArmPosture::Raised45To90);
+    option(2, "Option5", &A::upperArm, UpperArmPosture::RaisedBeyond90);
+    box(2, "Check1", &A::shoulderRaised), box(2, "Check2", &A::upperArmAbducted);
+    box(2, "Check3", &A::armSupported);
+    option(3, "Option1", &A::lowerArm, LowerArmPosture::Flexed60To100);
+    option(3, "Option2", &A::lowerArm, LowerArmPosture::Below60OrBeyond100);
+    box(3, "Check1", &A::lowerArmAcrossOrOut);
+    option(4, "Option1", &A::wrist, WristPosture::Neutral);
+    option(4, "Option2", &A::wrist, WristPosture::UpTo15);
+    option(4, "Option5", &A::wrist, WristPosture::Beyond15);
+    box(4, "Check1", &A::wristBentFromMidline);
+    option(5, "Option1", &A::wristTwist, WristTwist::MidRange);
+    option(5, "Option2", &A::wristTwist, WristTwist::EndOfRange);
+    option(6, "Option1", &A::neck, NeckPosture::Flexed0To10);
+    option(6, "Option2", &A::neck, NeckPosture::Flexed10To20);
+    option(6, "Option3", &A::neck, NeckPosture::FlexedBeyond20);
+    option(6, "Option4", &A::neck, NeckPosture::Extension);
+    box(6, "Check1", &A::neckTwisted), box(6, "Check2", &A::neckSideBent);
+    option(7, "Option1", &A::trunk, TrunkPosture::Upright);
+    option(7, "Option2", &A::trunk, TrunkPosture::Flexed0To20);
+    option(7, "Option3", &A::trunk, TrunkPosture::Flexed20To60);
+    option(7, "Option4", &A::trunk, TrunkPosture::FlexedBeyond60);
+    box(7, "Check1", &A::trunkTwisted), box(7, "Check2", &A::trunkSideBent);
+    box(7, "Check3", &A::trunkSupportedSeated), box(7, "Check4", &A::legsSupported);
+    const char* muscle[2][3] = {{"Option3", "Option1", "Option2"}, {"Option10", "Option9", "Option8"}};
+    const char* force[2][4] = {{"Option4", "Option5", "Option6", "Option7"},
+                               {"Option11", "Option12", "Option13", "Option14"}};
+    const MuscleUse uses[] = {MuscleUse::Moderate, MuscleUse::MainlyStatic, MuscleUse::Repeated};
+    const ForceLoad loads[] = {ForceLoad::LightIntermittent, ForceLoad::MediumIntermittent,
+                               ForceLoad::MediumStaticOrRepeated, ForceLoad::Heavy};
+    for (int g = 0; g < 2; ++g) {
+        for (int i = 0; i < 3; ++i)
+            option(8, muscle[g][i], g == 0 ? &A::muscleUseA : &A::muscleUseB, uses[i]);
+        for (int i = 0; i < 4; ++i)
+            option(8, force[g][i], g == 0 ? &A::forceLoadA : &A::forceLoadB, loads[i]);
+    }
+    return controls;
+}
+
+} // namespace
+
+// Any record, "nothing chosen" included, set on the screens without a click, shows in
+// every option and box as designed, and the screens hand on its scores.
+void PostureScreensTest::screensShowAnyRecordAndReadBackEqual() {
+    Program program;
+    for (int n = 2; n <= 8; ++n)
+        program.form(n);
+    const std::vector<OptionOf> controls = DesignedControls();
+    std::mt19937 random(7);
+    const auto pick = [&](int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); };
+    for (int round = 0; round < 300; ++round) {
+        // Every third record is nothing chosen at all, over whatever came before.
+        Assessment a;
+        if (round % 3 != 2) {
+            a.upperArm = static_cast<UpperArmPosture>(pick(6));
+            a.shoulderRaised = pick(2), a.upperArmAbducted = pick(2), a.armSupported = pick(2);
+            a.lowerArm = static_cast<LowerArmPosture>(pick(3)), a.lowerArmAcrossOrOut = pick(2);
+            a.wrist = static_cast<WristPosture>(pick(4)), a.wristBentFromMidline = pick(2);
+            a.wristTwist = static_cast<WristTwist>(pick(3));
+            a.neck = static_cast<NeckPosture>(pick(5)), a.neckTwisted = pick(2);
+            a.neckSideBent = pick(2), a.trunk = static_cast<TrunkPosture>(pick(5));
+            a.trunkTwisted = pick(2), a.trunkSideBent = pick(2);
+            a.trunkSupportedSeated = pick(2), a.legsSupported = pick(2);
+            a.muscleUseA = static_cast<MuscleUse>(pick(4));
+            a.forceLoadA = static_cast<ForceLoad>(pick(5));
+            a.muscleUseB = static_cast<MuscleUse>(pick(4));
+            a.forceLoadB = static_cast<ForceLoad>(pick(5));
+        }
+        program.screens.assessment().set(a);
+        for (const OptionOf& control : controls)
+            QVERIFY2(Checked(program.form(control.screen), control.name) == control.chosen(a),
+                     qPrintable(QStringLiteral("round %1, Form%2.%3")
+                                    .arg(round)
+                                    .arg(control.screen)
+                                    .arg(control.name)));
+        QCOMPARE(program.screens.assessment().record(), a);
+    }
+    // What the screens hand on is the record's: Continue from the upper arm screen.
+    Assessment a;
+    a.upperArm = UpperArmPosture::Raised45To90;
+    a.shoulderRaised = true;
+    program.screens.assessment().set(a);
+    QCOMPARE(Text(program.form(2), "Label6"), "3");
+    QCOMPARE(Text(program.form(2), "Label3"), "1");
+    ContinueTo(program, 3);
+    QCOMPARE(Text(program.form(3), "Label6"), "4");
 }
 
 QTEST_MAIN(PostureScreensTest)

@@ -117,8 +117,8 @@ void ShellTest::windows_data() {
     QTest::newRow("Form7") << 7 << groupB << QSize(417, 409) << false << true << false;
     QTest::newRow("Form8") << 8 << "Frequency and Force" << QSize(425, 513) << false << true
                            << false;
-    QTest::newRow("Form9") << 9 << "Rula - Final" << QSize(369, 514) << true << true << true;
-    QTest::newRow("Form10") << 10 << "Rula" << QSize(972, 538) << true << true << false;
+    QTest::newRow("Form9") << 9 << "Rula - Final" << QSize(369, 617) << true << true << true;
+    QTest::newRow("Form10") << 10 << "Rula" << QSize(1248, 538) << true << true << false;
 }
 
 void ShellTest::windows() {
@@ -929,7 +929,7 @@ void ShellTest::printMessagesWaitForTheQuestion() {
         // Rows to clear, unsaved; a refused study is asked for over a chart with none.
         if (question != "refused")
             for (int row = 0; row < 2; ++row)
-                chart.record().addRow({});
+                chart.record().addRow(ChartRow{});
     }
     // Asks the question and, while it is open, checks and answers it.
     const auto ask = [&](const std::function<void(QDialog*)>& whileAsked) {

@@ -38,6 +38,7 @@ import time
 
 import pyatspi
 
+from screen_table import CHART_PAPER_WIDTH
 from desktop import (CHART_HEADINGS, Desktop, Failure, Skip, check, check_equal,
                      die_with_parent, expect_equal, has_state, key, run_test, showing, stop,
                      wait_for, xdotool)
@@ -223,15 +224,17 @@ def render(pdf, dpi, what):
 PAPER_HIGHLIGHT = (0x00, 0x55, 0xb3)
 
 
-def check_page(scheduler, job, screen, what, texts, framed=0, heading=False):
+def check_page(scheduler, job, screen, what, texts, framed=0, heading=False, paper_width=None):
     """Checks print job number `job`: the document the program sent is one page showing
     the screen as words and lines at its true size (96 pixels to the inch) on light paper,
     with the date line under it (and with `heading`, a line of words above it), and
     `framed` drawings framed; it came out of the PDF printer as one page without a bitmap.
-    Returns the page's text."""
+    Returns the page's text. `paper_width`: a screen that draws itself narrower on paper
+    than on screen."""
     printed = scheduler.wait_pdf(job)
     sent = scheduler.path("spool", f"d{job:05d}-001")
     width, height = screen.geometry()[2:]
+    width = paper_width or width
     for pdf, name in ((sent, "sent"), (printed, "printed")):
         info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True,
                               check=True).stdout
@@ -433,16 +436,17 @@ class SilentResolver:
 
 
 def repaints(chart):
-    """True if the chart paints its right-hand columns again after the window manager has
-    narrowed the window and widened it back (an X server keeps nothing it has cut off)."""
+    """True if the chart paints its task column again after the window manager has
+    narrowed the window to cut it off and widened it back (an X server keeps nothing it
+    has cut off). The tasks' words start 856 pixels in."""
     width, height = chart.geometry()[2:]
-    xdotool("windowsize", "--sync", str(chart.xid), str(width - 120), str(height))
+    xdotool("windowsize", "--sync", str(chart.xid), "840", str(height))
     xdotool("windowsize", "--sync", str(chart.xid), str(width), str(height))
 
     def painted():
         shot = subprocess.run(["import", "-window", str(chart.xid), "-depth", "8", "ppm:-"],
                               capture_output=True, check=True).stdout
-        return Picture(shot, "chart").darkest(width - 110, 60, width - 10, 380) < 128
+        return Picture(shot, "chart").darkest(860, 60, 1000, 380) < 128
     try:
         return wait_for("the chart's right-hand columns to be painted again", painted, 3)
     except Failure:
@@ -570,7 +574,8 @@ def main():
             today = time.strftime("%Y-%m-%d")
             text = check_page(scheduler, job, chart, "chart printout",
                               ["Upper", "Muscle", "Score", "Rula posture assessment",
-                               f"Observed: {today}"], heading=True)
+                               f"Observed: {today}"], heading=True,
+                              paper_width=CHART_PAPER_WIDTH)
             lines = [" ".join(line.split()) for line in text.splitlines()]
             for number, row in enumerate(rows, 1):
                 words = [str(number)] + [value for value in row if value]

@@ -12,6 +12,10 @@ SCREENS = {
     "Form6": ("Posture - Group B (Neck, Trunk, and Legs)", (337, 345), "Neck Posture"),
     "Form7": ("Posture - Group B (Neck, Trunk, and Legs)", (417, 409), "Trunk Posture"),
     "Form8": ("Frequency and Force", (425, 513), "Group A (Arm, Wrist)"),
-    "Form9": ("Rula - Final", (369, 514), "Complete: A. Arm and Wrist Analysis"),
-    "Form10": ("Rula", (972, 538), "Clear Chart"),
+    "Form9": ("Rula - Final", (369, 617), "Complete: A. Arm and Wrist Analysis"),
+    "Form10": ("Rula", (1248, 538), "Clear Chart"),
 }
+
+# The chart draws itself narrower on paper than on screen: its side and task columns stand
+# in columns of the page's own, so that the page keeps its true size on A4 and Letter.
+CHART_PAPER_WIDTH = 978

@@ -1,14 +1,20 @@
 // The study reader under libFuzzer: any bytes are either refused with a message or give a
-// study that the program could have written; such a study, written and read again, is
-// the same study. Also runs the delimited writer over what was read.
+// study that the program could have written (notes as typed, answers that give the row's
+// scores on the row's side, an upright JPEG within the limits with its points on it);
+// such a study, written and read again, is the same study. Also runs the delimited
+// writer over what was read.
+#include "assessment/assessment.h"
+#include "files/jpeg_markers.h"
 #include "scoring/assessment_scores.h"
 #include "study/delimited_text.h"
 #include "study/study_file.h"
 #include "study/text_rules.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 using namespace rula;
 
@@ -45,6 +51,36 @@ void CheckStudy(const Study& study) {
             if (!ok || QString::number(value) != text || value < range.lowest ||
                 value > range.highest)
                 Fail("a score the program does not give");
+        }
+        if (CleanNotes(row.notes, kNotesMaxCharacters) != row.notes)
+            Fail("notes that could not have been typed");
+        if (row.answers) {
+            if (row.answers->side != row.side)
+                Fail("answers of another side than their row");
+            const AssessmentScores scored = ScoresOf(*row.answers);
+            for (int field = 0; field < kChartColumns; ++field)
+                if (row.scores[field].toStdString() != scored.field(field))
+                    Fail("scores that are not those of the row's answers");
+        }
+        if (const auto& photo = row.measurement) {
+            const std::string& jpeg = photo->jpeg;
+            const auto size = static_cast<qint64>(jpeg.size());
+            const ReadBytesAt read = [&jpeg](void* to, qint64 count, qint64 offset) -> qint64 {
+                const qint64 got = std::clamp<qint64>(qint64(jpeg.size()) - offset, 0, count);
+                std::memcpy(to, jpeg.data() + offset, static_cast<size_t>(got));
+                return got;
+            };
+            const JpegMarkers markers = ReadJpegMarkers(read, size);
+            if (!StartsAsJpeg(jpeg.data(), size) || markers.scanStart < 0 ||
+                !EndsWithImageEnd(read, size, markers.scanStart) || markers.orientation != 1 ||
+                markers.width != photo->width || markers.height != photo->height ||
+                std::max(photo->width, photo->height) > kKeptPhotoLongSide || photo->width < 1 ||
+                photo->height < 1)
+                Fail("a photo that is no whole, upright JPEG of the size given within the limits");
+            for (const auto& point : photo->points)
+                if (point && !(point->x >= 0 && point->x <= photo->width && point->y >= 0 &&
+                               point->y <= photo->height))
+                    Fail("a point off its photo");
         }
     }
 }

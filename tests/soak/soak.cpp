@@ -66,6 +66,16 @@ using namespace rula::soak;
 
 namespace {
 
+// The oracle's answers, not the program's record of the same names.
+using rula::soak::ForceLoad;
+using rula::soak::LowerArmPosture;
+using rula::soak::MuscleUse;
+using rula::soak::NeckPosture;
+using rula::soak::TrunkPosture;
+using rula::soak::UpperArmPosture;
+using rula::soak::WristPosture;
+using rula::soak::WristTwist;
+
 constexpr int kScreens = 10;
 constexpr int kChartRows = 10;
 
@@ -236,6 +246,14 @@ Command CommandOf(int screen, const QString& button) {
     const Command commands[] = {Command::None, Command::Continue, Command::Back, Command::Print,
                                 Command::Exit};
     return n >= 1 && n <= 4 ? commands[n] : Command::None;
+}
+
+// The commands for further assessments (New Assessment, Review, Update Row, the other
+// side) replace the screens' answers as a whole; the chart test drives them, the soak
+// leaves them alone.
+bool ForFurtherAssessments(const QPushButton* button) {
+    static const QStringList names = {"NewAssessment", "Review", "UpdateRow", "OtherSide"};
+    return names.contains(button->objectName());
 }
 
 // What Enter does when no command button has the focus.
@@ -455,6 +473,8 @@ private:
     // What the screens have handed on, and what the final score screen should show.
     SegmentScores handedOn_;
     std::optional<FinalScreen> expectedFinal_;
+    // Every screen's selections when Form8 last scored them.
+    std::optional<std::array<Selections, kScreens + 1>> scoredSelections_;
     std::vector<std::vector<std::string>> chart_;
 
     // Counts for the summary.
@@ -528,6 +548,7 @@ void Soak::startProgram() {
     program_->screens.setUnsavedWork(ChartWork(program_->screens));
     handedOn_ = {};
     expectedFinal_.reset();
+    scoredSelections_.reset();
     chart_.clear();
     ++programs_;
     QCoreApplication::processEvents();
@@ -633,7 +654,7 @@ void Soak::addClicks(int on, std::vector<std::pair<double, Action>>& candidates)
         candidates.emplace_back((on == goal_ ? 45.0 : 10.0) * weights[i] / total, a);
     }
     for (QPushButton* b : s.findChildren<QPushButton*>()) {
-        if (!b->isVisible())
+        if (!b->isVisible() || ForFurtherAssessments(b))
             continue;
         const Command command = CommandOf(on, b->objectName());
         // A disabled button is clicked now and then, to no effect.
@@ -669,13 +690,15 @@ void Soak::addKeys(int on, std::vector<std::pair<double, Action>>& candidates) {
     };
 
     auto* focusButton = qobject_cast<QPushButton*>(focus);
+    const bool leftAlone = focusButton && ForFurtherAssessments(focusButton);
     Expected enter;
     if (focusButton && focusButton->isEnabled())
         enter = pressing(on, focusButton);
     else
         enter.command = DefaultCommand(on);
-    key(enter.command == Command::None ? 1 : 0.5 * weightOf(on, enter.command), "Enter",
-        Qt::Key_Return, {}, enter);
+    if (!leftAlone)
+        key(enter.command == Command::None ? 1 : 0.5 * weightOf(on, enter.command), "Enter",
+            Qt::Key_Return, {}, enter);
     key(6, "Tab", Qt::Key_Tab, {}, {});
     key(3, "Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier, {});
     key(1, "Esc", Qt::Key_Escape, {}, {}); // no screen has a cancel button
@@ -685,7 +708,8 @@ void Soak::addKeys(int on, std::vector<std::pair<double, Action>>& candidates) {
         space = pressing(on, focusButton);
     else if (qobject_cast<QAbstractButton*>(focus))
         space = choosing(on, focus);
-    key(focusButton ? 0.5 * weightOf(on, space.command) : 5, "Space", Qt::Key_Space, {}, space);
+    if (!leftAlone)
+        key(focusButton ? 0.5 * weightOf(on, space.command) : 5, "Space", Qt::Key_Space, {}, space);
 
     Expected arrow;
     arrow.optionsMayMove = true;
@@ -697,7 +721,8 @@ void Soak::addKeys(int on, std::vector<std::pair<double, Action>>& candidates) {
     // Alt with the underlined letter of a visible command button.
     std::vector<QPushButton*> buttons;
     for (QPushButton* b : s.findChildren<QPushButton*>())
-        if (b->isVisible() && CommandOf(on, b->objectName()) != Command::Exit)
+        if (b->isVisible() && CommandOf(on, b->objectName()) != Command::Exit &&
+            !ForFurtherAssessments(b))
             buttons.push_back(b);
     if (!buttons.empty()) {
         QPushButton* b =
@@ -857,12 +882,19 @@ void Soak::checkChart() {
                      .arg(Show(shown), Show(expected)));
     }
     if (ScreenShell* form9 = screen(9)) {
+        // Enabled on a chart with room, for scores that are those of the answers as they
+        // stand: none changed since the frequency and force screen's Continue.
         const bool enabled = Control<QPushButton>(*form9, "Command1")->isEnabled();
         const bool full = chart && !rows[kChartRows - 1][0].empty();
-        if (enabled == full)
-            Fail(QStringLiteral("\"Add to chart\" is %1 while row 10 is %2")
+        const auto selections = allSelections();
+        const bool current =
+            scoredSelections_ && std::equal(selections.begin() + 2, selections.begin() + 9,
+                                            scoredSelections_->begin() + 2);
+        if (enabled != (!full && current))
+            Fail(QStringLiteral("\"Add to chart\" is %1 while row 10 is %2 and the scores are %3")
                      .arg(enabled ? QStringLiteral("enabled") : QStringLiteral("disabled"),
-                          full ? QStringLiteral("filled") : QStringLiteral("empty")));
+                          full ? QStringLiteral("filled") : QStringLiteral("empty"),
+                          current ? QStringLiteral("current") : QStringLiteral("out of date")));
     }
 }
 
@@ -920,6 +952,7 @@ void Soak::check(int before, const Action& action, const std::array<Selections, 
             break;
         case 8: {
             expectedFinal_ = Assess(handedOn_, FrequencyAndForceOn(selections[8]));
+            scoredSelections_ = selections;
             ++assessments_;
             groupA_.insert(expectedFinal_->at(0) + expectedFinal_->at(1) + expectedFinal_->at(2) +
                            expectedFinal_->at(3));
@@ -1068,7 +1101,9 @@ void Soak::writeBrokenStudies() {
         {"not-json", "this is not a study"},
         {"truncated", good.left(good.size() / 2)},
         {"other-format", QByteArray(good).replace("rula-study", "rula-notes")},
-        {"newer", QByteArray(good).replace("\"version\": 1", "\"version\": 2")},
+        {"newer",
+         QByteArray(good).replace("\"version\": " + QByteArray::number(kStudyFormatVersion),
+                                  "\"version\": " + QByteArray::number(kStudyFormatVersion + 1))},
         {"score-out-of-range",
          R"({"format": "rula-study", "version": 1, "title": "", "site": "", "assessor": "",
              "observed": "2024-05-06", "rows": [{"task": "", "scores": {"FinalScore": 9}}]})"},

@@ -1,7 +1,7 @@
-// The posture options of the upper arm, lower arm, wrist, neck and trunk screens as
-// bands of a joint angle: each option's range in degrees and the base score it gives.
-// The screens write their base scores from these tables and the photo measurement
-// chooses options by them, so every band edge exists here only.
+// The postures of the upper arm, lower arm, wrist, neck and trunk as bands of a joint
+// angle: each posture's range in degrees. The photo measurement chooses postures by them,
+// and the Photo window words them, so every band edge exists here only; a band's base
+// score is its posture's (BaseScore).
 //
 // The rule at an edge: an angle exactly on an edge, shared by two bands or the start of a
 // top band, belongs to the band that gives the HIGHER base score, as the method scores a
@@ -14,6 +14,8 @@
 // Angles are as MeasureBodyAngles gives them: forward positive; the lower arm as elbow
 // flexion; the wrist up positive, down negative, its options holding both alike.
 #pragma once
+
+#include "assessment/assessment.h"
 
 #include <optional>
 #include <span>
@@ -30,22 +32,22 @@ inline constexpr double kOnEdgeDegrees = 1e-9;
 
 enum class PostureSegment { UpperArm, LowerArm, Wrist, Neck, Trunk };
 
-// An option may hold two bands (the lower arm below 60° or beyond 100°; a wrist bent up
+// A posture may hold two bands (the lower arm below 60° or beyond 100°; a wrist bent up
 // or down; the upper arm raised over the head, beyond 90° forward or past the trunk's
-// line to beyond 90° behind it): it then has two rows with the same name and base.
+// line to beyond 90° behind it): it then has two rows.
 struct PostureBand {
-    const char* option; // the option's name on its screen: "Option3"
-    double from;        // degrees; where two bands meet, the edge rule above says which
-    double to;          // one holds the edge; -180 and 180 are no edge
-    int base;           // the base score the option writes
+    // The segment's posture: an UpperArmPosture, LowerArmPosture, WristPosture,
+    // NeckPosture or TrunkPosture, as its number.
+    int posture;
+    double from; // degrees; where two bands meet, the edge rule above says which
+    double to;   // one holds the edge; -180 and 180 are no edge
+    // The base score of the band's posture.
+    int base() const;
+    PostureSegment segment;
 };
 
-// The bands of one screen, in the screen's option order.
+// The bands of one segment, in the order of its postures.
 std::span<const PostureBand> PostureBands(PostureSegment segment);
-
-// The first row of the option's band on the segment's screen, or nothing if the screen
-// has no such option.
-const PostureBand* BandOfOption(PostureSegment segment, const char* option);
 
 // The band that holds the angle, or nothing where no option of the screen does.
 const PostureBand* BandHolding(PostureSegment segment, double degrees);
