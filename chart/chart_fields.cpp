@@ -1,6 +1,7 @@
 #include "chart/chart_fields.h"
 
 #include "printing/paper_drawing.h"
+#include "study/delimited_text.h"
 #include "study/text_rules.h"
 
 #include <QCalendarWidget>
@@ -181,18 +182,6 @@ void TaskField::contextMenuEvent(QContextMenuEvent* event) {
         rowCommands_(menu);
     }
     menu->popup(event->globalPos());
-}
-
-QString SideLetter(Side side) {
-    switch (side) {
-    case Side::Left:
-        return SideField::tr("L", "left side");
-    case Side::Right:
-        return SideField::tr("R", "right side");
-    case Side::NotSaid:
-        break;
-    }
-    return {};
 }
 
 SideField::SideField(QWidget* parent)

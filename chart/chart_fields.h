@@ -66,9 +66,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The side as the chart shows it: "L", "R" or nothing.
-QString SideLetter(Side side);
-
 // A task as it prints: always whole, never below kSmallestTaskPixels. At the field's own
 // size where it fits the cell on as many lines as the cell holds, else smaller; broken
 // inside a word only where no size fits it at word boundaries; and where not even that

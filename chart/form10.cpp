@@ -763,7 +763,7 @@ QStringList Headings() {
     QStringList headings = {Form10::tr("Row")};
     for (const Column& column : kColumnLayout)
         headings << Form10::tr(column.heading);
-    headings << Form10::tr("Task");
+    headings << Form10::tr("Side") << Form10::tr("Task") << Form10::tr("Notes");
     return headings;
 }
 
@@ -782,14 +782,10 @@ void Form10::Command5_Click() {
         return line + QStringLiteral("</tr>\n");
     };
     QString html = QStringLiteral("<meta charset=\"utf-8\">\n<table border=\"1\">\n");
-    html += htmlRow(headings, QLatin1String("th"));
-    for (int row = 1; row <= record_.rowCount(); ++row) {
-        QStringList texts = {QString::number(row)};
-        for (const QString& score : record_.row(row).scores)
-            texts << score;
-        texts << record_.row(row).task;
-        html += htmlRow(texts, QLatin1String("td"));
-    }
+    const QList<QStringList> cells = ChartCells(study, headings);
+    html += htmlRow(cells.front(), QLatin1String("th"));
+    for (qsizetype line = 1; line < cells.size(); ++line)
+        html += htmlRow(cells[line], QLatin1String("td"));
     html += QStringLiteral("</table>\n");
 
     auto* table = new QMimeData;

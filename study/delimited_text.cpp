@@ -17,6 +17,18 @@ QString JoinFields(const QStringList& fields, Separator separator) {
 
 } // namespace
 
+QString SideLetter(Side side) {
+    switch (side) {
+    case Side::Left:
+        return QCoreApplication::translate("rula::SideLetter", "L", "left side");
+    case Side::Right:
+        return QCoreApplication::translate("rula::SideLetter", "R", "right side");
+    case Side::NotSaid:
+        break;
+    }
+    return {};
+}
+
 QString DelimitedField(const QString& text, Separator separator, bool isText) {
     QString field = text;
     // A spreadsheet would take such text for a formula; the apostrophe makes it text.
@@ -34,25 +46,37 @@ QString DelimitedField(const QString& text, Separator separator, bool isText) {
     return u'"' + field + u'"';
 }
 
-QString ChartTable(const Study& study, const QStringList& headings, Separator separator) {
+QList<QStringList> ChartCells(const Study& study, const QStringList& headings) {
     QStringList headingRow = headings;
-    if (headingRow.size() != kChartColumns + 2) {
+    if (headingRow.size() != kChartColumns + 4) {
         headingRow.prepend(QCoreApplication::translate("rula::ChartTable", "Row"));
-        headingRow.append(QCoreApplication::translate("rula::ChartTable", "Task"));
+        headingRow << QCoreApplication::translate("rula::ChartTable", "Side")
+                   << QCoreApplication::translate("rula::ChartTable", "Task")
+                   << QCoreApplication::translate("rula::ChartTable", "Notes");
     }
-    QStringList fields;
-    for (const QString& heading : headingRow)
-        fields << DelimitedField(heading, separator, true);
-    QString table = JoinFields(fields, separator);
-
+    QList<QStringList> cells = {headingRow};
     int number = 0;
     for (const ChartRow& row : study.rows) {
-        fields.clear();
-        fields << QString::number(++number);
+        QStringList line = {QString::number(++number)};
         for (const QString& score : row.scores)
-            fields << DelimitedField(score, separator, false);
-        fields << DelimitedField(row.task, separator, true);
+            line << score;
+        line << SideLetter(row.side) << row.task << row.notes;
+        cells << line;
+    }
+    return cells;
+}
+
+QString ChartTable(const Study& study, const QStringList& headings, Separator separator) {
+    // The number and scores are never guarded: a blank or a digit is what they hold.
+    constexpr int kFirstText = kChartColumns + 1;
+    QString table;
+    bool heading = true;
+    for (const QStringList& line : ChartCells(study, headings)) {
+        QStringList fields;
+        for (int column = 0; column < line.size(); ++column)
+            fields << DelimitedField(line[column], separator, heading || column >= kFirstText);
         table += JoinFields(fields, separator);
+        heading = false;
     }
     return table;
 }

@@ -15,12 +15,19 @@ namespace rula {
 
 enum class Separator : char16_t { Tab = u'\t', Comma = u',' };
 
+// The side as the chart shows, copies and prints it: "L", "R" or nothing.
+QString SideLetter(Side side);
+
 // One field as the writer puts it: quoted when it must be, guarded when it is text.
 QString DelimitedField(const QString& text, Separator separator, bool isText);
 
-// The chart's heading row ("Row", the sixteen headings as the chart shows them, "Task")
-// and one line per row, as Copy puts them on the clipboard. `headings` holds either the
-// sixteen column headings, or all eighteen with the Row and Task headings as shown.
+// The chart as cells, in the chart's order: a heading row ("Row", the sixteen headings as
+// the chart shows them, "Side", "Task", "Notes"), then per row its number, the sixteen
+// score texts, the side letter, the task and the notes (line breaks kept). `headings`
+// holds either the sixteen column headings, or all twenty as shown.
+QList<QStringList> ChartCells(const Study& study, const QStringList& headings);
+
+// ChartCells as delimited lines, as Copy puts them on the clipboard.
 QString ChartTable(const Study& study, const QStringList& headings, Separator separator);
 
 // The CSV export: a byte-order mark, the details as a first block of lines ("Title",

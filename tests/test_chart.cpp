@@ -614,9 +614,10 @@ void ChartTest::clearChartAsksFirst() {
 
 namespace {
 
-const QString kHeadingLine = "Row\tUpper Arm\tLower Arm\tWrist\tWrist Twist\tPosture A\t"
-                             "Muscle Use A\tForce/ Load A\tFinal A\tNeck\tTrunk\tLegs\t"
-                             "Posture B\tMuscle Use B\tForce/ Load B\tFinal B\tFinal Score\tTask";
+const QString kHeadingLine =
+    "Row\tUpper Arm\tLower Arm\tWrist\tWrist Twist\tPosture A\t"
+    "Muscle Use A\tForce/ Load A\tFinal A\tNeck\tTrunk\tLegs\t"
+    "Posture B\tMuscle Use B\tForce/ Load B\tFinal B\tFinal Score\tSide\tTask\tNotes";
 
 // The rows of the clipboard's HTML table, each as its cell texts; empty when the HTML
 // is not one table.
@@ -658,7 +659,7 @@ void ChartTest::tasksAreTypedAndCopiedWithTheRows() {
         QTest::keyClick(chart.focusWidget(), Qt::Key_Return);
         QCOMPARE(program.visibleScreen(), 10);
         expected << QStringList{QString::number(row)} + Row(program, row) +
-                        QStringList{tasks[row - 1]};
+                        QStringList{"", tasks[row - 1], ""};
     }
     Form10& chart = program.screens.get<Form10>();
     QCOMPARE(Tasks(program).mid(0, 4), tasks + QStringList{""});
@@ -847,7 +848,13 @@ void ChartTest::copiedAndExportedTextReadsBackAsTheChart() {
     auto& chart = program.screens.get<Form10>();
     QTest::keyClicks(chart.task(1), typed);
     QTest::keyClicks(chart.titleField(), typed);
-    const QStringList expected = QStringList{"1"} + Row(program, 1) + QStringList{cell};
+    // The notes on two lines, the side chosen by its letter.
+    QTest::keyClicks(chart.notesField(), typed);
+    QTest::keyClick(chart.notesField(), Qt::Key_Return);
+    QTest::keyClicks(chart.notesField(), typed);
+    QTest::keyClick(chart.side(1), Qt::Key_R);
+    const QStringList expected =
+        QStringList{"1"} + Row(program, 1) + QStringList{"R", cell, cell + '\n' + typed};
 
     Click(chart.Command5);
     const QList<QStringList> copied = ReadDelimited(QApplication::clipboard()->text(), u'\t');

@@ -429,12 +429,13 @@ void StudyTest::tablesReadBackCellForCell() {
                                                                                 : u'\'' + text;
     };
     QList<QStringList> expected = {QStringList{QStringLiteral("Row")} + headings +
-                                   QStringList{QStringLiteral("Task")}};
+                                   QStringList{"Side", "Task", "Notes"}};
     for (int row = 1; row <= kChartRows; ++row) {
         const ChartRow& chartRow = study.rows[row - 1];
+        const QString side = row % 3 == 1 ? "R" : row % 3 == 2 ? "L" : "";
         expected << QStringList{QString::number(row)} +
                         QStringList(chartRow.scores.begin(), chartRow.scores.end()) +
-                        QStringList{guarded(chartRow.task)};
+                        QStringList{side, guarded(chartRow.task), chartRow.notes};
     }
 
     const QString tab = ChartTable(study, headings, Separator::Tab);

@@ -194,7 +194,7 @@ def clipboard(target):
 def copied_chart(rows):
     """Alt+O, then the X clipboard must hold the chart as one HTML table and as CRLF
     lines of tab-separated text."""
-    heading = ["Row"] + CHART_HEADINGS + ["Task"]
+    heading = ["Row"] + CHART_HEADINGS + ["Side", "Task", "Notes"]
     expected = [heading] + [[str(n)] + row for n, row in enumerate(rows, 1)]
     key("alt+o")
     text = wait_for("the chart on the clipboard",
@@ -249,7 +249,7 @@ def main():
             name_task(chart, number, TASKS[number - 1])
         expect_equal(tasks(chart), [(task, True) for task in TASKS] + [("", False)] * 7,
                      "the tasks, and which fields can be edited")
-        copied_chart([row + [task] for row, task in zip(rows, TASKS)])
+        copied_chart([row + ["", task, ""] for row, task in zip(rows, TASKS)])
         # The last assessment again, row after row, until the chart is full.
         while len(rows) < 10:
             key("alt+b")

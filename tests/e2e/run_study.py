@@ -157,8 +157,9 @@ def main():
                                  ["Assessor", "A. Nowak (day shift)"],
                                  ["Observed", "2026-12-09"], []], "the CSV's details")
         guarded = lambda task: "'" + task if task[0] in "=+-@" else task
-        expect_equal(lines[5:], [["Row"] + CHART_HEADINGS + ["Task"]] + [
-            [str(n)] + cells(scores) + [guarded(task)] for n, (scores, task) in enumerate(ROWS, 1)],
+        expect_equal(lines[5:], [["Row"] + CHART_HEADINGS + ["Side", "Task", "Notes"]] + [
+            [str(n)] + cells(scores) + ["", guarded(task), ""]
+            for n, (scores, task) in enumerate(ROWS, 1)],
             "the CSV's table")
         check_equal(chart.caption(), "saved.rula - Rula", "the caption after exporting")
 
