@@ -16,7 +16,9 @@
 #   3. the program's peak memory after a whole assessment and ten chart rows, driven with
 #      real input (xdotool) under openbox, against the baseline's under openbox, N drives
 #      (default 5);
-#   4. a 24-megapixel JPEG (6000 x 4000, made once with ImageMagick and kept in the build
+#   4. the study report: a study of ten rows measured on 12-megapixel photos read, and its
+#      report exported through the chart's Export (bench/bench_report.cpp);
+#   5. a 24-megapixel JPEG (6000 x 4000, made once with ImageMagick and kept in the build
 #      folder) opened and decoded to fit a view of 1600 x 1066, against
 #      `djpeg -scale 1/4` on the same file, alternating, N runs (bench/bench_photo.cpp);
 #      then the same photo made progressive by `jpegtran -progressive` (the same
@@ -91,7 +93,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRULA_BENCH=ON -DRULA_T
 }
 cmake --build "$build" --parallel "$(nproc)" \
     --target rula rula_baseline bench_scoring bench_screens bench_photo \
-    bench_photo_window >"$work/build.log" 2>&1 || {
+    bench_photo_window bench_report >"$work/build.log" 2>&1 || {
     tail -50 "$work/build.log"
     exit 1
 }
@@ -138,6 +140,15 @@ fi
 echo "== The Photo window over the same JPEG: open to painted, and dragging a point"
 RULA_BENCH_PHOTO=$photo qtest photo_window "$build/bin/bench_photo_window"
 grep "^QINFO" "$work/photo_window.txt" | sed 's/^/  /' | sort -u
+
+echo "== The study report: ten rows with 12-megapixel photos, read and exported"
+photo12=$build/bench-photo-4000x3000.jpg
+if [ ! -s "$photo12" ]; then
+    convert -size 4000x3000 plasma:green-darkgreen -quality 90 "jpeg:$photo12.part"
+    mv "$photo12.part" "$photo12"
+fi
+RULA_BENCH_PHOTO_12MP=$photo12 qtest report "$build/bin/bench_report"
+grep "^QINFO" "$work/report.txt" | sed 's/^/  /' | sort -u
 
 echo
 echo "== Start-up and peak memory: $runs starts each, alternating (after 2 unmeasured each)"

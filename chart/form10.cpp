@@ -1,5 +1,6 @@
 #include "chart/form10.h"
 
+#include "report/study_report.h"
 #include "screens/form9.h"
 #include "screens/live_assessment.h"
 #include "screens/screen_set.h"
@@ -120,9 +121,9 @@ constexpr std::array<Detail, 4> kDetailLayout = {{
      {5160, kDetailsTop, 2400, kDetailHeight}},
     {"Assessor",
      "Label44",
-     QT_TRANSLATE_NOOP("rula::Form10", "Assesso&r:"),
-     {7620, kDetailCaptionTop, 1080, 285},
-     {8760, kDetailsTop, 2160, kDetailHeight}},
+     QT_TRANSLATE_NOOP("rula::Form10", "Assessed b&y:"),
+     {7620, kDetailCaptionTop, 1320, 285},
+     {9000, kDetailsTop, 1920, kDetailHeight}},
     {"Observed",
      "Label45",
      QT_TRANSLATE_NOOP("rula::Form10", "Observe&d:"),
@@ -182,6 +183,8 @@ Form10::Form10(ScreenSet& screens)
     saveAsButton = button("CommandSaveAs", tr("Save &As…"), kButtonLefts[1], kFileButtonTop);
     openButton = button("CommandOpen", tr("Ope&n…"), kButtonLefts[2], kFileButtonTop);
     exportButton = button("CommandExport", tr("&Export…"), kButtonLefts[3], kFileButtonTop);
+    reportButton = button("CommandReport", tr("Print &Report"), kButtonLefts[4], kFileButtonTop);
+    connect(reportButton, &QPushButton::clicked, this, &Form10::printReport);
     connect(saveButton, &QPushButton::clicked, this, &Form10::save);
     connect(saveAsButton, &QPushButton::clicked, this, &Form10::saveAs);
     connect(openButton, &QPushButton::clicked, this, &Form10::open);
@@ -638,31 +641,51 @@ void Form10::addFrom(Form9& finalScreen) {
     finalScreen.goTo(kId);
 }
 
-ScreenRecording Form10::recordForPaper() {
-    // The screen is recorded while the buttons and the details' band are hidden; they come
-    // back at once, and the focus where it was.
+void Form10::asOnPaper(const std::function<void()>& work) {
+    // The buttons and the details' band are hidden for as long as the work runs; they come
+    // back at once, and the focus where it was (hiding a focused button passes it along,
+    // and Enter must not reach another button).
     const QPointer<QWidget> focus = focusWidget();
     for (QWidget* w : offPaper_)
         w->hide();
-    ScreenRecording page = RecordScreen(*this, tr("Chart"));
+    work();
     for (QWidget* w : offPaper_)
         w->show();
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
+}
+
+ScreenRecording Form10::recordForPaper() {
+    ScreenRecording page;
+    asOnPaper([&] { page = RecordScreen(*this, tr("Chart")); });
     return page;
+}
+
+ScreenRecording Form10::reportForPaper() {
+    ScreenRecording page;
+    asOnPaper([&] { page = recordReport(); });
+    return page;
+}
+
+ScreenRecording Form10::recordReport() {
+    ScreenRecording page = RecordScreen(*this, tr("Report"));
+    page.following = std::make_shared<StudyReport>(record_.study(), paperHeading());
+    return page;
+}
+
+void Form10::printReport() {
+    if (isPrinting())
+        return;
+    asOnPaper([this] { printPages(recordReport(), reportButton); });
+    reportButton->setFocus(Qt::OtherFocusReason);
 }
 
 void Form10::Command2_Click() {
     if (isPrinting())
         return;
-    // As recordForPaper(), through the shell's printing: the page is being sent while the
-    // buttons are back, whether or not it will be printed.
-    for (QWidget* w : offPaper_)
-        w->hide();
-    printScreen();
-    for (QWidget* w : offPaper_)
-        w->show();
-    // Hiding the focused Print passed the focus along; Enter must not reach another button.
+    // Through the shell's printing: the page is being sent while the buttons are hidden,
+    // whether or not it will be printed.
+    asOnPaper([this] { printScreen(); });
     Command2->setFocus(Qt::OtherFocusReason);
 }
 
@@ -940,7 +963,7 @@ void Form10::exportStudy() {
         path += pdf ? QLatin1String(".pdf") : QLatin1String(".csv");
     }
     const QByteArray bytes =
-        pdf ? ComposePdf(recordForPaper(), FallbackPaper()) : ChartCsv(record_.study(), Headings());
+        pdf ? ComposePdf(reportForPaper(), FallbackPaper()) : ChartCsv(record_.study(), Headings());
     if (const std::optional<StudyError> failed = WriteFileAtomically(path, bytes))
         tell(tr("The chart was not exported.\n\n%1").arg(failed->message));
 }

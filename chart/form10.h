@@ -140,6 +140,7 @@ public:
     QPushButton* saveAsButton = nullptr;
     QPushButton* openButton = nullptr;
     QPushButton* exportButton = nullptr;
+    QPushButton* reportButton = nullptr; // Print Report
     QPushButton* reviewButton = nullptr;
     QPushButton* newAssessmentButton = nullptr;
 
@@ -168,7 +169,14 @@ private:
     void tell(const QString& message);
     FileAnswer askFile(FileQuestion question);
     // Records the chart as Print does, without the buttons.
+    // Runs `work` with the chart as it is on paper, without its buttons and details' band.
+    void asOnPaper(const std::function<void()>& work);
     ScreenRecording recordForPaper();
+    // The chart's page followed by the report's page for each row; recordReport records
+    // them as the chart looks now (inside asOnPaper).
+    ScreenRecording reportForPaper();
+    ScreenRecording recordReport();
+    void printReport();
 
     ChartRecord record_;
     QString filePath_;

@@ -15,7 +15,7 @@ struct PrintModuleHost {
 };
 
 // Program and module come from one build; a module of another one is refused.
-inline constexpr int kPrintModuleVersion = 2;
+inline constexpr int kPrintModuleVersion = 3;
 inline constexpr char kPrintModuleEntry[] = "rula_make_print_target";
 
 // The entry point: a new target, or null when `version` is not the module's own.

@@ -122,6 +122,14 @@ QString DateLine(const ScreenRecording& page) {
         .arg(Heading(page), page.printedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")), offset);
 }
 
+QString DateLine(const ScreenRecording& page, int number, int pages) {
+    if (pages <= 1)
+        return DateLine(page);
+    //: The date line, then the page's number: "Rula · Report   2026-12-08 20:36 +01:00   Page 2 of
+    //: 7"
+    return tr("%1   Page %L2 of %L3").arg(DateLine(page)).arg(number).arg(pages);
+}
+
 QPageLayout FallbackPaper() {
     const bool inches = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
     return QPageLayout(QPageSize(inches ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
@@ -188,8 +196,27 @@ QByteArray ComposePdf(const ScreenRecording& page, const QPageLayout& paper) {
     painter.restore();
     painter.setFont(font);
     painter.setPen(Qt::black);
+    const int pages = 1 + (page.following ? page.following->count() : 0);
     painter.drawText(QPointF(0, above + wanted.height() * shrink + gap + metrics.ascent()),
-                     DateLine(page));
+                     DateLine(page, 1, pages));
+
+    // The pages that follow stand upright, their date line at the foot of the page.
+    if (pages > 1) {
+        layout.setOrientation(QPageLayout::Portrait);
+        writer.setPageLayout(layout);
+    }
+    for (int index = 0; index + 1 < pages; ++index) {
+        writer.newPage();
+        const QSizeF area = layout.paintRect(QPageLayout::Inch).size() * kPageDotsPerInch;
+        painter.save();
+        page.following->draw(painter, index, QSizeF(area.width(), area.height() - lineHeight),
+                             kPageDotsPerInch);
+        painter.restore();
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(0, area.height() - metrics.descent()),
+                         DateLine(page, index + 2, pages));
+    }
     painter.end();
     return bytes;
 }

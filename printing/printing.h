@@ -27,6 +27,19 @@ class QWidget;
 
 namespace rula {
 
+// Pages that follow a recorded screen on paper (the study report's page for each row),
+// drawn by whoever made them. ComposePdf gives each an upright page of its own and
+// writes the date line with the page's number under it.
+class FollowingPages {
+public:
+    virtual ~FollowingPages() = default;
+    virtual int count() const = 0;
+    // Draws page `index` (0 for the first after the recording) into `area`, the part of
+    // the page above its date line, from the painter's origin in the page's dots.
+    virtual void draw(QPainter& painter, int index, const QSizeF& area,
+                      double dotsPerInch) const = 0;
+};
+
 // One screen as it looked when Print was pressed.
 struct ScreenRecording {
     QPicture picture; // the client area; DrawRecording() plays it back
@@ -35,6 +48,7 @@ struct ScreenRecording {
     QString name;    // which screen it is: "Upper arm"
     QDateTime printedAt;
     QString heading; // words printed above the picture (the chart's study details), or none
+    std::shared_ptr<const FollowingPages> following; // or none: one page
 };
 
 // A screen that prints words of its own above its picture implements this; RecordScreen
@@ -74,10 +88,14 @@ void DrawRecording(QPainter& painter, const ScreenRecording& page);
 // The line under the picture: the caption, the screen's name and the local time with
 // its offset from UTC, "Rula · Chart   2026-12-08 20:36 +01:00".
 QString DateLine(const ScreenRecording& page);
+// The date line of page `number` of `pages`: DateLine alone for a single page.
+QString DateLine(const ScreenRecording& page, int number, int pages);
 
 // One PDF page holding the recording, under its heading if it has one, on paper of the
 // given size, whose margins are the printer's unprintable edges. The page keeps at least
-// kMinimumMarginMm on every side, and the orientation is chosen here.
+// kMinimumMarginMm on every side, and the orientation is chosen here. Pages that follow
+// come after it, upright, and then every page's date line ends with its number ("Page 2
+// of 7").
 QByteArray ComposePdf(const ScreenRecording& page, const QPageLayout& paper);
 inline constexpr double kMinimumMarginMm = 10.0;
 

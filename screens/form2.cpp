@@ -1,5 +1,6 @@
 #include "screens/form2.h"
 
+#include "screens/answer_words.h"
 #include "screens/form3.h"
 #include "screens/screen_set.h"
 
@@ -10,51 +11,31 @@ namespace {
 
 constexpr QSize kClient{6615, 5790};
 
-constexpr Drawing kNeutral{":/images/upper-arm-neutral.svg",
-                           {58, 104},
-                           "Upper arm 20° back to 20° forward",
-                           "Upper arm hanging down, between 20° behind and 20° in front of the "
-                           "vertical. Base score 1."};
-constexpr Drawing kExtension{":/images/upper-arm-extension.svg",
-                             {78, 104},
-                             "Upper arm in extension beyond 20°",
-                             "Upper arm reaching behind the body, more than 20° of extension. "
-                             "Base score 2."};
-constexpr Drawing kForward20{":/images/upper-arm-20-45.svg",
-                             {65, 104},
-                             "Upper arm 20° to 45° forward",
-                             "Upper arm raised forward between 20° and 45°. Base score 2."};
-constexpr Drawing kForward45{":/images/upper-arm-45-90.svg",
-                             {81, 104},
-                             "Upper arm 45° to 90° forward",
-                             "Upper arm raised forward between 45° and 90°. Base score 3."};
-constexpr Drawing kForward90{":/images/upper-arm-90-plus.svg",
-                             {60, 104},
-                             "Upper arm over 90° forward",
-                             "Upper arm raised forward beyond 90°, above the shoulder. Base "
-                             "score 4."};
-
 } // namespace
 
 Form2::Form2(ScreenSet& screens)
     : ScreenShell(screens, kId, tr("Posture - Group A (Arms and Wrists)"), kClient,
                   WindowStyle::FixedMinimizable) {
     addHeading("Label1", tr("Upper Arm Posture"), {120, 240, 2175, 375});
-    PictureBox* Picture1 = addPicture("Picture1", {120, 720, 975, 1695}, kNeutral);
-    PictureBox* Picture2 = addPicture("Picture2", {1320, 720, 1215, 1695}, kExtension);
-    PictureBox* Picture3 = addPicture("Picture3", {2760, 720, 975, 1695}, kForward20);
-    PictureBox* Picture4 = addPicture("Picture4", {3960, 720, 1335, 1695}, kForward45);
-    PictureBox* Picture5 = addPicture("Picture5", {5520, 720, 975, 1695}, kForward90);
+    PictureBox* Picture1 =
+        addPicture("Picture1", {120, 720, 975, 1695}, DrawingOf(UpperArmPosture::Neutral));
+    PictureBox* Picture2 =
+        addPicture("Picture2", {1320, 720, 1215, 1695}, DrawingOf(UpperArmPosture::Extension));
+    PictureBox* Picture3 =
+        addPicture("Picture3", {2760, 720, 975, 1695}, DrawingOf(UpperArmPosture::Raised20To45));
+    PictureBox* Picture4 =
+        addPicture("Picture4", {3960, 720, 1335, 1695}, DrawingOf(UpperArmPosture::Raised45To90));
+    PictureBox* Picture5 =
+        addPicture("Picture5", {5520, 720, 975, 1695}, DrawingOf(UpperArmPosture::RaisedBeyond90));
     Option1 = addOption("Option1", {}, {120, 2520, 975, 375});
     Option2 = addOption("Option2", {}, {1320, 2520, 1215, 375});
     Option3 = addOption("Option3", {}, {2760, 2520, 975, 375});
     Option4 = addOption("Option4", {}, {4080, 2520, 1215, 375});
     Option5 = addOption("Option5", {}, {5520, 2520, 975, 375});
     addHeading("Label2", tr("Upper Arm Adjustments"), {120, 3120, 2535, 375});
-    Check1 = addCheck("Check1", tr("Shoulder is raised"), {480, 3600, 1815, 375});
-    Check2 = addCheck("Check2", tr("Upper arm is abducted"), {480, 4080, 2175, 375});
-    Check3 = addCheck("Check3", tr("Leaning or supporting the weight of the arm"),
-                      {480, 4560, 3855, 375});
+    Check1 = addCheck("Check1", BoxCaption(&Assessment::shoulderRaised), {480, 3600, 1815, 375});
+    Check2 = addCheck("Check2", BoxCaption(&Assessment::upperArmAbducted), {480, 4080, 2175, 375});
+    Check3 = addCheck("Check3", BoxCaption(&Assessment::armSupported), {480, 4560, 3855, 375});
     addCommonButtons(ScreenId::Form1, {4800, 3240}, {4800, 3720}, {4800, 4200}, {4800, 4680});
     addFooter({0, 5040});
 

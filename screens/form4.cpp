@@ -1,5 +1,6 @@
 #include "screens/form4.h"
 
+#include "screens/answer_words.h"
 #include "screens/form5.h"
 #include "screens/screen_set.h"
 
@@ -10,39 +11,25 @@ namespace {
 
 constexpr QSize kClient{5835, 4950};
 
-constexpr Drawing kNeutral{":/images/wrist-neutral.svg",
-                           {114, 36},
-                           "Wrist neutral, 0°",
-                           "Hand and forearm in a straight line: the wrist is not bent. Base "
-                           "score 1."};
-constexpr Drawing kBent15{":/images/wrist-15.svg",
-                          {112, 56},
-                          "Wrist bent up to 15°",
-                          "Wrist bent up or down by up to 15°. Base score 2."};
-constexpr Drawing kBentMore{":/images/wrist-15-plus.svg",
-                            {91, 68},
-                            "Wrist bent more than 15°",
-                            "Wrist bent up or down by more than 15°. Base score 3."};
-constexpr Drawing kMidline{":/images/wrist-bent-midline.svg",
-                           {92, 104},
-                           "Wrist bent away from the mid-line",
-                           "Hand seen from above, bent to either side of the mid-line. Adds 1."};
-
 } // namespace
 
 Form4::Form4(ScreenSet& screens)
     : ScreenShell(screens, kId, tr("Posture - Group A (Arms and Wrists)"), kClient,
                   WindowStyle::FixedMinimizable) {
     addHeading("Label1", tr("Wrist Posture"), {120, 240, 1575, 375});
-    PictureBox* Picture1 = addPicture("Picture1", {120, 960, 1815, 615}, kNeutral);
-    PictureBox* Picture2 = addPicture("Picture2", {2160, 720, 1815, 855}, kBent15);
-    PictureBox* Picture3 = addPicture("Picture3", {4200, 480, 1455, 1095}, kBentMore);
+    PictureBox* Picture1 =
+        addPicture("Picture1", {120, 960, 1815, 615}, DrawingOf(WristPosture::Neutral));
+    PictureBox* Picture2 =
+        addPicture("Picture2", {2160, 720, 1815, 855}, DrawingOf(WristPosture::UpTo15));
+    PictureBox* Picture3 =
+        addPicture("Picture3", {4200, 480, 1455, 1095}, DrawingOf(WristPosture::Beyond15));
     Option1 = addOption("Option1", {}, {120, 1680, 1815, 375});
     Option2 = addOption("Option2", {}, {2160, 1680, 1815, 375});
     Option5 = addOption("Option5", {}, {4200, 1680, 1455, 375});
     addHeading("Label2", tr("Wrist Adjustments"), {120, 2280, 2055, 375});
-    Check1 = addCheck("Check1", tr("Wrist is bent away from the mid-line"), {480, 2760, 3255, 375});
-    PictureBox* Picture4 = addPicture("Picture4", {120, 3240, 1455, 1575}, kMidline);
+    Check1 =
+        addCheck("Check1", BoxCaption(&Assessment::wristBentFromMidline), {480, 2760, 3255, 375});
+    PictureBox* Picture4 = addPicture("Picture4", {120, 3240, 1455, 1575}, kWristMidlineDrawing);
     addCommonButtons(ScreenId::Form3, {3960, 2280}, {3960, 2760}, {3960, 3240}, {3960, 3720});
     addFooter({3120, 4200});
 

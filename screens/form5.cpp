@@ -1,5 +1,6 @@
 #include "screens/form5.h"
 
+#include "screens/answer_words.h"
 #include "screens/form6.h"
 #include "screens/screen_set.h"
 
@@ -11,9 +12,8 @@ Form5::Form5(ScreenSet& screens)
     : ScreenShell(screens, kId, tr("Posture - Group A (Arms and Wrists)"), {4470, 3015},
                   WindowStyle::FixedMinimizable) {
     addHeading("Label2", tr("Wrist Twist Posture"), {120, 240, 2175, 375});
-    Option1 = addOption("Option1", tr("Mainly in mid-range of twist"), {480, 720, 1815, 495});
-    Option2 =
-        addOption("Option2", tr("At or near the end of twisting range"), {480, 1320, 1815, 495});
+    Option1 = addOption("Option1", OptionCaption(WristTwist::MidRange), {480, 720, 1815, 495});
+    Option2 = addOption("Option2", OptionCaption(WristTwist::EndOfRange), {480, 1320, 1815, 495});
     addCommonButtons(ScreenId::Form4, {2880, 240}, {2880, 720}, {2880, 1200}, {2880, 1680});
     addFooter({0, 2280});
 

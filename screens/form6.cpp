@@ -1,5 +1,6 @@
 #include "screens/form6.h"
 
+#include "screens/answer_words.h"
 #include "screens/form7.h"
 #include "screens/screen_set.h"
 
@@ -10,40 +11,27 @@ namespace {
 
 constexpr QSize kClient{5055, 5175};
 
-constexpr Drawing kNeck0{":/images/neck-0-10.svg",
-                         {52, 107},
-                         "Neck 0° to 10° forward",
-                         "Head bent forward between 0° and 10°. Base score 1."};
-constexpr Drawing kNeck10{":/images/neck-10-20.svg",
-                          {54, 107},
-                          "Neck 10° to 20° forward",
-                          "Head bent forward between 10° and 20°. Base score 2."};
-constexpr Drawing kNeck20{":/images/neck-20-plus.svg",
-                          {77, 107},
-                          "Neck over 20° forward",
-                          "Head bent forward more than 20°. Base score 3."};
-constexpr Drawing kNeckBack{":/images/neck-extension.svg",
-                            {78, 105},
-                            "Neck in extension",
-                            "Head bent backwards. Base score 4."};
-
 } // namespace
 
 Form6::Form6(ScreenSet& screens)
     : ScreenShell(screens, kId, tr("Posture - Group B (Neck, Trunk, and Legs)"), kClient,
                   WindowStyle::FixedMinimizable) {
     addHeading("Label1", tr("Neck Posture"), {120, 240, 1575, 375});
-    PictureBox* Picture1 = addPicture("Picture1", {120, 720, 855, 1695}, kNeck0);
-    PictureBox* Picture2 = addPicture("Picture2", {1200, 720, 855, 1695}, kNeck10);
-    PictureBox* Picture3 = addPicture("Picture3", {2280, 720, 1215, 1695}, kNeck20);
-    PictureBox* Picture4 = addPicture("Picture4", {3720, 720, 1215, 1695}, kNeckBack);
+    PictureBox* Picture1 =
+        addPicture("Picture1", {120, 720, 855, 1695}, DrawingOf(NeckPosture::Flexed0To10));
+    PictureBox* Picture2 =
+        addPicture("Picture2", {1200, 720, 855, 1695}, DrawingOf(NeckPosture::Flexed10To20));
+    PictureBox* Picture3 =
+        addPicture("Picture3", {2280, 720, 1215, 1695}, DrawingOf(NeckPosture::FlexedBeyond20));
+    PictureBox* Picture4 =
+        addPicture("Picture4", {3720, 720, 1215, 1695}, DrawingOf(NeckPosture::Extension));
     Option1 = addOption("Option1", {}, {120, 2520, 855, 375});
     Option2 = addOption("Option2", {}, {1200, 2520, 855, 375});
     Option3 = addOption("Option3", {}, {2280, 2520, 1215, 375});
     Option4 = addOption("Option4", {}, {3720, 2520, 1215, 375});
     addHeading("Label2", tr("Neck Adjustments"), {120, 3120, 2055, 375});
-    Check1 = addCheck("Check1", tr("Neck is twisting"), {480, 3600, 1815, 375});
-    Check2 = addCheck("Check2", tr("Neck is side-bending"), {480, 4080, 2175, 375});
+    Check1 = addCheck("Check1", BoxCaption(&Assessment::neckTwisted), {480, 3600, 1815, 375});
+    Check2 = addCheck("Check2", BoxCaption(&Assessment::neckSideBent), {480, 4080, 2175, 375});
     addCommonButtons(ScreenId::Form5, {3360, 3120}, {3360, 3600}, {3360, 4080}, {3360, 4560});
     addFooter({0, 4440});
 

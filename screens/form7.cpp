@@ -1,5 +1,6 @@
 #include "screens/form7.h"
 
+#include "screens/answer_words.h"
 #include "screens/form8.h"
 #include "screens/screen_set.h"
 
@@ -10,40 +11,29 @@ namespace {
 
 constexpr QSize kClient{6255, 6135};
 
-constexpr Drawing kUpright{
-    ":/images/trunk-upright.svg", {45, 107}, "Trunk upright, 0°", "Upright trunk. Base score 1."};
-constexpr Drawing kTrunk0{":/images/trunk-0-20.svg",
-                          {55, 106},
-                          "Trunk 0° to 20° forward",
-                          "Trunk bent forward between 0° and 20°. Base score 2."};
-constexpr Drawing kTrunk20{":/images/trunk-20-60.svg",
-                           {98, 106},
-                           "Trunk 20° to 60° forward",
-                           "Trunk bent forward between 20° and 60°. Base score 3."};
-constexpr Drawing kTrunk60{":/images/trunk-60-plus.svg",
-                           {132, 106},
-                           "Trunk over 60° forward",
-                           "Trunk bent forward more than 60°. Base score 4."};
-
 } // namespace
 
 Form7::Form7(ScreenSet& screens)
     : ScreenShell(screens, kId, tr("Posture - Group B (Neck, Trunk, and Legs)"), kClient,
                   WindowStyle::FixedMinimizable) {
     addHeading("Label1", tr("Trunk Posture"), {120, 240, 1455, 375});
-    PictureBox* Picture1 = addPicture("Picture1", {120, 720, 855, 1695}, kUpright);
-    PictureBox* Picture2 = addPicture("Picture2", {1200, 720, 855, 1695}, kTrunk0);
-    PictureBox* Picture3 = addPicture("Picture3", {2280, 720, 1575, 1695}, kTrunk20);
-    PictureBox* Picture4 = addPicture("Picture4", {4080, 720, 2055, 1695}, kTrunk60);
+    PictureBox* Picture1 =
+        addPicture("Picture1", {120, 720, 855, 1695}, DrawingOf(TrunkPosture::Upright));
+    PictureBox* Picture2 =
+        addPicture("Picture2", {1200, 720, 855, 1695}, DrawingOf(TrunkPosture::Flexed0To20));
+    PictureBox* Picture3 =
+        addPicture("Picture3", {2280, 720, 1575, 1695}, DrawingOf(TrunkPosture::Flexed20To60));
+    PictureBox* Picture4 =
+        addPicture("Picture4", {4080, 720, 2055, 1695}, DrawingOf(TrunkPosture::FlexedBeyond60));
     Option1 = addOption("Option1", {}, {120, 2520, 855, 375});
     Option2 = addOption("Option2", {}, {1200, 2520, 855, 375});
     Option4 = addOption("Option4", {}, {4080, 2520, 2055, 375});
     addHeading("Label2", tr("Trunk Adjustments"), {120, 3120, 1935, 375});
-    Check1 = addCheck("Check1", tr("Trunk is twisting"), {480, 3600, 1815, 375});
-    Check2 = addCheck("Check2", tr("Trunk is side-bending"), {480, 4080, 2175, 375});
-    Check3 = addCheck("Check3", tr("Trunk is well supported while seated"), {480, 4560, 3255, 375});
-    Check4 =
-        addCheck("Check4", tr("Are legs and feet supported and balanced"), {480, 5040, 3735, 375});
+    Check1 = addCheck("Check1", BoxCaption(&Assessment::trunkTwisted), {480, 3600, 1815, 375});
+    Check2 = addCheck("Check2", BoxCaption(&Assessment::trunkSideBent), {480, 4080, 2175, 375});
+    Check3 =
+        addCheck("Check3", BoxCaption(&Assessment::trunkSupportedSeated), {480, 4560, 3255, 375});
+    Check4 = addCheck("Check4", BoxCaption(&Assessment::legsSupported), {480, 5040, 3735, 375});
     addCommonButtons(ScreenId::Form6, {4560, 3480}, {4560, 3960}, {4560, 4440}, {4560, 4920});
     // Option3 is the last stop of the tab order, after Exit.
     Option3 = addOption("Option3", {}, {2280, 2520, 1575, 375});

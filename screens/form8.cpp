@@ -1,5 +1,6 @@
 #include "screens/form8.h"
 
+#include "screens/answer_words.h"
 #include "screens/form9.h"
 #include "screens/screen_set.h"
 
@@ -11,44 +12,42 @@ namespace {
 
 constexpr QSize kClient{6375, 7695};
 
-// Option captions, shared by the two groups.
-const char* const kModerate =
-    QT_TRANSLATE_NOOP("rula::Form8", "Moderate posture, not static, not lightly repetitive");
-const char* const kStatic =
-    QT_TRANSLATE_NOOP("rula::Form8", "Activity is mainly static (held longer than 1 minute)");
-const char* const kRepeated =
-    QT_TRANSLATE_NOOP("rula::Form8", "Activity is repeated more than 4 times/minute");
-const char* const kLight = QT_TRANSLATE_NOOP("rula::Form8", "Load < 5 lbs. ( 2 kg ); intermittent");
-const char* const kMediumIntermittent =
-    QT_TRANSLATE_NOOP("rula::Form8", "Load is 5-25 lbs. ( 2-10 kg ); intermittent");
-const char* const kMediumStatic =
-    QT_TRANSLATE_NOOP("rula::Form8", "Load is 5-25 lbs. ( 2-10 kg ); static or repeated");
-const char* const kHeavy =
-    QT_TRANSLATE_NOOP("rula::Form8", "Load > 25 lbs. ( 10 kg ); repeated or shocks");
-
 } // namespace
 
 Form8::Form8(ScreenSet& screens)
     : ScreenShell(screens, kId, tr("Frequency and Force"), kClient, WindowStyle::FixedMinimizable) {
     // Created in tab order: the options of the four frames, then the buttons.
     QGroupBox* Frame1 = addFrame("Frame1", tr("Muscle Use"), {120, 720, 2895, 2055});
-    Option3 = addOption("Option3", tr(kModerate), {120, 240, 2655, 495}, Frame1);
-    Option1 = addOption("Option1", tr(kStatic), {120, 840, 2535, 495}, Frame1);
-    Option2 = addOption("Option2", tr(kRepeated), {120, 1440, 2655, 495}, Frame1);
+    Option3 =
+        addOption("Option3", OptionCaption(MuscleUse::Moderate), {120, 240, 2655, 495}, Frame1);
+    Option1 =
+        addOption("Option1", OptionCaption(MuscleUse::MainlyStatic), {120, 840, 2535, 495}, Frame1);
+    Option2 =
+        addOption("Option2", OptionCaption(MuscleUse::Repeated), {120, 1440, 2655, 495}, Frame1);
     QGroupBox* Frame2 = addFrame("Frame2", tr("Force"), {3480, 720, 2775, 2655});
-    Option4 = addOption("Option4", tr(kLight), {120, 240, 2175, 495}, Frame2);
-    Option5 = addOption("Option5", tr(kMediumIntermittent), {120, 840, 2535, 495}, Frame2);
-    Option6 = addOption("Option6", tr(kMediumStatic), {120, 1440, 2535, 495}, Frame2);
-    Option7 = addOption("Option7", tr(kHeavy), {120, 2040, 2295, 495}, Frame2);
+    Option4 = addOption("Option4", OptionCaption(ForceLoad::LightIntermittent),
+                        {120, 240, 2175, 495}, Frame2);
+    Option5 = addOption("Option5", OptionCaption(ForceLoad::MediumIntermittent),
+                        {120, 840, 2535, 495}, Frame2);
+    Option6 = addOption("Option6", OptionCaption(ForceLoad::MediumStaticOrRepeated),
+                        {120, 1440, 2535, 495}, Frame2);
+    Option7 = addOption("Option7", OptionCaption(ForceLoad::Heavy), {120, 2040, 2295, 495}, Frame2);
     QGroupBox* Frame3 = addFrame("Frame3", tr("Muscle Use"), {120, 3720, 2895, 2055});
-    Option10 = addOption("Option10", tr(kModerate), {120, 240, 2655, 495}, Frame3);
-    Option9 = addOption("Option9", tr(kStatic), {120, 840, 2535, 495}, Frame3);
-    Option8 = addOption("Option8", tr(kRepeated), {120, 1440, 2655, 495}, Frame3);
+    Option10 =
+        addOption("Option10", OptionCaption(MuscleUse::Moderate), {120, 240, 2655, 495}, Frame3);
+    Option9 =
+        addOption("Option9", OptionCaption(MuscleUse::MainlyStatic), {120, 840, 2535, 495}, Frame3);
+    Option8 =
+        addOption("Option8", OptionCaption(MuscleUse::Repeated), {120, 1440, 2655, 495}, Frame3);
     QGroupBox* Frame4 = addFrame("Frame4", tr("Force"), {3480, 3720, 2775, 2655});
-    Option11 = addOption("Option11", tr(kLight), {120, 240, 2175, 495}, Frame4);
-    Option12 = addOption("Option12", tr(kMediumIntermittent), {120, 840, 2535, 495}, Frame4);
-    Option13 = addOption("Option13", tr(kMediumStatic), {120, 1440, 2535, 495}, Frame4);
-    Option14 = addOption("Option14", tr(kHeavy), {120, 2040, 2295, 495}, Frame4);
+    Option11 = addOption("Option11", OptionCaption(ForceLoad::LightIntermittent),
+                         {120, 240, 2175, 495}, Frame4);
+    Option12 = addOption("Option12", OptionCaption(ForceLoad::MediumIntermittent),
+                         {120, 840, 2535, 495}, Frame4);
+    Option13 = addOption("Option13", OptionCaption(ForceLoad::MediumStaticOrRepeated),
+                         {120, 1440, 2535, 495}, Frame4);
+    Option14 =
+        addOption("Option14", OptionCaption(ForceLoad::Heavy), {120, 2040, 2295, 495}, Frame4);
     addCommonButtons(ScreenId::Form7, {120, 6480}, {1680, 6480}, {3240, 6480}, {4800, 6480});
     addHeading("Label2", tr("Group A (Arm, Wrist)"), {120, 240, 2175, 375});
     addHeading("Label1", tr("Group B (Neck, Trunk, Legs)"), {120, 3240, 3015, 375});

@@ -258,11 +258,17 @@ void ScreenShell::goTo(ScreenId target) {
 }
 
 void ScreenShell::printScreen() {
+    if (!printing_)
+        printPages(RecordScreen(*this, NameOnPaper(id_)));
+}
+
+void ScreenShell::printPages(ScreenRecording pages, QPushButton* from) {
     if (printing_)
         return;
     printing_ = true;
+    printedFrom_ = from;
     QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    screens_.printTarget().send(RecordScreen(*this, NameOnPaper(id_)),
+    screens_.printTarget().send(std::move(pages),
                                 [this](const QString& whyNot) { printDone(whyNot); });
 }
 
@@ -310,8 +316,9 @@ QDialog* ScreenShell::openQuestion() const {
 }
 
 void ScreenShell::focusPrintButton() {
-    if (printButton && printButton->isVisible() && !closing_)
-        printButton->setFocus(Qt::OtherFocusReason);
+    QPushButton* button = printedFrom_ ? printedFrom_.data() : printButton;
+    if (button && button->isVisible() && !closing_)
+        button->setFocus(Qt::OtherFocusReason);
 }
 
 void ScreenShell::Form_Unload() {

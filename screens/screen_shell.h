@@ -14,9 +14,11 @@
 
 #include "assessment/assessment.h"
 #include "assessment/posture_bands.h"
+#include "printing/printing.h"
 
 #include <QDialog>
 #include <QFont>
+#include <QPointer>
 
 #include <functional>
 #include <initializer_list>
@@ -94,6 +96,9 @@ public:
     // the focus is on Print again. One job at a time: while one is being sent, this
     // does nothing.
     void printScreen();
+    // Sends pages recorded otherwise (the chart with its report) as printScreen sends its;
+    // the focus then goes back to `from` rather than to Print.
+    void printPages(ScreenRecording pages, QPushButton* from = nullptr);
     bool isPrinting() const { return printing_; }
 
     // The closing cascade: closes Form1 to Form10 in order, skipping screens that never
@@ -213,6 +218,7 @@ private:
     bool shownBefore_ = false;
     bool closing_ = false;
     bool printing_ = false;
+    QPointer<QPushButton> printedFrom_; // the button that printed, when not Print
 };
 
 // Where a window's frame goes when it is first shown: centred on the area, and inside

@@ -588,6 +588,27 @@ def main():
             job += 1
             scheduler.wait_pdf(job)
             chart = chart_is_intact(program, rows, "after Print and Enter")
+            # Print Report: the chart's page, then one for each row, through the same queue.
+            key("alt+r")
+            job += 1
+            printed = scheduler.wait_pdf(job)
+            # The document as sent holds the words as text; the printer's copy the pages.
+            sent = scheduler.path("spool", f"d{job:05d}-001")
+            for pdf, name in ((sent, "sent"), (printed, "printed")):
+                info = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True,
+                                      check=True).stdout
+                expect_equal(re.search(r"Pages:\s+(\d+)", info).group(1), "3",
+                             f"report: {name} pages")
+            report = " ".join(subprocess.run(["pdftotext", sent, "-"], capture_output=True,
+                                             text=True, check=True).stdout.split())
+            for words in ("Page 1 of 3", f"Row 2: {TASK}", "Final score", "Page 3 of 3"):
+                expect_equal(words in report, True, f"report: {words!r} in {report}")
+            focus = chart.focused()
+            expect_equal(focus and focus.name, "Print Report", "the focus after Print Report")
+            chart.click(chart.button("Print"))
+            job += 1
+            scheduler.wait_pdf(job)
+            chart = chart_is_intact(program, rows, "after Print Report and Print")
 
             def repainted():
                 check(repaints(chart), "the chart does not repaint while a job is being sent")

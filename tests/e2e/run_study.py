@@ -114,12 +114,12 @@ def main():
         expect_equal(shown[3:], [[""] * 16] * 7, "the empty rows")
         expect_equal([text_of(chart.find(f"Task, row {n}")) for n in range(1, 4)],
                      [task for _, task in ROWS], "the study's tasks")
-        expect_equal([text_of(chart.find(name)) for name in ("Title", "Site", "Assessor")],
+        expect_equal([text_of(chart.find(name)) for name in ("Title", "Site", "Assessed by")],
                      [TITLE, "Hall B", "A. Nowak"], "the study's details")
         check_equal(chart.caption(), "caf\ufffd.rula - Rula", "the caption of an opened study")
 
         # A detail typed: the caption shows the changed-mark.
-        chart.click(chart.find("Assessor"))
+        chart.click(chart.find("Assessed by"))
         key("End")
         xdotool("type", "--delay", "10", " (day shift)")
         wait_for("the changed-mark in the caption",

@@ -239,6 +239,8 @@ Command CommandOf(int screen, const QString& button) {
         return n >= 1 && n <= 5 ? commands[n] : Command::None;
     }
     if (screen == 10) {
+        if (button == QLatin1String("CommandReport")) // the chart's page and a page a row
+            return Command::Print;
         const Command commands[] = {Command::None,       Command::Back, Command::Print,
                                     Command::ClearChart, Command::Exit, Command::Copy};
         return n >= 1 && n <= 5 ? commands[n] : Command::None;

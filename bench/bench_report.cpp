@@ -1,0 +1,172 @@
+// A study of ten rows, each measured on a 12-megapixel photo (4000 x 3000, kept in the
+// study at 2048 pixels on its long side as the program keeps it): the time to read the
+// study file, and the time and the extra peak memory of exporting its report through
+// the chart's Export, as a user exports it. Targets: the report within 3 s and 150 MiB.
+//
+// The photo is RULA_BENCH_PHOTO_12MP when given, else drawn here; the chart is driven on
+// the offscreen platform.
+#include "app/screen_factory.h"
+#include "chart/form10.h"
+#include "photo/kept_photo.h"
+#include "screens/screen_set.h"
+#include "study/study_file.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+using namespace rula;
+
+namespace {
+
+double PeakMiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+class ReportBench : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void readStudy();
+    void exportReport();
+
+private:
+    QTemporaryDir dir_;
+    QString study_;
+    std::unique_ptr<ScreenSet> screens_;
+};
+
+void ReportBench::initTestCase() {
+    QString photo = qEnvironmentVariable("RULA_BENCH_PHOTO_12MP");
+    if (photo.isEmpty()) {
+        QImage image(4000, 3000, QImage::Format_RGB32);
+        QPainter painter(&image);
+        QLinearGradient sky(0, 0, 4000, 3000);
+        sky.setColorAt(0, QColor(90, 130, 160));
+        sky.setColorAt(1, QColor(200, 180, 140));
+        painter.fillRect(image.rect(), sky);
+        painter.setPen(QPen(QColor(40, 30, 20), 20));
+        for (int i = 0; i < 60; ++i) // some detail for the encoder, as a photo has
+            painter.drawLine(i * 70, 0, 4000 - i * 50, 3000);
+        painter.end();
+        photo = dir_.filePath(QStringLiteral("12mp.jpg"));
+        QVERIFY(image.save(photo, "JPEG", 90));
+    }
+    auto opened = PhotoFile::open(photo);
+    auto* file = std::get_if<std::unique_ptr<PhotoFile>>(&opened);
+    QVERIFY(file);
+    PhotoMeasurement measurement;
+    measurement.setFacing(Facing::Right);
+    for (PhotoPoint at : {PhotoPoint{2000, 2700}, PhotoPoint{2050, 1250}, PhotoPoint{2150, 950},
+                          PhotoPoint{2500, 1900}, PhotoPoint{3100, 1750}, PhotoPoint{3300, 1720}})
+        measurement.placeNext(at);
+    const std::optional<MeasuredPhoto> kept = KeepPhoto(**file, measurement);
+    QVERIFY(kept);
+
+    Study study;
+    study.details = {QStringLiteral("Line 3, packing"), QStringLiteral("Hall B"),
+                     QStringLiteral("A. Nowak"), QDate(2026, 12, 10)};
+    for (int row = 0; row < kChartRows; ++row) {
+        Assessment answers;
+        answers.upperArm = UpperArmPosture(1 + row % 5);
+        answers.lowerArm = LowerArmPosture::Flexed60To100;
+        answers.wrist = WristPosture(1 + row % 3);
+        answers.wristTwist = WristTwist::MidRange;
+        answers.neck = NeckPosture(1 + row % 4);
+        answers.trunk = TrunkPosture(1 + row % 4);
+        answers.legsSupported = row % 2 == 0;
+        answers.muscleUseA = MuscleUse::Repeated;
+        answers.forceLoadA = ForceLoad::MediumIntermittent;
+        answers.side = row % 2 ? Side::Left : Side::Right;
+        ChartRow chartRow;
+        const AssessmentScores scores = ScoresOf(answers);
+        for (std::size_t field = 0; field < AssessmentScores::kFieldCount; ++field)
+            chartRow.scores[field] = QString::fromStdString(scores.field(field));
+        chartRow.answers = answers;
+        chartRow.side = answers.side;
+        chartRow.task = QStringLiteral("Task %1 at the packing line").arg(row + 1);
+        chartRow.notes = QStringLiteral("Reaches over the bin.\nRaise the bin by 20 cm.");
+        chartRow.measurement = kept;
+        study.rows.append(chartRow);
+    }
+    study_ = dir_.filePath(QStringLiteral("ten-photos.rula"));
+    QFile out(study_);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(WriteStudyJson(study)) > 0);
+    out.close();
+    qInfo("study of ten rows with 12-megapixel photos: %lld KiB", out.size() / 1024);
+
+    screens_ = std::make_unique<ScreenSet>(&CreateScreen);
+    screens_->get(ScreenId::Form10).showScreen();
+}
+
+void ReportBench::cleanupTestCase() {
+    for (ScreenId id : kAllScreens)
+        if (ScreenShell* s = screens_->find(id))
+            s->hide();
+    screens_.reset();
+}
+
+void ReportBench::readStudy() {
+    QFile file(study_);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    std::vector<double> times;
+    for (int run = 0; run < 5; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const auto read = ReadStudyJson(bytes);
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        QVERIFY(std::holds_alternative<Study>(read));
+    }
+    qInfo("reading the study of ten rows with photos: %.1f ms (median of 5)", Median(times));
+}
+
+void ReportBench::exportReport() {
+    auto& chart = screens_->get<Form10>();
+    QString answer = study_;
+    chart.setFileDialog([&answer](Form10::FileQuestion) { return Form10::FileAnswer{answer, {}}; });
+    chart.openButton->click();
+    QCOMPARE(chart.record().rowCount(), kChartRows);
+    QCoreApplication::processEvents();
+
+    std::vector<double> times;
+    double extra = 0;
+    for (int run = 0; run < 5; ++run) {
+        answer = dir_.filePath(QStringLiteral("report-%1.pdf").arg(run));
+        const double before = PeakMiB();
+        QElapsedTimer timer;
+        timer.start();
+        chart.exportButton->click();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        if (run == 0) // the peak only grows: the first export shows what it adds
+            extra = PeakMiB() - before;
+        QVERIFY(QFile::exists(answer));
+    }
+    qInfo("exporting the report of ten rows with photos: %.0f ms (median of 5), extra peak "
+          "memory %.1f MiB, %lld KiB of PDF",
+          Median(times), extra, QFile(answer).size() / 1024);
+}
+
+QTEST_MAIN(ReportBench)
+#include "bench_report.moc"
