@@ -16,8 +16,8 @@ import sys
 
 import pyatspi
 
-from desktop import (CHART_HEADINGS, Desktop, check, check_equal, expect_equal, has_state, key,
-                     run_test, wait_for, xdotool)
+from desktop import (CHART_HEADINGS, Desktop, answer_screen, check, check_equal, expect_equal,
+                     has_state, key, run_test, wait_for, xdotool)
 
 # An assessment: per screen, the option buttons to choose, as (accessible name, which
 # one from the top), and the check boxes with the state they must end in.
@@ -104,33 +104,6 @@ ASSESSMENTS = [
 POSTURE_SCREENS = ["Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"]
 
 TASKS = ["Packing, left arm", "Packing, right arm", "Palletising <B> & C"]
-
-
-def answer_screen(program, form, answers, how):
-    options, boxes = answers
-    screen = program.wait_screen(form)
-    for name, nth in options:
-        option = screen.find(name, pyatspi.ROLE_RADIO_BUTTON, nth)
-        if how == "keyboard":
-            screen.choose_by_keys(option)
-        elif how == "mouse, on the drawings" and form not in ("Form5", "Form8"):
-            screen.choose_by_mouse(option, screen.find(name, pyatspi.ROLE_FRAME))
-        else:
-            screen.choose_by_mouse(option)
-    for name, ticked in boxes.items():
-        box = screen.find(name, pyatspi.ROLE_CHECK_BOX)
-        if how == "keyboard":
-            screen.tick_by_keys(box, ticked)
-        else:
-            screen.tick_by_mouse(box, ticked)
-    # Every choice made on this screen is still in place before moving on.
-    for name, nth in options:
-        check_equal(has_state(screen.find(name, pyatspi.ROLE_RADIO_BUTTON, nth),
-                              pyatspi.STATE_CHECKED), True, f"{form}: {name!r} selected")
-    if how == "keyboard":
-        key("Return")  # the default button, Continue
-    else:
-        screen.click(screen.button("Continue"))
 
 
 def back_to_upper_arm(program, by_keyboard):
