@@ -281,6 +281,9 @@ Form10::Form10(ScreenSet& screens)
         side->setFont(headingFont);
         side->setPalette(taskColours);
         side->setAccessibleName(tr("Side, row %1").arg(row));
+        // On Linux a list's accessible name is its current text once a side is chosen
+        // ("L"): the description still tells the row, as the cells' do.
+        side->setAccessibleDescription(tr("Row %1, %2").arg(row).arg(tr("Side")));
         side->setEnabled(false);
         side->installEventFilter(this);
         connect(side, &QComboBox::currentIndexChanged, this, [this, row, side] {

@@ -12,6 +12,7 @@
 #include "screens/measured_posture.h"
 #include "study/text_rules.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QDateEdit>
 #include <QFile>
@@ -1226,6 +1227,12 @@ void ChartTest::reviewUpdateAndOtherSide() {
     QCOMPARE(chart.side(1)->currentText(), "L");
     QCOMPARE(chart.side(2)->currentText(), "R");
     QCOMPARE(chart.record().row(2).answers->neck, corrected.neck);
+    // What a screen reader hears of a side chosen names its row: on Linux the list's
+    // accessible name is then its letter.
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(chart.side(2));
+    const QString words =
+        heard->text(QAccessible::Name) + u' ' + heard->text(QAccessible::Description);
+    QVERIFY2(words.contains("row 2", Qt::CaseInsensitive), qPrintable(words));
 }
 
 // Answers changed after the final score (here by angles from a photo) are not the
