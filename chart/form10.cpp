@@ -575,8 +575,12 @@ void Form10::deleteRow(int row) {
 }
 
 Form10::Answer Form10::Ask(const QString& question, const QString& yes, const QString& other) {
-    const QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Question, windowTitle(),
-                                                      question, QMessageBox::NoButton, this);
+    // Window-modal over a hidden chart, the question would leave the screen on view free
+    // to be clicked behind it.
+    ScreenShell* over = screens().onView();
+    const QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::Question, windowTitle(), question, QMessageBox::NoButton,
+                        over ? static_cast<QWidget*>(over) : this);
     box->setAttribute(Qt::WA_DeleteOnClose, false); // read once answered
     QPushButton* yesButton = box->addButton(yes, QMessageBox::AcceptRole);
     QPushButton* otherButton =

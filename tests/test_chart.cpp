@@ -1203,10 +1203,18 @@ void ChartTest::reviewUpdateAndOtherSide() {
     QCOMPARE(chart.record().row(1).answers, corrected);
     QCOMPARE(chart.task(1)->text(), "Packing");
 
-    // The other side: row 1's side is not said, so the user is asked first.
+    // The other side: row 1's side is not said, so the user is asked first, over the final
+    // score screen, which the question blocks.
     BackToFinal(program);
-    AnswerWhenAsked("Left");
+    QPointer<QWidget> askedOver;
+    QTimer::singleShot(0, [&askedOver] {
+        if (QTest::qWaitFor([] { return OpenBox() != nullptr; }, 2000)) {
+            askedOver = OpenBox()->parentWidget();
+            Answer(OpenBox(), "Left");
+        }
+    });
     Click(form9, "OtherSide");
+    QCOMPARE(askedOver.data(), static_cast<QWidget*>(&form9));
     QCOMPARE(program.visibleScreen(), 2);
     QCOMPARE(chart.record().row(1).side, Side::Left);
     const Assessment other = program.screens.assessment().record();
