@@ -283,7 +283,7 @@ class Program:
     def wait_screen(self, form, timeout=5.0, beside=None):
         """Waits until `form` (e.g. "Form3") alone is on view and active; returns it.
         `beside`: the caption of a window of the program that may stand beside it (the
-        Photo window), which is left out."""
+        Photo window), which is left out; the keyboard may then be in either."""
         marker = SCREENS[form][2]
 
         def probe():
@@ -293,7 +293,7 @@ class Program:
                 xids = [x for x in xids if x not in windows_named(beside)]
             if len(windows) != 1 or len(xids) != 1:
                 return None
-            if not has_state(windows[0], pyatspi.STATE_ACTIVE):
+            if beside is None and not has_state(windows[0], pyatspi.STATE_ACTIVE):
                 return None
             screen = Screen(xids[0], windows[0])
             if marker not in (control.name for control in screen.controls):
@@ -520,6 +520,14 @@ def answer_screen(program, form, answers, how, beside=None):
         key("Return")  # the default button, Continue
     else:
         screen.click(screen.button("Continue"))
+
+
+def name_task(chart, row, task):
+    """Types the task into the field that has the focus: the new row's."""
+    field = wait_for(f"the focus in the task field of row {row}",
+                     lambda: (f := chart.focused()) and f.name == f"Task, row {row}" and f, 3)
+    xdotool("type", "--delay", "20", task)
+    wait_for(f"{task!r} in row {row}'s task field", lambda: text_of(field) == task, 3)
 
 
 # A side-view stick figure for the Photo window, drawn from known angles: the photo's size,

@@ -17,7 +17,7 @@ import sys
 import pyatspi
 
 from desktop import (CHART_HEADINGS, Desktop, answer_screen, check, check_equal, expect_equal,
-                     has_state, key, run_test, wait_for, xdotool)
+                     has_state, key, name_task, run_test, wait_for)
 
 # An assessment: per screen, the option buttons to choose, as (accessible name, which
 # one from the top), and the check boxes with the state they must end in.
@@ -115,15 +115,6 @@ def back_to_upper_arm(program, by_keyboard):
         else:
             screen.click(screen.button("Back"))
     program.wait_screen("Form2")
-
-
-def name_task(chart, row, task):
-    """Types the task into the field that has the focus: the new row's."""
-    field = wait_for(f"the focus in the task field of row {row}",
-                     lambda: (f := chart.focused()) and f.name == f"Task, row {row}" and f, 3)
-    xdotool("type", "--delay", "20", task)
-    wait_for(f"{task!r} in row {row}'s task field",
-             lambda: field.queryText().getText(0, -1) == task, 3)
 
 
 def tasks(chart):
