@@ -567,8 +567,9 @@ def draw_figure(path, drawn):
     """Draws the figure as a JPEG at `path`; returns its six points."""
     points = figure_points(drawn)
     segments = [(0, 1), (1, 2), (1, 3), (3, 4), (4, 5)]
-    draw = " ".join(f"line {points[a][0]:.1f},{points[a][1]:.1f} {points[b][0]:.1f},{points[b][1]:.1f}"
-                    for a, b in segments)
+    draw = " ".join(
+        f"line {points[a][0]:.1f},{points[a][1]:.1f} {points[b][0]:.1f},{points[b][1]:.1f}"
+        for a, b in segments)
     subprocess.run(["convert", "-size", f"{FIGURE_PHOTO[0]}x{FIGURE_PHOTO[1]}", "xc:#d8d0c0",
                     "-stroke", "#302820", "-strokewidth", "5", "-draw", draw, "-quality", "92",
                     path], check=True)

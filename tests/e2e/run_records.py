@@ -22,9 +22,9 @@ import time
 import pyatspi
 
 from desktop import (PHOTO_WINDOW, Desktop, alert_text, answer_screen, check, check_equal,
-                     click_at, click_control, draw_figure, expect_equal, find_showing, has_state,
-                     key, name_task, on_display, photo_window, run_test, showing_nodes, text_of,
-                     through_file_dialog, wait_for, xdotool)
+                     click_at, click_control, draw_figure, expect_equal, extents, find_showing,
+                     has_state, key, name_task, on_display, photo_window, run_test, showing_nodes,
+                     text_of, through_file_dialog, wait_for, xdotool)
 
 POSTURE_SCREENS = ["Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"]
 
@@ -96,7 +96,7 @@ def checked(screen, name, nth=0, role=pyatspi.ROLE_RADIO_BUTTON):
     return has_state(screen.find(name, role, nth), pyatspi.STATE_CHECKED)
 
 
-def nothing_chosen(screen):
+def chosen(screen):
     """The options and boxes of a screen that are on."""
     return [c.name for c in screen.all() if c.getRole() in (
         pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_CHECK_BOX)
@@ -124,10 +124,10 @@ def rows_and_tasks(chart, count):
 
 def row_number(chart, row):
     """The row's number left of its cells."""
-    numbers = [label for label in chart.all(str(row), pyatspi.ROLE_LABEL) if not label.description]
+    numbers = [label for label in chart.all(str(row), pyatspi.ROLE_LABEL)
+               if not label.description]  # the cells are described by row and column
     check(numbers, f"no number of row {row} on the chart")
-    return min(numbers, key=lambda label: label.queryComponent().getExtents(
-        pyatspi.DESKTOP_COORDS).x)
+    return min(numbers, key=lambda label: extents(label)[0])
 
 
 def notes_of(chart, row):
@@ -137,7 +137,8 @@ def notes_of(chart, row):
 
 def button_state(screen, name):
     """Whether a button is on view and can be pressed: (showing, sensitive)."""
-    found = [b for b in screen.controls if b.name == name and b.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    found = [b for b in screen.controls
+             if b.name == name and b.getRole() == pyatspi.ROLE_PUSH_BUTTON]
     check(len(found) == 1, f"{len(found)} buttons {name!r} on {screen.window.name!r}")
     return (has_state(found[0], pyatspi.STATE_SHOWING),
             has_state(found[0], pyatspi.STATE_SENSITIVE))
@@ -235,18 +236,18 @@ def first_run(desktop, binary, study):
                  "the windows on view after a click behind the side question")
     key("alt+r")
     screen = program.wait_screen("Form2")
-    expect_equal(nothing_chosen(screen), [], "the other side: the upper arm screen")
+    expect_equal(chosen(screen), [], "the other side: the upper arm screen")
     for form in ("Form2", "Form3", "Form4", "Form5"):
         answer_screen(program, form, OTHER_ARM[form], "mouse")
     # Group B as row 1 has it.
     for form in ("Form6", "Form7"):
         screen = program.wait_screen(form)
         options, boxes = ROW1[form]
-        expect_equal(nothing_chosen(screen), [name for name, _ in options] + [
+        expect_equal(chosen(screen), [name for name, _ in options] + [
             name for name, ticked in boxes.items() if ticked], f"the other side: {form}")
         screen.click(screen.button("Continue"))
     screen = program.wait_screen("Form8")
-    expect_equal(nothing_chosen(screen), [MODERATE, LIGHT_LOAD],
+    expect_equal(chosen(screen), [MODERATE, LIGHT_LOAD],
                  "the other side: group B's muscle use and force kept, group A's empty")
     answer_screen(program, "Form8", OTHER_ARM["Form8"], "mouse")
     final = program.wait_screen("Form9")
@@ -322,7 +323,7 @@ def second_run(desktop, binary, study, photo, points):
     chart = program.wait_screen("Form10", beside=PHOTO_WINDOW)
     key("alt+w")
     screen = program.wait_screen("Form2", beside=PHOTO_WINDOW)
-    expect_equal(nothing_chosen(screen), [], "New Assessment: the upper arm screen")
+    expect_equal(chosen(screen), [], "New Assessment: the upper arm screen")
     shot("8-new-assessment")
     # Reviewing changed nothing in the chart: Exit ends the program at once.
     screen.click(screen.button("Exit"))
