@@ -284,6 +284,9 @@ Form10::Form10(ScreenSet& screens)
         side->setFont(headingFont);
         side->setPalette(taskColours);
         side->setAccessibleName(tr("Side, row %1").arg(row));
+        // On Linux a list's accessible name is its current text once a side is chosen
+        // ("L"): the description still tells the row, as the cells' do.
+        side->setAccessibleDescription(tr("Row %1, %2").arg(row).arg(tr("Side")));
         side->setEnabled(false);
         side->installEventFilter(this);
         connect(side, &QComboBox::currentIndexChanged, this, [this, row, side] {
@@ -575,8 +578,12 @@ void Form10::deleteRow(int row) {
 }
 
 Form10::Answer Form10::Ask(const QString& question, const QString& yes, const QString& other) {
-    const QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Question, windowTitle(),
-                                                      question, QMessageBox::NoButton, this);
+    // Window-modal over a hidden chart, the question would leave the screen on view free
+    // to be clicked behind it.
+    ScreenShell* over = screens().onView();
+    const QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::Question, windowTitle(), question, QMessageBox::NoButton,
+                        over ? static_cast<QWidget*>(over) : this);
     box->setAttribute(Qt::WA_DeleteOnClose, false); // read once answered
     QPushButton* yesButton = box->addButton(yes, QMessageBox::AcceptRole);
     QPushButton* otherButton =

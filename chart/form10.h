@@ -156,7 +156,8 @@ private:
     // The final score screen, made if need be and told whether the chart is full.
     Form9& finalScreen();
     enum class Answer { Yes, Other, Cancel };
-    // A question over the chart, answered before going on; Cancel is the default.
+    // A question over the screen on view (the chart, or the final score screen asking for
+    // the other side), answered before going on; Cancel is the default.
     Answer Ask(const QString& question, const QString& yes, const QString& other = {});
     void showCaption();
     void syncAddButton();

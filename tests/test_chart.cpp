@@ -14,6 +14,7 @@
 #include "study/study_file.h"
 #include "study/text_rules.h"
 
+#include <QAccessible>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDateEdit>
@@ -1332,10 +1333,18 @@ void ChartTest::reviewUpdateAndOtherSide() {
     QCOMPARE(chart.record().row(1).answers, corrected);
     QCOMPARE(chart.task(1)->text(), "Packing");
 
-    // The other side: row 1's side is not said, so the user is asked first.
+    // The other side: row 1's side is not said, so the user is asked first, over the final
+    // score screen, which the question blocks.
     BackToFinal(program);
-    AnswerWhenAsked("Left");
+    QPointer<QWidget> askedOver;
+    QTimer::singleShot(0, [&askedOver] {
+        if (QTest::qWaitFor([] { return OpenBox() != nullptr; }, 2000)) {
+            askedOver = OpenBox()->parentWidget();
+            Answer(OpenBox(), "Left");
+        }
+    });
     Click(form9, "OtherSide");
+    QCOMPARE(askedOver.data(), static_cast<QWidget*>(&form9));
     QCOMPARE(program.visibleScreen(), 2);
     QCOMPARE(chart.record().row(1).side, Side::Left);
     const Assessment other = program.screens.assessment().record();
@@ -1356,6 +1365,12 @@ void ChartTest::reviewUpdateAndOtherSide() {
     QCOMPARE(chart.side(1)->currentText(), "L");
     QCOMPARE(chart.side(2)->currentText(), "R");
     QCOMPARE(chart.record().row(2).answers->neck, corrected.neck);
+    // What a screen reader hears of a side chosen names its row: on Linux the list's
+    // accessible name is then its letter.
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(chart.side(2));
+    const QString words =
+        heard->text(QAccessible::Name) + u' ' + heard->text(QAccessible::Description);
+    QVERIFY2(words.contains("row 2", Qt::CaseInsensitive), qPrintable(words));
 }
 
 // Answers changed after the final score (here by angles from a photo) are not the

@@ -7,6 +7,7 @@ can run in parallel.
 """
 
 import ctypes
+import math
 import os
 import re
 import shutil
@@ -149,6 +150,18 @@ def identity(accessible):
     return accessible.getRole(), accessible.name, extents(accessible)
 
 
+def text_of(control):
+    """What a text field holds."""
+    return control.queryText().getText(0, -1)
+
+
+def windows_named(caption):
+    """The X windows on view with exactly that caption."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{caption}$"],
+                           capture_output=True, text=True).stdout
+    return [int(line) for line in found.split()]
+
+
 class Desktop:
     """A private X server with openbox and an accessibility bus; a context manager."""
 
@@ -267,16 +280,20 @@ class Program:
     def showing_windows(self):
         return [window for window in self.app if window is not None and showing(window)]
 
-    def wait_screen(self, form, timeout=5.0):
-        """Waits until `form` (e.g. "Form3") alone is on view and active; returns it."""
+    def wait_screen(self, form, timeout=5.0, beside=None):
+        """Waits until `form` (e.g. "Form3") alone is on view and active; returns it.
+        `beside`: the caption of a window of the program that may stand beside it (the
+        Photo window), which is left out; the keyboard may then be in either."""
         marker = SCREENS[form][2]
 
         def probe():
-            windows = self.showing_windows()
+            windows = [w for w in self.showing_windows() if beside is None or w.name != beside]
             xids = self.visible_windows()
+            if beside is not None:
+                xids = [x for x in xids if x not in windows_named(beside)]
             if len(windows) != 1 or len(xids) != 1:
                 return None
-            if not has_state(windows[0], pyatspi.STATE_ACTIVE):
+            if beside is None and not has_state(windows[0], pyatspi.STATE_ACTIVE):
                 return None
             screen = Screen(xids[0], windows[0])
             if marker not in (control.name for control in screen.controls):
@@ -352,8 +369,9 @@ class Screen:
     def button(self, name):
         return self.find(name, pyatspi.ROLE_PUSH_BUTTON)
 
-    def click(self, control):
-        """Clicks the centre of a control with the mouse."""
+    def click(self, control, button=1, repeat=1):
+        """Clicks the centre of a control with the mouse: `button` 3 is the right one,
+        `repeat` 2 a double-click."""
         wx, wy, _, _ = extents(self.window)
         x, y, width, height = extents(control)
         check(width > 0 and height > 0, f"{control.name!r} has no area on the screen")
@@ -361,10 +379,11 @@ class Screen:
         target = (left + x - wx + width // 2, top + y - wy + height // 2)
         here = subprocess.run(["xdotool", "getmouselocation"], capture_output=True, text=True,
                               check=True).stdout
+        clicks = ["click", "--repeat", str(repeat), "--delay", "80", str(button)]
         if re.match(rf"x:{target[0]} y:{target[1]} ", here):
-            xdotool("click", "1")  # --sync would wait for a move that never comes
+            xdotool(*clicks)  # --sync would wait for a move that never comes
         else:
-            xdotool("mousemove", "--sync", str(target[0]), str(target[1]), "click", "1")
+            xdotool("mousemove", "--sync", str(target[0]), str(target[1]), *clicks)
 
     def focused(self):
         for d in self.controls:
@@ -451,3 +470,180 @@ class Screen:
                 cells[(int(match.group(1)), match.group(2))] = cell.name
         check(len(cells) == 160, f"the chart shows {len(cells)} cells, not 160")
         return [[cells[(row, heading)] for heading in CHART_HEADINGS] for row in range(1, 11)]
+
+
+def alert_text(program, timeout=5.0):
+    """Waits for a message box and returns its words."""
+    alert = program.wait_alert(timeout)
+    return " ".join(label.name for label in pyatspi.findAllDescendants(
+        alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL) if label.name)
+
+
+def through_file_dialog(program, path, open_it):
+    """Opens the file dialog with `open_it`, types the path into it and accepts it; for
+    a dialog that saves, waits until the file is there."""
+    before = len(program.visible_windows())
+    open_it()
+    wait_for("the file dialog", lambda: len(program.visible_windows()) > before, 5)
+    key("ctrl+a")
+    xdotool("type", "--delay", "10", path)
+    key("Return")
+    wait_for(f"{path} to be written", lambda: os.path.exists(path), 10)
+    wait_for("the file dialog to close", lambda: len(program.visible_windows()) == before, 5)
+
+
+def answer_screen(program, form, answers, how, beside=None):
+    """Answers one posture screen and presses Continue. `answers`: the option buttons to
+    choose, as (accessible name, which one from the top), and the check boxes with the
+    state they must end in; `how`: "mouse", "mouse, on the drawings" or "keyboard"."""
+    options, boxes = answers
+    screen = program.wait_screen(form, beside=beside)
+    for name, nth in options:
+        option = screen.find(name, pyatspi.ROLE_RADIO_BUTTON, nth)
+        if how == "keyboard":
+            screen.choose_by_keys(option)
+        elif how == "mouse, on the drawings" and form not in ("Form5", "Form8"):
+            screen.choose_by_mouse(option, screen.find(name, pyatspi.ROLE_FRAME))
+        else:
+            screen.choose_by_mouse(option)
+    for name, ticked in boxes.items():
+        box = screen.find(name, pyatspi.ROLE_CHECK_BOX)
+        if how == "keyboard":
+            screen.tick_by_keys(box, ticked)
+        else:
+            screen.tick_by_mouse(box, ticked)
+    # Every choice made on this screen is still in place before moving on.
+    for name, nth in options:
+        check_equal(has_state(screen.find(name, pyatspi.ROLE_RADIO_BUTTON, nth),
+                              pyatspi.STATE_CHECKED), True, f"{form}: {name!r} selected")
+    if how == "keyboard":
+        key("Return")  # the default button, Continue
+    else:
+        screen.click(screen.button("Continue"))
+
+
+def name_task(chart, row, task):
+    """Types the task into the field that has the focus: the new row's."""
+    field = wait_for(f"the focus in the task field of row {row}",
+                     lambda: (f := chart.focused()) and f.name == f"Task, row {row}" and f, 3)
+    xdotool("type", "--delay", "20", task)
+    wait_for(f"{task!r} in row {row}'s task field", lambda: text_of(field) == task, 3)
+
+
+# A side-view stick figure for the Photo window, drawn from known angles: the photo's size,
+# where the hip stands and how many pixels a unit of the figure takes.
+FIGURE_PHOTO = (1400, 1400)
+FIGURE_HIP = (700, 760)
+FIGURE_SCALE = 1.6
+
+
+def figure_points(drawn):
+    """The six points (hip, shoulder, ear, elbow, wrist, knuckle) of a figure facing right,
+    in the photo's pixels (x to the right, y down), from the drawn angles: `drawn` holds
+    "trunk", "neck", "upper_arm", "lower_arm" (elbow flexion) and "wrist" in degrees."""
+    def turn(v, degrees):
+        r = math.radians(degrees)
+        return (v[0] * math.cos(r) - v[1] * math.sin(r), v[0] * math.sin(r) + v[1] * math.cos(r))
+
+    def along(start, direction, length):
+        return (start[0] + direction[0] * length, start[1] + direction[1] * length)
+
+    trunk = turn((0, 1), -drawn["trunk"])  # x forward, y up
+    neck = turn(trunk, -drawn["neck"])
+    upper_arm = turn((-trunk[0], -trunk[1]), drawn["upper_arm"])
+    forearm = turn(upper_arm, drawn["lower_arm"])
+    hand = turn(forearm, drawn["wrist"])
+    hip = (0, 0)
+    shoulder = along(hip, trunk, 200)
+    ear = along(shoulder, neck, 80)
+    elbow = along(shoulder, upper_arm, 120)
+    wrist = along(elbow, forearm, 110)
+    knuckle = along(wrist, hand, 40)
+    return [(FIGURE_HIP[0] + x * FIGURE_SCALE, FIGURE_HIP[1] - y * FIGURE_SCALE)
+            for x, y in (hip, shoulder, ear, elbow, wrist, knuckle)]
+
+
+def draw_figure(path, drawn):
+    """Draws the figure as a JPEG at `path`; returns its six points."""
+    points = figure_points(drawn)
+    segments = [(0, 1), (1, 2), (1, 3), (3, 4), (4, 5)]
+    draw = " ".join(
+        f"line {points[a][0]:.1f},{points[a][1]:.1f} {points[b][0]:.1f},{points[b][1]:.1f}"
+        for a, b in segments)
+    subprocess.run(["convert", "-size", f"{FIGURE_PHOTO[0]}x{FIGURE_PHOTO[1]}", "xc:#d8d0c0",
+                    "-stroke", "#302820", "-strokewidth", "5", "-draw", draw, "-quality", "92",
+                    path], check=True)
+    return points
+
+
+PHOTO_WINDOW = "Photo - Rula"
+
+
+def photo_window(program):
+    """Waits for the Photo window on view and returns its accessible."""
+    def probe():
+        for window in program.showing_windows():
+            if window.name == PHOTO_WINDOW:
+                return window
+        return None
+    return wait_for("the Photo window", probe, 15)
+
+
+def window_origin(name):
+    """The client area's origin on the display, from the window system."""
+    found = windows_named(name)
+    check(found, f"no window {name!r}")
+    info = subprocess.run(["xwininfo", "-id", str(found[0])], capture_output=True, text=True,
+                          check=True).stdout
+    field = lambda label: int(info.split(label + ":")[1].split()[0])
+    return field("Absolute upper-left X"), field("Absolute upper-left Y")
+
+
+def showing_nodes(node):
+    """Every showing accessible under `node`, depth first."""
+    for child in node:
+        if child is not None:
+            if showing(child):
+                yield child
+            yield from showing_nodes(child)
+
+
+def find_showing(window, name, role=None):
+    """Waits for a showing control of that name (and role) in `window` and returns it."""
+    return wait_for(f"{name!r} in {window.name!r}",
+                    lambda: next((c for c in showing_nodes(window) if c.name == name
+                                  and role in (None, c.getRole())), None), 5)
+
+
+def settled(window, view):
+    """The window's origin and the window's and view's extents once they stay put: the
+    window manager may still be placing the window when it first shows."""
+    seen = []
+
+    def probe():
+        seen.append((window_origin(window.name), extents(window), extents(view)))
+        return len(seen) >= 4 and seen[-1] == seen[-4]
+    wait_for("the Photo window to stay put", probe, 5)
+    return seen[-1]
+
+
+def on_display(window, view, points):
+    """Where the figure's points lie on the display, the photo fitted whole and centred in
+    the view."""
+    origin, (wx, wy, _, _), (vx, vy, vw, vh) = settled(window, view)
+    scale = min(vw / FIGURE_PHOTO[0], vh / FIGURE_PHOTO[1])
+    left = origin[0] + vx - wx + (vw - FIGURE_PHOTO[0] * scale) / 2
+    top = origin[1] + vy - wy + (vh - FIGURE_PHOTO[1] * scale) / 2
+    return [(round(left + x * scale), round(top + y * scale)) for x, y in points]
+
+
+def click_at(x, y):
+    xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
+
+
+def click_control(window, control):
+    """Clicks a control of a window that is no screen (the Photo window)."""
+    origin = window_origin(window.name)
+    wx, wy, _, _ = extents(window)
+    x, y, width, height = extents(control)
+    click_at(origin[0] + x - wx + width // 2, origin[1] + y - wy + height // 2)

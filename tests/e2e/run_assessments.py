@@ -16,8 +16,8 @@ import sys
 
 import pyatspi
 
-from desktop import (CHART_HEADINGS, Desktop, check, check_equal, expect_equal, has_state, key,
-                     run_test, wait_for, xdotool)
+from desktop import (CHART_HEADINGS, Desktop, answer_screen, check, check_equal, expect_equal,
+                     has_state, key, name_task, run_test, wait_for)
 
 # An assessment: per screen, the option buttons to choose, as (accessible name, which
 # one from the top), and the check boxes with the state they must end in.
@@ -106,33 +106,6 @@ POSTURE_SCREENS = ["Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"
 TASKS = ["Packing, left arm", "Packing, right arm", "Palletising <B> & C"]
 
 
-def answer_screen(program, form, answers, how):
-    options, boxes = answers
-    screen = program.wait_screen(form)
-    for name, nth in options:
-        option = screen.find(name, pyatspi.ROLE_RADIO_BUTTON, nth)
-        if how == "keyboard":
-            screen.choose_by_keys(option)
-        elif how == "mouse, on the drawings" and form not in ("Form5", "Form8"):
-            screen.choose_by_mouse(option, screen.find(name, pyatspi.ROLE_FRAME))
-        else:
-            screen.choose_by_mouse(option)
-    for name, ticked in boxes.items():
-        box = screen.find(name, pyatspi.ROLE_CHECK_BOX)
-        if how == "keyboard":
-            screen.tick_by_keys(box, ticked)
-        else:
-            screen.tick_by_mouse(box, ticked)
-    # Every choice made on this screen is still in place before moving on.
-    for name, nth in options:
-        check_equal(has_state(screen.find(name, pyatspi.ROLE_RADIO_BUTTON, nth),
-                              pyatspi.STATE_CHECKED), True, f"{form}: {name!r} selected")
-    if how == "keyboard":
-        key("Return")  # the default button, Continue
-    else:
-        screen.click(screen.button("Continue"))
-
-
 def back_to_upper_arm(program, by_keyboard):
     """From the chart back through every screen to the upper arm screen."""
     for form in ["Form10", "Form9", "Form8", "Form7", "Form6", "Form5", "Form4", "Form3"]:
@@ -142,15 +115,6 @@ def back_to_upper_arm(program, by_keyboard):
         else:
             screen.click(screen.button("Back"))
     program.wait_screen("Form2")
-
-
-def name_task(chart, row, task):
-    """Types the task into the field that has the focus: the new row's."""
-    field = wait_for(f"the focus in the task field of row {row}",
-                     lambda: (f := chart.focused()) and f.name == f"Task, row {row}" and f, 3)
-    xdotool("type", "--delay", "20", task)
-    wait_for(f"{task!r} in row {row}'s task field",
-             lambda: field.queryText().getText(0, -1) == task, 3)
 
 
 def tasks(chart):

@@ -8,7 +8,6 @@ force screen are answered by hand, and the final score is the one worked by hand
 Usage: run_photo.py path/to/rula   (inside dbus-run-session)
 """
 
-import math
 import os
 import re
 import subprocess
@@ -16,12 +15,10 @@ import sys
 
 import pyatspi
 
-from desktop import (Desktop, check, check_equal, has_state, key, run_test, showing, wait_for,
-                     xdotool)
+from desktop import (Desktop, check, check_equal, click_at, click_control, draw_figure,
+                     find_showing, has_state, key, on_display, photo_window, run_test,
+                     showing_nodes, wait_for, xdotool)
 
-PHOTO = (1400, 1400)
-HIP = (700, 760)
-SCALE = 1.6
 # Trunk, neck, upper arm, lower arm (elbow flexion) and wrist, each well inside its band.
 DRAWN = {"trunk": 40, "neck": 15, "upper_arm": 65, "lower_arm": 80, "wrist": 30}
 
@@ -39,123 +36,21 @@ CHOSEN = {
 EXPECTED = ["3", "1", "3", "1", "4", "1", "0", "5", "2", "3", "1", "4", "0", "0", "4", "5"]
 
 
-def figure_points():
-    """The six points of a side-view stick figure facing right, in the photo's pixels
-    (x to the right, y down), from the drawn angles."""
-    def turn(v, degrees):
-        r = math.radians(degrees)
-        return (v[0] * math.cos(r) - v[1] * math.sin(r), v[0] * math.sin(r) + v[1] * math.cos(r))
-
-    def along(start, direction, length):
-        return (start[0] + direction[0] * length, start[1] + direction[1] * length)
-
-    trunk = turn((0, 1), -DRAWN["trunk"])  # x forward, y up
-    neck = turn(trunk, -DRAWN["neck"])
-    upper_arm = turn((-trunk[0], -trunk[1]), DRAWN["upper_arm"])
-    forearm = turn(upper_arm, DRAWN["lower_arm"])
-    hand = turn(forearm, DRAWN["wrist"])
-    hip = (0, 0)
-    shoulder = along(hip, trunk, 200)
-    ear = along(shoulder, neck, 80)
-    elbow = along(shoulder, upper_arm, 120)
-    wrist = along(elbow, forearm, 110)
-    knuckle = along(wrist, hand, 40)
-    return [(HIP[0] + x * SCALE, HIP[1] - y * SCALE)
-            for x, y in (hip, shoulder, ear, elbow, wrist, knuckle)]
-
-
-def draw_figure(path):
-    points = figure_points()
-    segments = [(0, 1), (1, 2), (1, 3), (3, 4), (4, 5)]
-    draw = " ".join(f"line {points[a][0]:.1f},{points[a][1]:.1f} {points[b][0]:.1f},{points[b][1]:.1f}"
-                    for a, b in segments)
-    subprocess.run(["convert", "-size", f"{PHOTO[0]}x{PHOTO[1]}", "xc:#d8d0c0", "-stroke", "#302820",
-                    "-strokewidth", "5", "-draw", draw, "-quality", "92", path], check=True)
-    return points
-
-
-def photo_window(program):
-    def probe():
-        for window in program.showing_windows():
-            if window.name == "Photo - Rula":
-                return window
-        return None
-    return wait_for("the Photo window", probe, 15)
-
-
-def window_origin(name):
-    """The client area's origin on the display, from the window system."""
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{name}$"],
-                           capture_output=True, text=True).stdout.split()
-    check(found, f"no window {name!r}")
-    info = subprocess.run(["xwininfo", "-id", found[0]], capture_output=True, text=True,
-                          check=True).stdout
-    field = lambda label: int(info.split(label + ":")[1].split()[0])
-    return field("Absolute upper-left X"), field("Absolute upper-left Y")
-
-
-def extents(accessible):
-    box = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x, box.y, box.width, box.height
-
-
-def showing_nodes(node):
-    """Every showing accessible under `node`, depth first."""
-    for child in node:
-        if child is not None:
-            if showing(child):
-                yield child
-            yield from showing_nodes(child)
-
-
-def find(window, name, role):
-    return wait_for(f"{name!r} in {window.name!r}",
-                    lambda: next((c for c in showing_nodes(window) if c.name == name
-                                  and role in (None, c.getRole())), None), 5)
-
-
-def settled(window, view):
-    """The window's origin and the window's and view's extents once they stay put: the
-    window manager may still be placing the window when it first shows."""
-    seen = []
-
-    def probe():
-        seen.append((window_origin(window.name), extents(window), extents(view)))
-        return len(seen) >= 4 and seen[-1] == seen[-4]
-    wait_for("the Photo window to stay put", probe, 5)
-    return seen[-1]
-
-
 def labels(window):
     return [c.name for c in showing_nodes(window) if c.getRole() == pyatspi.ROLE_LABEL]
-
-
-def click_at(x, y):
-    xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
-
-
-def click_control(window, control):
-    origin = window_origin(window.name)
-    wx, wy, _, _ = extents(window)
-    x, y, width, height = extents(control)
-    click_at(origin[0] + x - wx + width // 2, origin[1] + y - wy + height // 2)
 
 
 def body(binary):
     with Desktop() as desktop:
         photo = os.path.join(desktop.tmp, "figure.jpg")
-        points = draw_figure(photo)
+        points = draw_figure(photo, DRAWN)
         program = desktop.launch(binary, args=[photo])
         window = photo_window(program)
-        click_control(window, find(window, "Facing right", None))
+        click_control(window, find_showing(window, "Facing right"))
 
         # The photo fitted whole and centred in the view named "Photo".
-        view = find(window, "Photo", None)
-        origin, (wx, wy, _, _), (vx, vy, vw, vh) = settled(window, view)
-        scale = min(vw / PHOTO[0], vh / PHOTO[1])
-        left = origin[0] + vx - wx + (vw - PHOTO[0] * scale) / 2
-        top = origin[1] + vy - wy + (vh - PHOTO[1] * scale) / 2
-        clicks = [(round(left + x * scale), round(top + y * scale)) for x, y in points]
+        view = find_showing(window, "Photo")
+        clicks = on_display(window, view, points)
         for x, y in clicks[:5]:
             click_at(x, y)
         # The knuckle from the keyboard: Esc lets go of the wrist just placed, and the cross
@@ -184,7 +79,7 @@ def body(binary):
             found = re.match(rf"{segment}: {direction} (\d+(?:\.\d)?)° ", line)
             check(found and abs(float(found.group(1)) - degrees) <= 3,
                   f"listed {line!r}, drawn {degrees}° {direction}")
-        click_control(window, find(window, "Use These Angles", pyatspi.ROLE_PUSH_BUTTON))
+        click_control(window, find_showing(window, "Use These Angles", pyatspi.ROLE_PUSH_BUTTON))
         if os.environ.get("RULA_PHOTO_SHOT"):
             subprocess.run(["import", "-window", "root", os.environ["RULA_PHOTO_SHOT"]])
 

@@ -19,10 +19,8 @@ import shutil
 import subprocess
 import sys
 
-import pyatspi
-
-from desktop import (CHART_HEADINGS, Desktop, check, check_equal, expect_equal, key, run_test,
-                     wait_for, xdotool)
+from desktop import (CHART_HEADINGS, Desktop, alert_text, check, check_equal, expect_equal, key,
+                     run_test, text_of, through_file_dialog, wait_for, xdotool)
 
 FIELDS = ["UpperArmScore", "LowerArmScore", "WristScore", "WristTwistScore", "PostureScoreA",
           "MuscleUseScoreA", "ForceLoadScoreA", "WristArmScore", "NeckScore", "TrunkScore",
@@ -45,28 +43,6 @@ def study_json():
 
 def cells(scores):
     return ["" if value is None else str(value) for value in scores]
-
-
-def text_of(control):
-    return control.queryText().getText(0, -1)
-
-
-def through_file_dialog(program, path, open_it):
-    """Opens the file dialog with `open_it`, types the path into it and accepts it."""
-    before = len(program.visible_windows())
-    open_it()
-    wait_for("the file dialog", lambda: len(program.visible_windows()) > before, 5)
-    key("ctrl+a")
-    xdotool("type", "--delay", "10", path)
-    key("Return")
-    wait_for(f"{path} to be written", lambda: os.path.exists(path), 10)
-    wait_for("the file dialog to close", lambda: len(program.visible_windows()) == before, 5)
-
-
-def alert_text(program):
-    alert = program.wait_alert()
-    return " ".join(label.name for label in pyatspi.findAllDescendants(
-        alert, lambda a: a.getRole() == pyatspi.ROLE_LABEL) if label.name)
 
 
 def full_disk(desktop, program, chart):
