@@ -37,7 +37,15 @@ public:
 
     // A newly opened photo, decoded to fit: shown whole, centred, nothing selected.
     void setPhoto(PhotoFile* file, QImage fitted);
-    bool hasPhoto() const { return file_ != nullptr; }
+    // While another photo decodes: `words` in place of the photo, `described` for a screen
+    // reader, and a busy cursor over the view, which takes no clicks or keys on the photo
+    // until `endOpening`; then the new photo comes with setPhoto, or the one before shows
+    // again as it was.
+    void startOpening(const QString& words, const QString& described);
+    void endOpening();
+    bool opening() const { return !opening_.isEmpty(); }
+    // A photo on view to work on: not while another one decodes.
+    bool hasPhoto() const { return file_ != nullptr && !opening(); }
     const QImage& fitted() const { return base_; }
 
     // The photo's pixels to the view's, as drawn now.
@@ -100,6 +108,8 @@ private:
 
     PhotoMeasurement& measurement_;
     PhotoFile* file_ = nullptr;
+    QString opening_; // what the view says while a photo decodes
+    QString openingDescribed_;
     QImage base_;
     QImage detail_;
     QRect detailRegion_; // in the photo's full-resolution pixels
