@@ -8,7 +8,8 @@
 // selected, a cross of the view's own stands for the pointer: the arrow keys move it (the
 // view following it when zoomed in), Enter or Space places there, and N and P select the
 // next and previous point placed. The view changes the record only through its own
-// operations, and tells the window after each change.
+// operations, and tells the window after each change. While the window has another photo
+// decoding, the view says so instead of showing the photo, and takes nothing on it.
 //
 // For speed, the photo is drawn once per zoom and pan into a cached pixmap of the view's
 // size; moving a point repaints only where the drawing over the photo was and now is.
