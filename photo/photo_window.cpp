@@ -464,13 +464,13 @@ bool PhotoWindow::showOpened(std::variant<std::unique_ptr<PhotoFile>, PhotoError
     // `this` only travels with the result: the call runs on this thread, and only while
     // the window that is its context lives.
     std::thread([this, handOver = opening_->handOver, file = std::move(file), fit]() mutable {
-        {
-            auto decoded = std::make_shared<Decoded>();
-            decoded->image = file->decodeToFit(fit);
-            decoded->file = std::move(file);
-            handOver->post(
-                [this, handOver, decoded] { finishOpening(*handOver, std::move(*decoded)); });
-        }
+        auto decoded = std::make_shared<Decoded>();
+        decoded->image = file->decodeToFit(fit);
+        decoded->file = std::move(file);
+        // Not posted, the photo and its image go here, on this thread.
+        handOver->post([this, handOver, decoded = std::move(decoded)] {
+            finishOpening(*handOver, std::move(*decoded));
+        });
         DecodeWorkers::Get().ended();
     }).detach();
     return true;

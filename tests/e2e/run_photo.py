@@ -147,7 +147,10 @@ def body(binary):
         points = draw_figure(photo)
         program = desktop.launch(binary, args=[photo])
         window = photo_window(program)
-        click_control(window, find(window, "Facing right", None))
+        # The photo decodes on a worker thread; the facing is offered once it shows.
+        facing = find(window, "Facing right", None)
+        wait_for("the photo to show", lambda: has_state(facing, pyatspi.STATE_SENSITIVE), 10)
+        click_control(window, facing)
 
         # The photo fitted whole and centred in the view named "Photo".
         view = find(window, "Photo", None)
