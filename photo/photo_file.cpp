@@ -19,6 +19,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <mutex>
 #include <unistd.h>
 
 namespace rula {
@@ -212,8 +213,11 @@ private:
             !file.open(file_->fd(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
             return false;
         // Qt's own limit (128 MB) is below the photos this program opens; their pixel
-        // count has been checked. Up to 8 bytes a pixel, for 16-bit channels.
-        QImageReader::setAllocationLimit(int((kMaxPhotoPixels * 8) >> 20) + 1);
+        // count has been checked. Up to 8 bytes a pixel, for 16-bit channels. Set once:
+        // it is global, and photos decode on more than one thread.
+        static std::once_flag limit;
+        std::call_once(
+            limit, [] { QImageReader::setAllocationLimit(int((kMaxPhotoPixels * 8) >> 20) + 1); });
         reader.setDevice(&file);
         if (!format_.isEmpty())
             reader.setFormat(format_);

@@ -20,6 +20,8 @@ struct PhotoError {
     QString message; // for the user: "… is not a photo this program can open: …"
 };
 
+// A PhotoFile is used by one thread at a time: it may be handed to another thread and
+// back (the Photo window decodes on a worker thread), never used by two at once.
 class PhotoFile {
 public:
     virtual ~PhotoFile() = default;

@@ -45,6 +45,8 @@ PhotoView::PhotoView(PhotoMeasurement& measurement, QWidget* parent)
 }
 
 void PhotoView::setPhoto(PhotoFile* file, QImage fitted) {
+    opening_.clear();
+    unsetCursor();
     file_ = file;
     base_ = std::move(fitted);
     photoSize_ = file->uprightSize();
@@ -58,6 +60,31 @@ void PhotoView::setPhoto(PhotoFile* file, QImage fitted) {
     plumbing_ = false;
     plumbStart_.reset();
     cross_.reset();
+    viewMoved();
+    describe();
+}
+
+void PhotoView::startOpening(const QString& words, const QString& described) {
+    opening_ = words;
+    openingDescribed_ = described;
+    setCursor(Qt::BusyCursor);
+    // Whatever was under way on the photo before stops there.
+    detailTimer_.stop();
+    dragging_.reset();
+    dragAt_.reset();
+    pressAt_.reset();
+    plumbing_ = false;
+    plumbStart_.reset();
+    cacheValid_ = false;
+    update();
+    describe();
+}
+
+void PhotoView::endOpening() {
+    if (!opening())
+        return;
+    opening_.clear();
+    unsetCursor();
     viewMoved();
     describe();
 }
@@ -163,7 +190,7 @@ bool PhotoView::showsDetail() const {
 }
 
 void PhotoView::decodeDetail() {
-    if (!file_)
+    if (!hasPhoto())
         return;
     if (zoom_ == 1) {
         auto fitted = file_->decodeToFit((QSizeF(size()) * devicePixelRatioF()).toSize());
@@ -284,7 +311,9 @@ void PhotoView::describe() {
     const auto name = [](Landmark which) {
         return QCoreApplication::translate("rula::PhotoWindow", LandmarkName(which));
     };
-    if (!hasPhoto()) {
+    if (opening()) {
+        text = openingDescribed_;
+    } else if (!hasPhoto()) {
         text = tr("No photo is open.");
     } else if (plumbing_) {
         text = plumbStart_ ? tr("Asks for the other end of the plumb line: move the cross with "
@@ -354,7 +383,7 @@ void PhotoView::paintEvent(QPaintEvent* event) {
     } else {
         painter.setPen(QColor(220, 220, 220));
         painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
-                         tr("Open a photo, or drop one here."));
+                         opening() ? opening_ : tr("Open a photo, or drop one here."));
     }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
@@ -481,6 +510,10 @@ void PhotoView::wheelEvent(QWheelEvent* event) {
 }
 
 void PhotoView::keyPressEvent(QKeyEvent* event) {
+    if (opening()) { // the window's Esc gives up the opening
+        QWidget::keyPressEvent(event);
+        return;
+    }
     // Keyboard zoom keeps the cross where it is, as the wheel keeps the pointer.
     const QPointF centre = crossWanted() ? photoToView().map(QPointF(crossAt().x, crossAt().y))
                                          : QRectF(rect()).center();

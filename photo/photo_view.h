@@ -8,7 +8,8 @@
 // selected, a cross of the view's own stands for the pointer: the arrow keys move it (the
 // view following it when zoomed in), Enter or Space places there, and N and P select the
 // next and previous point placed. The view changes the record only through its own
-// operations, and tells the window after each change.
+// operations, and tells the window after each change. While the window has another photo
+// decoding, the view says so instead of showing the photo, and takes nothing on it.
 //
 // For speed, the photo is drawn once per zoom and pan into a cached pixmap of the view's
 // size; moving a point repaints only where the drawing over the photo was and now is.
@@ -37,7 +38,15 @@ public:
 
     // A newly opened photo, decoded to fit: shown whole, centred, nothing selected.
     void setPhoto(PhotoFile* file, QImage fitted);
-    bool hasPhoto() const { return file_ != nullptr; }
+    // While another photo decodes: `words` in place of the photo, `described` for a screen
+    // reader, and a busy cursor over the view, which takes no clicks or keys on the photo
+    // until `endOpening`; then the new photo comes with setPhoto, or the one before shows
+    // again as it was.
+    void startOpening(const QString& words, const QString& described);
+    void endOpening();
+    bool opening() const { return !opening_.isEmpty(); }
+    // A photo on view to work on: not while another one decodes.
+    bool hasPhoto() const { return file_ != nullptr && !opening(); }
     const QImage& fitted() const { return base_; }
 
     // The photo's pixels to the view's, as drawn now.
@@ -100,6 +109,8 @@ private:
 
     PhotoMeasurement& measurement_;
     PhotoFile* file_ = nullptr;
+    QString opening_; // what the view says while a photo decodes
+    QString openingDescribed_;
     QImage base_;
     QImage detail_;
     QRect detailRegion_; // in the photo's full-resolution pixels

@@ -19,6 +19,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -34,7 +35,10 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace rula {
@@ -53,6 +57,38 @@ constexpr int kSmallestViewTwips = 2400;
 constexpr QSize kCameraShape{3, 2};
 // The printed page: the photo fitted into this box, the facing and the angles under it.
 constexpr QSize kPrintedPhotoTwips{10500, 13500};
+
+// When the program closes, how long it waits for a photo still decoding (a phone's
+// 12-megapixel HEIC takes about two seconds) before it leaves the worker to finish alone.
+constexpr auto kClosingWait = std::chrono::seconds(3);
+
+// The workers decoding photos, counted so that the program can let them end before it
+// does. Never destroyed: a worker left running still counts itself out.
+class DecodeWorkers {
+public:
+    static DecodeWorkers& Get() {
+        static auto* workers = new DecodeWorkers;
+        return *workers;
+    }
+    void started() {
+        const std::lock_guard lock(mutex_);
+        ++running_;
+    }
+    void ended() {
+        const std::lock_guard lock(mutex_);
+        --running_;
+        ended_.notify_all();
+    }
+    bool awaitAll(std::chrono::milliseconds within) {
+        std::unique_lock lock(mutex_);
+        return ended_.wait_for(lock, within, [this] { return running_ == 0; });
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable ended_;
+    int running_ = 0;
+};
 
 // The scroll area of the angles and their words: it asks for this many lines, gets at
 // least the fewer, and takes whatever height more the layout gives it.
@@ -185,6 +221,41 @@ private:
 };
 
 } // namespace
+
+// What the window and a worker share about one photo being decoded: where the result
+// goes, until the window gives the photo up. The worker holds nothing else of the
+// window's: the PhotoFile and the image are its own until they are handed back.
+class PhotoWindow::HandOver {
+public:
+    explicit HandOver(QObject* home)
+        : home_(home) {}
+    // Runs `call` on the window's thread, unless the window has given the photo up.
+    template <class Call> void post(Call call) {
+        const std::lock_guard lock(mutex_);
+        if (home_)
+            QMetaObject::invokeMethod(home_, std::move(call), Qt::QueuedConnection);
+    }
+    void giveUp() {
+        const std::lock_guard lock(mutex_);
+        home_ = nullptr;
+    }
+
+private:
+    std::mutex mutex_;
+    QObject* home_;
+};
+
+struct PhotoWindow::Opening {
+    std::shared_ptr<HandOver> handOver;
+    QSize size;                        // upright: the window has taken its shape
+    QString prompt;                    // what the panel says meanwhile
+    std::optional<MeasuredPhoto> kept; // the measurement a kept photo comes with
+};
+
+struct PhotoWindow::Decoded {
+    std::unique_ptr<PhotoFile> file;
+    std::variant<QImage, PhotoError> image;
+};
 
 PhotoWindow::PhotoWindow(ScreenSet& screens)
     : QWidget(nullptr, Qt::Window)
@@ -323,6 +394,17 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
     addShortcut(QKeySequence::Open, &PhotoWindow::chooseFile);
     addShortcut(QKeySequence::Undo, &PhotoWindow::undo);
     addShortcut(QKeySequence::Print, &PhotoWindow::printPhoto);
+    // Esc gives up a photo still decoding; the photo shown before comes back. Enabled only
+    // then: otherwise Esc is the view's.
+    giveUp_ = new QAction(this);
+    giveUp_->setShortcut(Qt::Key_Escape);
+    connect(giveUp_, &QAction::triggered, this, [this] {
+        if (!opening_)
+            return;
+        stopOpening();
+        arrange(shape(), false);
+    });
+    addAction(giveUp_);
     refresh();
     // The prompt keeps room for two lines, so that the photo over the panel does not change
     // size each time a longer prompt wraps, and the window is sized for them from the start.
@@ -334,51 +416,99 @@ PhotoWindow::PhotoWindow(ScreenSet& screens)
 // The view reads the record and tells the window as it loses the keyboard, which closing
 // the window makes it do: it goes first, while both are whole.
 PhotoWindow::~PhotoWindow() {
+    if (opening_)
+        opening_->handOver->giveUp();
     delete view_;
 }
 
 bool PhotoWindow::openFile(const QString& path) {
-    if (!showOpened(PhotoFile::open(path)))
-        return false;
-    kept_.reset();
-    return true;
+    const QString name = QFileInfo(path).fileName();
+    return showOpened(PhotoFile::open(path), name.isEmpty() ? path : name, std::nullopt);
 }
 
 bool PhotoWindow::showKept(const MeasuredPhoto& kept) {
-    if (!showOpened(OpenKeptPhoto(kept.jpeg)))
-        return false;
-    kept_ = kept.jpeg;
-    measurement_.restore(kept.facing, kept.points, kept.plumb);
-    side_.reset();
-    view_->measurementChanged();
-    refresh();
-    return true;
+    return showOpened(OpenKeptPhoto(kept.jpeg), {}, kept);
 }
 
-bool PhotoWindow::showOpened(std::variant<std::unique_ptr<PhotoFile>, PhotoError> opened) {
+// The file is opened here (its header: the format, the size, the orientation), so that
+// the window takes the photo's shape at once; the decode goes to a worker thread, which
+// owns the PhotoFile until it hands it back with the image. Meanwhile the photo shown
+// before stays this window's, and untouched: nothing is placed on it.
+bool PhotoWindow::showOpened(std::variant<std::unique_ptr<PhotoFile>, PhotoError> opened,
+                             const QString& name, std::optional<MeasuredPhoto> kept) {
     if (auto* error = std::get_if<PhotoError>(&opened)) {
         tell(error->message);
         return false;
     }
+    stopOpening(); // a photo still decoding gives way to this one
     auto file = std::move(std::get<std::unique_ptr<PhotoFile>>(opened));
     // The window takes the photo's shape; the photo is decoded for the view's pixels as
     // it is laid out then.
-    arrange(file->uprightSize(), false);
+    const QSize size = file->uprightSize();
+    arrange(size, false);
     layout()->activate();
     const QSize fit = (QSizeF(view_->size()) * devicePixelRatioF()).toSize();
-    auto decoded = file->decodeToFit(fit);
-    if (auto* error = std::get_if<PhotoError>(&decoded)) {
+
+    const bool fromFile = !kept.has_value();
+    opening_ = std::make_unique<Opening>(
+        Opening{std::make_shared<HandOver>(this), size,
+                fromFile ? tr("Opening %1… Esc gives up.").arg(name)
+                         : tr("Opening the photo kept with the assessment… Esc gives up."),
+                std::move(kept)});
+    view_->startOpening(fromFile ? tr("Opening %1…").arg(name)
+                                 : tr("Opening the photo kept with the assessment…"),
+                        opening_->prompt);
+    refresh();
+
+    DecodeWorkers::Get().started();
+    // `this` only travels with the result: the call runs on this thread, and only while
+    // the window that is its context lives.
+    std::thread([this, handOver = opening_->handOver, file = std::move(file), fit]() mutable {
+        auto decoded = std::make_shared<Decoded>();
+        decoded->image = file->decodeToFit(fit);
+        decoded->file = std::move(file);
+        // Not posted, the photo and its image go here, on this thread.
+        handOver->post([this, handOver, decoded = std::move(decoded)] {
+            finishOpening(*handOver, std::move(*decoded));
+        });
+        DecodeWorkers::Get().ended();
+    }).detach();
+    return true;
+}
+
+void PhotoWindow::finishOpening(const HandOver& which, Decoded decoded) {
+    if (!opening_ || opening_->handOver.get() != &which)
+        return; // given up: another photo, Esc or closing came first
+    const std::unique_ptr<Opening> opening = std::move(opening_);
+    if (auto* error = std::get_if<PhotoError>(&decoded.image)) {
+        view_->endOpening();
         arrange(shape(), false);
+        refresh();
         tell(error->message);
-        return false;
+        return;
     }
-    file_ = std::move(file);
-    measurement_.reset();
+    // The view lets go of the photo shown before on the next line.
+    file_ = std::move(decoded.file);
+    if (const auto& kept = opening->kept) {
+        kept_ = kept->jpeg;
+        measurement_.restore(kept->facing, kept->points, kept->plumb);
+    } else {
+        kept_.reset();
+        measurement_.reset();
+    }
+    view_->setPhoto(file_.get(), std::move(std::get<QImage>(decoded.image)));
     side_.reset();
     used_->clear();
-    view_->setPhoto(file_.get(), std::move(std::get<QImage>(decoded)));
     refresh();
-    return true;
+}
+
+void PhotoWindow::stopOpening() {
+    if (!opening_)
+        return;
+    opening_->handOver->giveUp();
+    opening_.reset();
+    view_->endOpening();
+    refresh();
 }
 
 void PhotoWindow::chooseFile() {
@@ -412,6 +542,8 @@ Side PhotoWindow::side() const {
 }
 
 QSize PhotoWindow::shape() const {
+    if (opening_)
+        return opening_->size;
     return file_ ? file_->uprightSize() : kCameraShape;
 }
 
@@ -564,7 +696,7 @@ void PhotoWindow::chooseFacing(Facing facing) {
 }
 
 void PhotoWindow::undo() {
-    if (measurement_.undo()) {
+    if (view_->hasPhoto() && measurement_.undo()) {
         used_->clear();
         view_->measurementChanged();
         refresh();
@@ -572,16 +704,18 @@ void PhotoWindow::undo() {
 }
 
 void PhotoWindow::refresh() {
+    // No photo to work on while one decodes: the one shown before waits untouched.
     const bool photo = view_->hasPhoto();
-    prompt_->setText(Prompt(measurement_, *view_));
+    prompt_->setText(opening_ ? opening_->prompt : Prompt(measurement_, *view_));
+    giveUp_->setEnabled(opening_ != nullptr);
     const auto facing = measurement_.facing();
     facingLeft_->setChecked(facing == Facing::Left);
     facingRight_->setChecked(facing == Facing::Right);
-    sideChoice_->setEnabled(facing.has_value());
+    sideChoice_->setEnabled(photo && facing.has_value());
     sideChoice_->setCurrentIndex(side() == Side::Left ? 1 : 0);
     for (QPushButton* button : {facingLeft_, facingRight_, plumb_, print_})
         button->setEnabled(photo);
-    undo_->setEnabled(measurement_.canUndo());
+    undo_->setEnabled(photo && measurement_.canUndo());
     const BodyAngles angles = measurement_.angles();
     const auto lines = ListedAngles(angles);
     for (std::size_t i = 0; i < lines.size(); ++i)
@@ -609,7 +743,7 @@ QString PhotoWindow::tiltLine() const {
 }
 
 void PhotoWindow::useTheseAngles() {
-    if (!canUseAngles())
+    if (!view_->hasPhoto() || !canUseAngles())
         return;
     used_->setText(UsedLines(UsePostureAngles(screens_, measurement_.angles())).join('\n'));
     // The assessment takes the side the photo shows and keeps the photo it was measured on:
@@ -664,6 +798,11 @@ void PhotoWindow::tell(const QString& message) {
     box->show();
 }
 
+void PhotoWindow::closeEvent(QCloseEvent* event) {
+    stopOpening(); // a photo still decoding is not shown once the window has gone
+    QWidget::closeEvent(event);
+}
+
 void PhotoWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const bool narrow = width() < height();
@@ -709,6 +848,13 @@ PhotoWindowOnDemand::PhotoWindowOnDemand(ScreenSet& screens)
 PhotoWindowOnDemand::~PhotoWindowOnDemand() {
     screens_.setPhotoWindow({}, {});
     screens_.setMeasuredPhotoViewer({});
+    window_.reset();
+    // The program is closing: a photo still decoding is given a moment to end first.
+    AwaitDecodes(kClosingWait);
+}
+
+bool PhotoWindowOnDemand::AwaitDecodes(std::chrono::milliseconds within) {
+    return DecodeWorkers::Get().awaitAll(within);
 }
 
 PhotoWindow& PhotoWindowOnDemand::window() {

@@ -2,7 +2,9 @@
 // it, the angles they give, and "Use These Angles", which chooses the matching postures
 // on the five posture screens. It stands beside whichever screen is on view and is not
 // one of the screens. The window keeps its state in a PhotoMeasurement record; the view
-// and the list of angles show that record, and every change goes through it.
+// and the list of angles show that record, and every change goes through it. A photo is
+// opened on this thread (its header only) and decoded on a worker thread, which owns the
+// PhotoFile until it hands it back with the decoded image.
 #pragma once
 
 #include "angles/measured_photo.h"
@@ -13,11 +15,13 @@
 #include <QWidget>
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
 #include <variant>
 
+class QAction;
 class QBoxLayout;
 class QComboBox;
 class QLabel;
@@ -36,11 +40,17 @@ public:
     explicit PhotoWindow(ScreenSet& screens);
     ~PhotoWindow() override;
 
-    // Opens the photo and starts a new measurement. Bad input is told in a message box
-    // over the window and changes nothing: a photo already shown stays.
+    // Opens the photo, which decodes on a worker thread while the view says so, and starts
+    // a new measurement once it shows. Bad input is told in a message box over the window
+    // and changes nothing: a photo already shown stays. False when the file is refused at
+    // once; a decode that fails is told when it ends. Opening another photo, Esc or
+    // closing the window gives up a photo still decoding.
     bool openFile(const QString& path);
-    // A photo kept with an assessment, from memory, with its measurement as it was kept.
+    // A photo kept with an assessment, from memory, with its measurement as it was kept;
+    // it decodes as a file does.
     bool showKept(const MeasuredPhoto& kept);
+    // Whether a photo is being decoded to be shown.
+    bool opening() const { return opening_ != nullptr; }
     // The side the photo shows: as the user chose it, else the side toward the camera.
     Side side() const;
     // The standard file dialog, then openFile.
@@ -57,12 +67,22 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
-    bool showOpened(std::variant<std::unique_ptr<PhotoFile>, PhotoError> opened);
+    class HandOver;
+    struct Opening;
+    struct Decoded;
+    // Hands an opened photo to a worker to decode; `kept`: the measurement it was kept with.
+    bool showOpened(std::variant<std::unique_ptr<PhotoFile>, PhotoError> opened,
+                    const QString& words, std::optional<MeasuredPhoto> kept);
+    // The worker's photo back on this thread: shown, or its failure told.
+    void finishOpening(const HandOver& which, Decoded decoded);
+    // Gives up a photo still decoding: the worker's result goes nowhere.
+    void stopOpening();
     // Stands the window beside the screen on view, sized for a photo of that shape.
     void arrange(QSize photo, bool giveWay);
     QSize shape() const; // the photo's upright size, or the shape of one not opened yet
@@ -77,6 +97,8 @@ private:
     ScreenSet& screens_;
     PhotoMeasurement measurement_;
     std::unique_ptr<PhotoFile> file_;
+    // The photo being decoded, if any; file_ stays the one on view until it is shown.
+    std::unique_ptr<Opening> opening_;
     // The JPEG the photo on view came from, while it is a kept one.
     std::optional<std::string> kept_;
     std::optional<Side> side_; // chosen by the user over the facing's
@@ -96,6 +118,7 @@ private:
     QPushButton* use_;
     QLabel* used_;
     QPushButton* print_;
+    QAction* giveUp_; // Esc, while a photo decodes
     bool shownBefore_ = false;
     bool printing_ = false;
 };
@@ -111,6 +134,9 @@ public:
 
     PhotoWindow& window();
     PhotoWindow* existing() const { return window_.get(); }
+    // Waits until no photo decodes on a worker thread, at most `within`: a worker still
+    // running then is left to finish on its own. Whether none was left.
+    static bool AwaitDecodes(std::chrono::milliseconds within);
 
 private:
     ScreenSet& screens_;

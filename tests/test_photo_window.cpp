@@ -2,7 +2,8 @@
 // facing and the six points clicked on the view, the angles listed, and Use These
 // Angles choosing the options on the five posture screens; the same with the keyboard's
 // cross alone, zoomed; moving points with the arrow keys and the mouse, undo, the numbers
-// near a band's edge, bad files, printing, opening from the screens.
+// near a band's edge, bad files, printing, opening from the screens; the photo decoding on a
+// worker thread while the window stays responsive, and results no longer wanted dropped.
 #include "photo/angle_words.h"
 #include "photo/measurement_drawing.h"
 #include "photo/photo_view.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -21,6 +23,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace rula;
 using namespace rula::testing;
@@ -119,6 +122,12 @@ QString Shown(PhotoWindow& window, const char* name) {
     return window.findChild<QLabel*>(QLatin1String(name))->text();
 }
 
+// Waits while the photo being opened decodes on its worker thread; whether a photo is on
+// view then.
+bool DecodedAndShown(PhotoWindow& window) {
+    return QTest::qWaitFor([&] { return !window.opening(); }, 30000) && window.view()->hasPhoto();
+}
+
 } // namespace
 
 class PhotoWindowTest : public QObject {
@@ -138,6 +147,8 @@ private slots:
     void useTheseAnglesSaysWhatItChose_data();
     void useTheseAnglesSaysWhatItChose();
     void badFilesKeepThePhotoItPrintsAndADropOpens();
+    void decodesOffTheUserInterfaceThread_data();
+    void decodesOffTheUserInterfaceThread();
     void opensFromTheScreensAndClosesWithThem();
     void theAssessmentKeepsItsPhotoAndSide();
     void standsBesideTheScreenOnView_data();
@@ -169,6 +180,7 @@ PhotoWindow& PhotoWindowTest::openFigure(const StickFigure& figure, Facing facin
     [&] {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(window.openFile(path.isEmpty() ? SaveFigure(dir_, figure, "figure.png") : path));
+        QVERIFY(DecodedAndShown(window));
     }();
     Click(Button(window, facing == Facing::Left ? "FacingLeft" : "FacingRight"));
     return window;
@@ -606,8 +618,152 @@ void PhotoWindowTest::badFilesKeepThePhotoItPrintsAndADropOpens() {
     QVERIFY(enter.isAccepted());
     QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, {});
     QApplication::sendEvent(&window, &drop);
+    QVERIFY(DecodedAndShown(window));
     QVERIFY(window.view()->fitted().cacheKey() != shown);
     QCOMPARE(window.measurement().step(), PhotoMeasurement::Step::Facing);
+}
+
+void PhotoWindowTest::decodesOffTheUserInterfaceThread_data() {
+    // What comes while a HEIC photo decodes over a photo shown before, and which photo
+    // the view shows once every worker has ended: "heic", "second" or "before".
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("nothing") << ""
+                             << "heic";
+    QTest::newRow("another photo opened") << "second"
+                                          << "second";
+    QTest::newRow("Esc") << "Esc"
+                         << "before";
+    QTest::newRow("the window closed") << "close"
+                                       << "before";
+    QTest::newRow("the window destroyed") << "destroy"
+                                          << "";
+    QTest::newRow("a decode that fails") << "fails"
+                                         << "before";
+}
+
+// The photo decodes on a worker thread: meanwhile the window runs its event loop and
+// repaints, says what it is doing, and takes nothing on the photo; a result that is no
+// longer wanted never shows.
+void PhotoWindowTest::decodesOffTheUserInterfaceThread() {
+    QFETCH(QString, meanwhile);
+    QFETCH(QString, shown);
+    const StickFigure figure = DrawStickFigure({20, 10, 45, 90, 0}, Facing::Right, 0, kHip);
+    const QString heic = SaveFigure(dir_, figure, "figure.heic", QStringLiteral("heic"));
+    if (heic.isEmpty())
+        QSKIP("heif-enc is missing (libheif-examples)");
+    QString opened = heic;
+    if (meanwhile == "fails") {
+        // The HEVC stream zeroed: the file opens, and its decode fails.
+        QFile file(heic);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        const qsizetype data = bytes.indexOf("mdat") + 12;
+        QVERIFY(data > 12 && data < bytes.size());
+        bytes.replace(data, bytes.size() - data, QByteArray(bytes.size() - data, '\0'));
+        opened = dir_.filePath(QStringLiteral("blank.heic"));
+        QFile blank(opened);
+        QVERIFY(blank.open(QIODevice::WriteOnly) && blank.write(bytes) == bytes.size());
+    }
+    const auto photo = [&](const char* name, QSize size, Qt::GlobalColor colour) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(colour);
+        const QString path = dir_.filePath(QLatin1String(name));
+        return image.save(path) ? path : QString();
+    };
+    const QSize beforeSize(1500, 1000), secondSize(800, 600);
+    PhotoWindow& window = photo_->window();
+    window.showBeside();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(window.openFile(photo("before.png", beforeSize, Qt::darkGreen)));
+    QVERIFY(DecodedAndShown(window));
+    PhotoView& view = *window.view();
+    const qint64 before = view.fitted().cacheKey();
+    Click(Button(window, "FacingRight")); // a click on the photo would place the hip now
+
+    // Counted while the photo decodes: the event loop's timer and the view's repaints.
+    int ticks = 0, paints = 0;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    connect(&timer, &QTimer::timeout, [&] { ticks += window.opening(); });
+    timer.start(1);
+    struct Paints : QObject {
+        int* count;
+        const PhotoWindow* window;
+        bool eventFilter(QObject*, QEvent* event) override {
+            *count += event->type() == QEvent::Paint && window->opening();
+            return false;
+        }
+    } paintCounter;
+    paintCounter.count = &paints;
+    paintCounter.window = &window;
+    view.installEventFilter(&paintCounter);
+
+    QVERIFY(window.openFile(opened));
+    // Handed to the worker: the view says so over no photo, busy, and nothing is placed.
+    const QString name = QFileInfo(opened).fileName();
+    QVERIFY(window.opening());
+    QCOMPARE(Shown(window, "Prompt"), QStringLiteral("Opening %1… Esc gives up.").arg(name));
+    QCOMPARE(view.accessibleDescription(), Shown(window, "Prompt"));
+    QCOMPARE(view.cursor().shape(), Qt::BusyCursor);
+    QVERIFY(!view.hasPhoto());
+    for (const char* button : {"FacingRight", "UseAngles", "Print", "PlumbLine", "Undo"})
+        QVERIFY2(!Button(window, button)->isEnabled(), button);
+    QCOMPARE(window.view()->grab().toImage().pixelColor(5, view.height() / 2), QColor(64, 64, 64));
+    ClickAt(&view, QRectF(view.rect()).center());
+    QVERIFY(!window.measurement().points()[0]);
+
+    if (meanwhile == "second") {
+        QVERIFY(window.openFile(photo("second.png", secondSize, Qt::darkRed)));
+    } else if (meanwhile == "Esc") {
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QVERIFY(!window.opening());
+    } else if (meanwhile == "close") {
+        window.close();
+        QVERIFY(!window.isVisible() && !window.opening());
+        // Closed at once, the decode still under way.
+        QVERIFY(!PhotoWindowOnDemand::AwaitDecodes(std::chrono::milliseconds(0)));
+    } else if (meanwhile == "destroy") {
+        view.removeEventFilter(&paintCounter);
+        timer.stop();
+        photo_.reset();
+    }
+    if (meanwhile.isEmpty() || meanwhile == "fails") {
+        const QString message = TextOfMessageBox(
+            [&] { QVERIFY(QTest::qWaitFor([&] { return !window.opening(); }, 30000)); });
+        // A timer fired and the view repainted during the decode; a failing one may end
+        // before any timer is due.
+        QVERIFY2((ticks > 0 || meanwhile == "fails") && paints > 0,
+                 qPrintable(QStringLiteral("%1 ticks, %2 paints").arg(ticks).arg(paints)));
+        qInfo("while decoding: %d ticks of a 1 ms timer, %d paints", ticks, paints);
+        QCOMPARE(message.section(':', 0, 0),
+                 meanwhile == "fails" ? QStringLiteral("blank.heic cannot be decoded") : QString());
+    }
+    // Every worker ended, and whatever it handed back delivered: only the wanted photo shows.
+    QVERIFY(PhotoWindowOnDemand::AwaitDecodes(std::chrono::seconds(30)));
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    if (!photo_)
+        return; // what ASan and LeakSanitizer say of the worker is the check
+    QVERIFY(!window.opening() && view.hasPhoto());
+    if (shown == "heic") {
+        QCOMPARE(view.photoSize(), kFigurePhoto);
+        QCOMPARE(view.cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(Button(window, "FacingRight")->isEnabled());
+        QVERIFY(Shown(window, "Prompt").startsWith(QStringLiteral("Which way")));
+        const double k = view.fitted().width() / double(kFigurePhoto.width());
+        for (const auto& p : figure.points)
+            QVERIFY(qGray(view.fitted().pixel(int(p->x * k), int(p->y * k))) < 128);
+    } else if (shown == "second") {
+        QCOMPARE(view.photoSize(), secondSize);
+    } else {
+        QCOMPARE(view.photoSize(), beforeSize);
+        QCOMPARE(view.fitted().cacheKey(), before);
+    }
+    // Nothing was placed on the photo before while the other one decoded.
+    QVERIFY(!window.measurement().points()[0]);
+    QCOMPARE(window.measurement().step(),
+             shown == "before" ? PhotoMeasurement::Step::Point : PhotoMeasurement::Step::Facing);
 }
 
 void PhotoWindowTest::opensFromTheScreensAndClosesWithThem() {
@@ -679,7 +835,8 @@ void PhotoWindowTest::theAssessmentKeepsItsPhotoAndSide() {
 
     // Opened again from the kept bytes: the same points, and the angles they give.
     QVERIFY(window.openFile(SaveFigure(dir_, figure, "other.png")));
-    QVERIFY(window.showKept(kept));
+    QVERIFY(window.showKept(kept)); // the photo still decoding gives way to the kept one
+    QVERIFY(DecodedAndShown(window));
     QCOMPARE(window.measurement().points(), kept.points);
     QCOMPARE(window.measurement().facing(), std::optional<Facing>(Facing::Left));
     QCOMPARE(window.view()->photoSize(), QSize(kept.width, kept.height));
@@ -716,6 +873,7 @@ void PhotoWindowTest::standsBesideTheScreenOnView() {
     PhotoWindow& window = photo_->window();
     QVERIFY(window.openFile(path));
     window.showBeside();
+    QVERIFY(DecodedAndShown(window));
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     if (screen == 10) {
         program_->form(2).goTo(ScreenId::Form10);

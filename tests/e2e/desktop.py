@@ -641,6 +641,14 @@ def click_at(x, y):
     xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
 
 
+def choose_facing(window, name="Facing right"):
+    """Clicks a facing button of the Photo window once the photo shows: it is offered only
+    then, the photo being decoded on a worker thread."""
+    facing = find_showing(window, name)
+    wait_for("the photo to show", lambda: has_state(facing, pyatspi.STATE_SENSITIVE), 10)
+    click_control(window, facing)
+
+
 def click_control(window, control):
     """Clicks a control of a window that is no screen (the Photo window)."""
     origin = window_origin(window.name)

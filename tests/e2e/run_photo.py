@@ -15,9 +15,9 @@ import sys
 
 import pyatspi
 
-from desktop import (Desktop, check, check_equal, click_at, click_control, draw_figure,
-                     find_showing, has_state, key, on_display, photo_window, run_test,
-                     showing_nodes, wait_for, xdotool)
+from desktop import (Desktop, check, check_equal, choose_facing, click_at, click_control,
+                     draw_figure, find_showing, has_state, key, on_display, photo_window,
+                     run_test, showing_nodes, wait_for, xdotool)
 
 # Trunk, neck, upper arm, lower arm (elbow flexion) and wrist, each well inside its band.
 DRAWN = {"trunk": 40, "neck": 15, "upper_arm": 65, "lower_arm": 80, "wrist": 30}
@@ -46,7 +46,7 @@ def body(binary):
         points = draw_figure(photo, DRAWN)
         program = desktop.launch(binary, args=[photo])
         window = photo_window(program)
-        click_control(window, find_showing(window, "Facing right"))
+        choose_facing(window)
 
         # The photo fitted whole and centred in the view named "Photo".
         view = find_showing(window, "Photo")

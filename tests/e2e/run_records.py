@@ -22,9 +22,9 @@ import time
 import pyatspi
 
 from desktop import (PHOTO_WINDOW, Desktop, alert_text, answer_screen, check, check_equal,
-                     click_at, click_control, draw_figure, expect_equal, extents, find_showing,
-                     has_state, key, name_task, on_display, photo_window, run_test, showing_nodes,
-                     text_of, through_file_dialog, wait_for, xdotool)
+                     choose_facing, click_at, click_control, draw_figure, expect_equal, extents,
+                     find_showing, has_state, key, name_task, on_display, photo_window,
+                     run_test, showing_nodes, text_of, through_file_dialog, wait_for, xdotool)
 
 POSTURE_SCREENS = ["Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8"]
 
@@ -294,7 +294,7 @@ def second_run(desktop, binary, study, photo, points):
     key("ctrl+shift+p")
     window = photo_window(program)
     through_file_dialog(program, photo, lambda: key("ctrl+o"))
-    click_control(window, find_showing(window, "Facing right"))
+    choose_facing(window)
     for x, y in on_display(window, find_showing(window, "Photo"), points):
         click_at(x, y)
     use = find_showing(window, "Use These Angles", pyatspi.ROLE_PUSH_BUTTON)
