@@ -9,6 +9,8 @@
 //   bench_photo PHOTO.jpg [--runs N] [--fit WxH] [--json OUT]
 #include "photo/photo_file.h"
 
+#include "peak_memory.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -29,22 +31,6 @@
 extern char** environ;
 
 namespace {
-
-qint64 StatusKib(const char* field) {
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').first().toLongLong();
-    return -1;
-}
-
-void ResetPeak() {
-    QFile refs("/proc/self/clear_refs");
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-}
 
 // The decoders' libraries mapped now.
 QStringList Mapped() {
