@@ -10,11 +10,11 @@
 #include "screens/screen_set.h"
 #include "screens/screen_shell.h"
 
+#include "drawn_photo.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLinearGradient>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,18 +46,8 @@ void PhotoWindowBench::initTestCase() {
     // The benchmark's own 24 MP photo when given (RULA_BENCH_PHOTO), else one drawn here.
     photo_ = qEnvironmentVariable("RULA_BENCH_PHOTO");
     if (photo_.isEmpty()) {
-        QImage image(6000, 4000, QImage::Format_RGB32);
-        QPainter painter(&image);
-        QLinearGradient sky(0, 0, 6000, 4000);
-        sky.setColorAt(0, QColor(90, 130, 160));
-        sky.setColorAt(1, QColor(200, 180, 140));
-        painter.fillRect(image.rect(), sky);
-        painter.setPen(QPen(QColor(40, 30, 20), 30));
-        for (int i = 0; i < 60; ++i) // some detail for the encoder, as a photo has
-            painter.drawLine(i * 100, 0, 6000 - i * 80, 4000);
-        painter.end();
         photo_ = dir_.filePath(QStringLiteral("24mp.jpg"));
-        QVERIFY(image.save(photo_, "JPEG", 90));
+        QVERIFY(SaveDrawnPhoto({6000, 4000}, photo_));
     }
 
     screens_ = std::make_unique<rula::ScreenSet>(&rula::CreateScreen);

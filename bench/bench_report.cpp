@@ -12,13 +12,12 @@
 #include "screens/screen_set.h"
 #include "study/study_file.h"
 
+#include "drawn_photo.h"
 #include "peak_memory.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,18 +60,8 @@ private:
 void ReportBench::initTestCase() {
     QString photo = qEnvironmentVariable("RULA_BENCH_PHOTO_12MP");
     if (photo.isEmpty()) {
-        QImage image(4000, 3000, QImage::Format_RGB32);
-        QPainter painter(&image);
-        QLinearGradient sky(0, 0, 4000, 3000);
-        sky.setColorAt(0, QColor(90, 130, 160));
-        sky.setColorAt(1, QColor(200, 180, 140));
-        painter.fillRect(image.rect(), sky);
-        painter.setPen(QPen(QColor(40, 30, 20), 20));
-        for (int i = 0; i < 60; ++i) // some detail for the encoder, as a photo has
-            painter.drawLine(i * 70, 0, 4000 - i * 50, 3000);
-        painter.end();
         photo = dir_.filePath(QStringLiteral("12mp.jpg"));
-        QVERIFY(image.save(photo, "JPEG", 90));
+        QVERIFY(SaveDrawnPhoto({4000, 3000}, photo));
     }
     auto opened = PhotoFile::open(photo);
     auto* file = std::get_if<std::unique_ptr<PhotoFile>>(&opened);
@@ -101,9 +90,7 @@ void ReportBench::initTestCase() {
         answers.forceLoadA = ForceLoad::MediumIntermittent;
         answers.side = row % 2 ? Side::Left : Side::Right;
         ChartRow chartRow;
-        const AssessmentScores scores = ScoresOf(answers);
-        for (std::size_t field = 0; field < AssessmentScores::kFieldCount; ++field)
-            chartRow.scores[field] = QString::fromStdString(scores.field(field));
+        chartRow.scores = ScoreCells(ScoresOf(answers));
         chartRow.answers = answers;
         chartRow.side = answers.side;
         chartRow.task = QStringLiteral("Task %1 at the packing line").arg(row + 1);

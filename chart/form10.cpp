@@ -510,11 +510,8 @@ void Form10::updateRowFrom(Form9& form9, int row) {
     const std::optional<Assessment>& answers = form9.scoredAnswers();
     if (!rowFilled(row) || !answers || !form9.scoresCurrent())
         return;
-    const AssessmentScores shown = form9.shownScores();
-    std::array<QString, kChartColumns> scores;
-    for (int c = 0; c < kColumns; ++c)
-        scores[c] = QString::fromStdString(shown.field(c));
-    record_.updateRow(row, *answers, scores, screens().assessment().photo());
+    record_.updateRow(row, *answers, ScoreCells(form9.shownScores()),
+                      screens().assessment().photo());
     form9.setChartRow(row, *record_.row(row).answers, true);
     selectRow(row);
     if (task(row)->isEnabled())
@@ -627,10 +624,8 @@ void Form10::addFrom(Form9& finalScreen) {
     const std::optional<Assessment>& answers = finalScreen.scoredAnswers();
     if (!answers || !finalScreen.scoresCurrent())
         return;
-    const AssessmentScores shown = finalScreen.shownScores();
     ChartRow added;
-    for (int c = 0; c < kColumns; ++c)
-        added.scores[c] = QString::fromStdString(shown.field(c));
+    added.scores = ScoreCells(finalScreen.shownScores());
     added.answers = *answers;
     added.side = answers->side;
     added.task = pendingTask_;

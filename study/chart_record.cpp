@@ -9,6 +9,13 @@
 
 namespace rula {
 
+std::array<QString, kChartColumns> ScoreCells(const AssessmentScores& scores) {
+    std::array<QString, kChartColumns> cells;
+    for (int field = 0; field < kChartColumns; ++field)
+        cells[field] = QString::fromStdString(scores.field(field));
+    return cells;
+}
+
 namespace {
 
 StudyDetails CleanDetails(const StudyDetails& details, const QDate& fallbackDate) {

@@ -52,6 +52,9 @@ struct ChartRow {
     bool operator==(const ChartRow&) const = default;
 };
 
+// The sixteen score texts as a row keeps them, in field order.
+std::array<QString, kChartColumns> ScoreCells(const AssessmentScores& scores);
+
 struct StudyDetails {
     QString title; // the line or workplace
     QString site;

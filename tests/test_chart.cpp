@@ -889,9 +889,7 @@ namespace {
 // A row of a study as the program keeps it: the answers' scores as the chart shows them.
 ChartRow RowOf(const Assessment& answers, const QString& task, const QString& notes) {
     ChartRow row;
-    const AssessmentScores scores = ScoresOf(answers);
-    for (std::size_t field = 0; field < AssessmentScores::kFieldCount; ++field)
-        row.scores[field] = QString::fromStdString(scores.field(field));
+    row.scores = ScoreCells(ScoresOf(answers));
     row.answers = answers;
     row.side = answers.side;
     row.task = task;

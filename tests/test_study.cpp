@@ -56,11 +56,7 @@ Scores RowScores(int row) {
 }
 
 Scores ScoresText(const Assessment& answers) {
-    const AssessmentScores scored = ScoresOf(answers);
-    Scores scores;
-    for (int field = 0; field < kChartColumns; ++field)
-        scores[field] = QString::fromStdString(scored.field(field));
-    return scores;
+    return ScoreCells(ScoresOf(answers));
 }
 
 // Answers different in every row; row 4 has no upper arm posture, so no Table C cell.
