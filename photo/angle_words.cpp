@@ -13,8 +13,6 @@ struct Words {
     Q_DECLARE_TR_FUNCTIONS(rula::PhotoWindow)
 };
 
-#define WORDS(text) QT_TRANSLATE_NOOP("rula::PhotoWindow", text)
-
 // A segment's words. An angle is "%1: <direction> %2" with the segment's name and the
 // value; a band's range is "<range> <direction>", where the range holds the numbers.
 // The upper arm and the wrist also have words for a range on both sides of 0°.
@@ -31,52 +29,50 @@ struct SegmentWords {
 SegmentWords WordsFor(PostureSegment segment) {
     switch (segment) {
     case PostureSegment::Trunk:
-        return {WORDS("Trunk"),
-                WORDS("trunk"),
-                WORDS("%1: flexion %2"),
-                WORDS("%1: leaning back %2"),
-                WORDS("%1 of flexion"),
-                WORDS("%1 leaning back"),
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Trunk"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "trunk"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: leaning back %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 leaning back"),
                 nullptr};
     case PostureSegment::Neck:
-        return {WORDS("Neck"),
-                WORDS("neck"),
-                WORDS("%1: flexion %2"),
-                WORDS("%1: extension %2"),
-                WORDS("%1 of flexion"),
-                WORDS("%1 of extension"),
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Neck"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "neck"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: extension %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of extension"),
                 nullptr};
     case PostureSegment::UpperArm:
-        return {WORDS("Upper arm"),
-                WORDS("upper arm"),
-                WORDS("%1: raised forward %2"),
-                WORDS("%1: raised behind the trunk %2"),
-                WORDS("%1 raised forward"),
-                WORDS("%1 raised behind the trunk"),
-                WORDS("%1 forward or behind the trunk")};
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Upper arm"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "upper arm"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: raised forward %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: raised behind the trunk %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 raised forward"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 raised behind the trunk"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 forward or behind the trunk")};
     case PostureSegment::LowerArm:
-        return {WORDS("Lower arm"),
-                WORDS("lower arm"),
-                WORDS("%1: flexion %2"),
-                WORDS("%1: flexion %2"),
-                WORDS("%1 of flexion"),
-                WORDS("%1 of flexion"),
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Lower arm"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "lower arm"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion"),
                 nullptr};
     case PostureSegment::Wrist:
         // A side view cannot tell the palm from the back of the hand: the wrist's bands hold
         // both directions alike, and its words name both.
-        return {WORDS("Wrist"),
-                WORDS("wrist"),
-                WORDS("%1: flexion or extension %2"),
-                WORDS("%1: flexion or extension %2"),
-                WORDS("%1 of flexion or extension"),
-                WORDS("%1 of flexion or extension"),
-                WORDS("%1 of flexion or extension")};
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Wrist"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "wrist"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion or extension %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion or extension %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion or extension"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion or extension"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion or extension")};
     }
     return {"", "", "", "", "", "", nullptr};
 }
-
-#undef WORDS
 
 // An angle as the user reads it: whole degrees, or tenths where the tenths lie within the
 // near-edge distance of a band's edge (so that noise far below a tenth never decides).
