@@ -28,9 +28,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(RULA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(RULA_APP_ID));
     // Before any text is made. The translations lie beside the program's folder.
-    rula::InstallTranslations(QLocale::system().uiLanguages(),
-                              QDir(QCoreApplication::applicationDirPath())
-                                  .filePath(QStringLiteral(RULA_TRANSLATIONS)));
+    rula::InstallTranslations(
+        QLocale::system().uiLanguages(),
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(RULA_TRANSLATIONS)));
     // Closing is the cascade's business: hidden screens must not keep the program alive,
     // and a visible one closing must not end it before the others have closed.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1085,8 +1085,7 @@ bool MarkedGermanTranslation(const QString& folder) {
         return false;
     out.close();
     QProcess lrelease;
-    lrelease.start(QStringLiteral(RULA_LRELEASE),
-                   {out.fileName(), "-qm", folder + "/rula_de.qm"});
+    lrelease.start(QStringLiteral(RULA_LRELEASE), {out.fileName(), "-qm", folder + "/rula_de.qm"});
     return lrelease.waitForFinished(30000) && lrelease.exitCode() == 0;
 }
 
@@ -1128,12 +1127,11 @@ void ShellTest::aGermanDesktopReadsEveryTextTranslated() {
                 text = box->toPlainText();
             text += control->accessibleName() + control->toolTip();
             if (!control->objectName().startsWith("qt_") && text.contains(letter))
-                QVERIFY2(text.contains("[de]"),
-                         qPrintable(control->objectName() + " on Form" + QString::number(n) +
-                                    ": " + text));
+                QVERIFY2(text.contains("[de]"), qPrintable(control->objectName() + " on Form" +
+                                                           QString::number(n) + ": " + text));
         }
     }
-    // The chart's date in the German form; the study keeps it as an ISO date.
+    // The observed date in the German form.
     auto* observed = Control<QDateEdit>(program.form(10), "Observed");
     QCOMPARE(observed->text(), QLocale().toString(observed->date(), "dd.MM.yyyy"));
     // An angle in the Photo window's words, with the German decimal comma; a study file's
