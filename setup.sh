@@ -22,6 +22,9 @@ esac
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-svg-dev libgl-dev libcups2-dev libfontconfig-dev fonts-liberation2
     libjpeg62-turbo-dev libheif-dev qt6-image-formats-plugins)
+# The translations: lupdate and lrelease with their CMake functions, and Qt's own texts
+# (file dialogs, standard buttons) in the user's language.
+packages+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 if [ "$mode" != run ]; then
     # The end-to-end tests and the benchmark drive the real program on an X server.
     packages+=(xvfb openbox xdotool x11-utils wmctrl)

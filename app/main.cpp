@@ -1,10 +1,12 @@
 // Start-up: the ten screens as single instances, the introduction shown first, or the
 // chart when a study is named on the command line; a photo named there opens in the
 // Photo window beside the introduction; then the offer of a chart left unsaved by an
-// earlier run. The program ends when the closing cascade has closed every screen; until
-// then the chart's unsaved changes are kept in a recovery copy.
+// earlier run. Its words are in the user's language where a translation is installed
+// (app/languages.h). The program ends when the closing cascade has closed every screen;
+// until then the chart's unsaved changes are kept in a recovery copy.
 #include "app/display.h"
 #include "app/font_warmup.h"
+#include "app/languages.h"
 #include "app/open_study.h"
 #include "app/recovery_keeper.h"
 #include "app/screen_factory.h"
@@ -14,6 +16,8 @@
 #include "screens/screen_shell.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLocale>
 
 int main(int argc, char* argv[]) {
     rula::FontConfigWarmUp fonts;
@@ -23,6 +27,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Rula"));
     QApplication::setApplicationVersion(QStringLiteral(RULA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(RULA_APP_ID));
+    // Before any text is made. The translations lie beside the program's folder.
+    rula::InstallTranslations(
+        QLocale::system().uiLanguages(),
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(RULA_TRANSLATIONS)));
     // Closing is the cascade's business: hidden screens must not keep the program alive,
     // and a visible one closing must not end it before the others have closed.
     QApplication::setQuitOnLastWindowClosed(false);

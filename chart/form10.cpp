@@ -23,6 +23,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopedValueRollback>
 
 #include <algorithm>
@@ -134,6 +135,18 @@ constexpr std::array<Detail, 4> kDetailLayout = {{
 // with the footer.
 constexpr int kFileButtonTop = 7335;
 constexpr int kFooterTop = kClient.height() - 735;
+
+// The observed date as the details field shows it and the chart prints it: in English
+// and the C locale 2026-12-08 as ever, otherwise the locale's short form with the year in
+// four digits (08.12.2026, 8/12/2026). The study file and the CSV keep the ISO date.
+QString ObservedDateFormat(const QLocale& locale) {
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        return QStringLiteral("yyyy-MM-dd");
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QRegularExpression(QStringLiteral("y+")), QStringLiteral("yyyy"));
+    return format;
+}
 
 int RowTop(int row) {
     return kFirstRowTop + kRowPitch * (row - 1);
@@ -310,7 +323,7 @@ Form10::Form10(ScreenSet& screens)
             field = line;
         } else {
             observed_ = new QDateEdit(this);
-            observed_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+            observed_->setDisplayFormat(ObservedDateFormat(observed_->locale()));
             // Every date a study keeps, and no other.
             observed_->setDateRange(kFirstObservedDate(), kLastObservedDate());
             observed_->setCalendarPopup(true);
@@ -325,7 +338,7 @@ Form10::Form10(ScreenSet& screens)
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setWordWrap(false);
         caption->setBuddy(field);
-        field->setAccessibleName(caption->text().remove(u'&').remove(u':'));
+        field->setAccessibleName(caption->text().remove(u'&').remove(u':').trimmed());
         offPaper_.push_back(caption);
         offPaper_.push_back(field);
         detailFields[i] = field;
@@ -430,7 +443,7 @@ void Form10::syncAddButton() {
 void Form10::showNotes() {
     const bool filled = rowFilled(selectedRow_);
     notesCaption_->setText(filled ? tr("Notes, row %1:").arg(selectedRow_) : tr("Notes:"));
-    notes_->setAccessibleName(notesCaption_->text().chopped(1));
+    notes_->setAccessibleName(notesCaption_->text().chopped(1).trimmed());
     const QString notes = filled ? record_.row(selectedRow_).notes : QString();
     if (notes_->toPlainText() != notes) {
         // What the record cut (past the limit, a control character) is gone from the box
@@ -701,7 +714,8 @@ QString Form10::paperHeading() const {
     if (!details.assessor.isEmpty())
         parts << tr("Assessor: %1").arg(details.assessor);
     const QDate observed = details.observed.isValid() ? details.observed : QDate::currentDate();
-    parts << tr("Observed: %1").arg(observed.toString(Qt::ISODate));
+    const QLocale locale;
+    parts << tr("Observed: %1").arg(locale.toString(observed, ObservedDateFormat(locale)));
     return parts.join(QStringLiteral("     "));
 }
 
@@ -764,7 +778,7 @@ void Form10::Command3_Click() {
     const QString question =
         filled == 1
             ? tr("Clear the 1 row of the chart? It cannot be brought back.")
-            : tr("Clear all %1 rows of the chart? They cannot be brought back.").arg(filled);
+            : tr("Clear all %n rows of the chart? They cannot be brought back.", nullptr, filled);
     auto* box =
         new QMessageBox(QMessageBox::Warning, windowTitle(), question, QMessageBox::NoButton, this);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -89,6 +89,9 @@ check "holds the scalable icon" holds ./usr/share/icons/hicolor/scalable/apps/ru
 check "holds the manual page" holds ./usr/share/man/man1/rula.1.gz
 check "holds the copyright file" holds ./usr/share/doc/rula/copyright
 check "holds the changelog" holds ./usr/share/doc/rula/changelog.gz
+for language in es pt_BR de fr; do
+    check "holds the translation rula_$language.qm" holds "./usr/share/rula/translations/rula_$language.qm"
+done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 needs() { [[ ", $depends," =~ ,\ $1[\ ,] ]]; }

@@ -8,11 +8,10 @@
 namespace rula {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("rula::PhotoWindow", text);
-}
-
-#define WORDS(text) QT_TRANSLATE_NOOP("rula::PhotoWindow", text)
+// The words are the Photo window's, under its context for the translators.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(rula::PhotoWindow)
+};
 
 // A segment's words. An angle is "%1: <direction> %2" with the segment's name and the
 // value; a band's range is "<range> <direction>", where the range holds the numbers.
@@ -30,52 +29,50 @@ struct SegmentWords {
 SegmentWords WordsFor(PostureSegment segment) {
     switch (segment) {
     case PostureSegment::Trunk:
-        return {WORDS("Trunk"),
-                WORDS("trunk"),
-                WORDS("%1: flexion %2"),
-                WORDS("%1: leaning back %2"),
-                WORDS("%1 of flexion"),
-                WORDS("%1 leaning back"),
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Trunk"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "trunk"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: leaning back %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 leaning back"),
                 nullptr};
     case PostureSegment::Neck:
-        return {WORDS("Neck"),
-                WORDS("neck"),
-                WORDS("%1: flexion %2"),
-                WORDS("%1: extension %2"),
-                WORDS("%1 of flexion"),
-                WORDS("%1 of extension"),
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Neck"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "neck"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: extension %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of extension"),
                 nullptr};
     case PostureSegment::UpperArm:
-        return {WORDS("Upper arm"),
-                WORDS("upper arm"),
-                WORDS("%1: raised forward %2"),
-                WORDS("%1: raised behind the trunk %2"),
-                WORDS("%1 raised forward"),
-                WORDS("%1 raised behind the trunk"),
-                WORDS("%1 forward or behind the trunk")};
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Upper arm"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "upper arm"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: raised forward %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: raised behind the trunk %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 raised forward"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 raised behind the trunk"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 forward or behind the trunk")};
     case PostureSegment::LowerArm:
-        return {WORDS("Lower arm"),
-                WORDS("lower arm"),
-                WORDS("%1: flexion %2"),
-                WORDS("%1: flexion %2"),
-                WORDS("%1 of flexion"),
-                WORDS("%1 of flexion"),
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Lower arm"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "lower arm"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion"),
                 nullptr};
     case PostureSegment::Wrist:
         // A side view cannot tell the palm from the back of the hand: the wrist's bands hold
         // both directions alike, and its words name both.
-        return {WORDS("Wrist"),
-                WORDS("wrist"),
-                WORDS("%1: flexion or extension %2"),
-                WORDS("%1: flexion or extension %2"),
-                WORDS("%1 of flexion or extension"),
-                WORDS("%1 of flexion or extension"),
-                WORDS("%1 of flexion or extension")};
+        return {QT_TRANSLATE_NOOP("rula::PhotoWindow", "Wrist"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "wrist"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion or extension %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1: flexion or extension %2"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion or extension"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion or extension"),
+                QT_TRANSLATE_NOOP("rula::PhotoWindow", "%1 of flexion or extension")};
     }
     return {"", "", "", "", "", "", nullptr};
 }
-
-#undef WORDS
 
 // An angle as the user reads it: whole degrees, or tenths where the tenths lie within the
 // near-edge distance of a band's edge (so that noise far below a tenth never decides).
@@ -99,7 +96,7 @@ Reading Read(PostureSegment segment, double degrees) {
 }
 
 QString Degrees(double magnitude, int decimals = 0) {
-    return tr("%1°").arg(QLocale().toString(magnitude, 'f', decimals));
+    return Words::tr("%1°").arg(QLocale().toString(magnitude, 'f', decimals));
 }
 
 // Without its sign, which the words give.
@@ -116,13 +113,13 @@ bool Open(double edge) {
 // goes on to the end), each end held or not by the edge rule.
 QString OneSide(double low, bool holdsLow, std::optional<double> high, bool holdsHigh) {
     if (!high)
-        return (holdsLow ? tr("%1 or more") : tr("more than %1")).arg(Degrees(low));
+        return (holdsLow ? Words::tr("%1 or more") : Words::tr("more than %1")).arg(Degrees(low));
     if (low <= 0)
-        return (holdsHigh ? tr("%1 or less") : tr("under %1")).arg(Degrees(*high));
+        return (holdsHigh ? Words::tr("%1 or less") : Words::tr("under %1")).arg(Degrees(*high));
     if (holdsLow)
-        return (holdsHigh ? tr("%1 to %2") : tr("%1 to under %2"))
+        return (holdsHigh ? Words::tr("%1 to %2") : Words::tr("%1 to under %2"))
             .arg(Degrees(low), Degrees(*high));
-    return (holdsHigh ? tr("more than %1 to %2") : tr("more than %1 and under %2"))
+    return (holdsHigh ? Words::tr("more than %1 to %2") : Words::tr("more than %1 and under %2"))
         .arg(Degrees(low), Degrees(*high));
 }
 
@@ -132,23 +129,24 @@ QString RangeWords(PostureSegment segment, const PostureBand& band) {
     const bool holdsTo = !Open(band.to) && HoldsItsEdge(segment, band, band.to);
     const auto upTo = [](double edge) { return Open(edge) ? std::nullopt : std::optional(edge); };
     if (band.from >= 0 || (Open(band.from) && band.to > 0))
-        return tr(words.positiveRange)
+        return Words::tr(words.positiveRange)
             .arg(OneSide(Open(band.from) ? 0 : band.from, holdsFrom, upTo(band.to), holdsTo));
     if (band.to <= 0)
-        return tr(words.negativeRange).arg(OneSide(-band.to, holdsTo, upTo(-band.from), holdsFrom));
+        return Words::tr(words.negativeRange)
+            .arg(OneSide(-band.to, holdsTo, upTo(-band.from), holdsFrom));
     // Across 0°: as far as the edge on each side, held or not.
     const auto end = [](double edge, bool holds) {
-        return holds ? Degrees(std::abs(edge)) : tr("under %1").arg(Degrees(std::abs(edge)));
+        return holds ? Degrees(std::abs(edge)) : Words::tr("under %1").arg(Degrees(std::abs(edge)));
     };
     if (words.bothRange && -band.from == band.to && holdsFrom == holdsTo)
-        return tr(words.bothRange).arg(end(band.to, holdsTo));
-    return tr("%1 to %2")
-        .arg(tr(words.negativeRange).arg(end(band.from, holdsFrom)),
-             tr(words.positiveRange).arg(end(band.to, holdsTo)));
+        return Words::tr(words.bothRange).arg(end(band.to, holdsTo));
+    return Words::tr("%1 to %2")
+        .arg(Words::tr(words.negativeRange).arg(end(band.from, holdsFrom)),
+             Words::tr(words.positiveRange).arg(end(band.to, holdsTo)));
 }
 
 QString ScreenName(PostureSegment segment) {
-    return tr(WordsFor(segment).screen);
+    return Words::tr(WordsFor(segment).screen);
 }
 
 } // namespace
@@ -168,32 +166,35 @@ QString ArcValue(PostureSegment segment, double degrees) {
 QString AngleWords(PostureSegment segment, std::optional<double> degrees) {
     const SegmentWords words = WordsFor(segment);
     if (!degrees)
-        return tr("%1: not measured yet").arg(tr(words.name));
+        return Words::tr("%1: not measured yet").arg(Words::tr(words.name));
     const Reading reading = Read(segment, *degrees);
     if (reading.value == 0)
-        return tr("%1: %2").arg(tr(words.name), Magnitude(reading));
-    return tr(reading.value > 0 ? words.positive : words.negative)
-        .arg(tr(words.name), Magnitude(reading));
+        return Words::tr("%1: %2").arg(Words::tr(words.name), Magnitude(reading));
+    return Words::tr(reading.value > 0 ? words.positive : words.negative)
+        .arg(Words::tr(words.name), Magnitude(reading));
 }
 
 QString BandWords(PostureSegment segment, double degrees) {
     const PostureBand* band = BandHolding(segment, degrees);
     QString words =
-        band ? tr("band %1, base score %2").arg(RangeWords(segment, *band)).arg(band->base())
-             : tr("no option of the %1 screen fits; choose it by eye").arg(ScreenName(segment));
+        band ? Words::tr("band %1, base score %2").arg(RangeWords(segment, *band)).arg(band->base())
+             : Words::tr("no option of the %1 screen fits; choose it by eye")
+                   .arg(ScreenName(segment));
+    // Each mark follows what is said before it.
     if (OnBandEdge(segment, degrees))
-        words += tr("; on an edge, which counts in the band with the higher score");
+        words =
+            Words::tr("%1; on an edge, which counts in the band with the higher score").arg(words);
     else if (NearBandEdge(segment, degrees))
-        words += tr("; near the edge of a band");
+        words = Words::tr("%1; near the edge of a band").arg(words);
     if (LeftToTheEye(segment, degrees))
-        words += tr("; check by eye: rounded shoulders can read as extension");
+        words = Words::tr("%1; check by eye: rounded shoulders can read as extension").arg(words);
     return words;
 }
 
 QString ListedLine(const AngleLine& line) {
     QString text = AngleWords(line.segment, line.degrees);
     if (line.degrees)
-        text = tr("%1 (%2)").arg(text, BandWords(line.segment, *line.degrees));
+        text = Words::tr("%1 (%2)").arg(text, BandWords(line.segment, *line.degrees));
     return text;
 }
 
@@ -206,30 +207,32 @@ QStringList UsedLines(const std::vector<MeasuredChoice>& choices) {
         const QString screen = ScreenName(c.segment);
         switch (c.outcome) {
         case Outcome::NotMeasured:
-            lines << tr("%1: not measured; the %2 screen is left as it was")
-                         .arg(tr(WordsFor(c.segment).name), screen);
+            lines << Words::tr("%1: not measured; the %2 screen is left as it was")
+                         .arg(Words::tr(WordsFor(c.segment).name), screen);
             break;
         case Outcome::Chosen:
-            lines << tr("%1: chosen on the %2 screen").arg(angle, screen);
+            lines << Words::tr("%1: chosen on the %2 screen").arg(angle, screen);
             chosen = true;
             break;
         case Outcome::NoOption:
-            lines << tr("%1: no option of the %2 screen fits; choose it by eye").arg(angle, screen);
+            lines << Words::tr("%1: no option of the %2 screen fits; choose it by eye")
+                         .arg(angle, screen);
             break;
         case Outcome::CheckByEye:
-            lines << tr("%1: not chosen; check by eye: rounded shoulders can read as extension")
+            lines << Words::tr(
+                         "%1: not chosen; check by eye: rounded shoulders can read as extension")
                          .arg(angle);
             break;
         }
     }
     if (chosen)
-        lines << tr("A click on a screen changes the choice there.");
+        lines << Words::tr("A click on a screen changes the choice there.");
     return lines;
 }
 
 QString TiltWords(double degrees) {
     const double magnitude = std::abs(degrees);
-    return tr("Plumb line: camera tilted %1: corrected")
+    return Words::tr("Plumb line: camera tilted %1: corrected")
         .arg(Degrees(magnitude, magnitude < 0.95 ? 1 : 0));
 }
 

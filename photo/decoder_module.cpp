@@ -23,8 +23,7 @@ const PhotoDecoderTable* PhotoDecoders(QString* whyNot) {
         if (!entry)
             failure = module.errorString();
         else if (!(table = entry(kPhotoDecoderVersion)))
-            failure = QCoreApplication::translate(
-                          "PhotoFile", "the decoder module %1 belongs to another version.")
+            failure = PhotoFile::tr("the decoder module %1 belongs to another version.")
                           .arg(module.fileName());
     }
     if (!table && whyNot)

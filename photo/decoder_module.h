@@ -40,24 +40,25 @@ private:
 };
 
 namespace photo_message {
-inline QString tr(const char* text) {
-    return QCoreApplication::translate("PhotoFile", text);
-}
 inline PhotoError NotAPhoto(const QString& name) {
-    return {tr("%1 is not a photo Rula can open").arg(name)};
+    return {PhotoFile::tr("%1 is not a photo Rula can open").arg(name)};
 }
 inline PhotoError Truncated(const QString& name) {
-    return {tr("%1 ends too early (truncated)").arg(name)};
+    return {PhotoFile::tr("%1 ends too early (truncated)").arg(name)};
 }
 inline PhotoError Damaged(const QString& name, const QString& why) {
-    return {tr("%1 cannot be decoded: %2").arg(name, why)};
+    return {PhotoFile::tr("%1 cannot be decoded: %2").arg(name, why)};
 }
 inline PhotoError TooLarge(const QString& name, QSize size) {
-    return {tr("%1 is %2 × %3 pixels: too large to open (at most %4 megapixels)")
+    return {PhotoFile::tr("%1 is %2 × %3 pixels: too large to open (at most %4 megapixels)")
                 .arg(name)
                 .arg(size.width())
                 .arg(size.height())
                 .arg(kMaxPhotoPixels / 1'000'000)};
+}
+// What the decoder says when it runs out of memory.
+inline PhotoError OutOfMemory(const QString& name) {
+    return Damaged(name, PhotoFile::tr("out of memory"));
 }
 // Whether a photo of `size` decodes within the limit.
 inline bool WithinLimit(QSize size) {

@@ -209,7 +209,7 @@ public:
             return failure(*s);
         QImage image(int(s->cinfo.output_width), int(s->cinfo.output_height), QImage::Format_RGB32);
         if (image.isNull())
-            return Damaged(file_->name(), QStringLiteral("out of memory"));
+            return OutOfMemory(file_->name());
         if (!Decode(*s, image, 0, 0) || s->source.endedEarly)
             return failure(*s);
         return MakeUpright(image, orientation_);
@@ -225,7 +225,7 @@ public:
             return failure(*s);
         QImage image(stored.size(), QImage::Format_RGB32);
         if (image.isNull())
-            return Damaged(file_->name(), QStringLiteral("out of memory"));
+            return OutOfMemory(file_->name());
         if (!Decode(*s, image, JDIMENSION(stored.x()), JDIMENSION(stored.y())) ||
             s->source.endedEarly)
             return failure(*s);

@@ -63,8 +63,7 @@ std::variant<std::unique_ptr<PhotoFile>, PhotoError> OpenKeptPhoto(const std::st
     const int fd = memfd_create("rula-kept-photo", MFD_CLOEXEC);
     if (fd < 0)
         return PhotoError{
-            QCoreApplication::translate("PhotoFile", "The kept photo cannot be opened: %1")
-                .arg(qt_error_string(errno))};
+            PhotoFile::tr("The kept photo cannot be opened: %1").arg(qt_error_string(errno))};
     std::size_t written = 0;
     while (written < jpeg.size()) {
         const ssize_t n = ::write(fd, jpeg.data() + written, jpeg.size() - written);
@@ -74,8 +73,7 @@ std::variant<std::unique_ptr<PhotoFile>, PhotoError> OpenKeptPhoto(const std::st
             const int error = errno;
             ::close(fd);
             return PhotoError{
-                QCoreApplication::translate("PhotoFile", "The kept photo cannot be opened: %1")
-                    .arg(qt_error_string(error))};
+                PhotoFile::tr("The kept photo cannot be opened: %1").arg(qt_error_string(error))};
         }
         written += static_cast<std::size_t>(n);
     }

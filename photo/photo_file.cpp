@@ -28,7 +28,8 @@ namespace {
 using namespace photo_message;
 
 PhotoError CannotRead(const QString& name, int error) {
-    return {tr("%1 cannot be read: %2").arg(name, QString::fromLocal8Bit(std::strerror(error)))};
+    return {PhotoFile::tr("%1 cannot be read: %2")
+                .arg(name, QString::fromLocal8Bit(std::strerror(error)))};
 }
 
 // Reads up to `size` bytes at `offset`; the count read, or -1.

@@ -6,6 +6,7 @@
 // cached: the file is only read.
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -23,6 +24,9 @@ struct PhotoError {
 // A PhotoFile is used by one thread at a time: it may be handed to another thread and
 // back (the Photo window decodes on a worker thread), never used by two at once.
 class PhotoFile {
+    // The messages about photo files, the decoder module's among them.
+    Q_DECLARE_TR_FUNCTIONS(rula::PhotoFile)
+
 public:
     virtual ~PhotoFile() = default;
 

@@ -322,11 +322,13 @@ void PhotoView::describe() {
                                 "move the cross with the arrow keys, Shift for larger steps, "
                                 "and press Enter. Esc gives up.");
     } else if (selected_) {
-        text = tr("The %1 is selected: the arrow keys move it, Shift for larger steps. N and P "
-                  "select the next and previous point%2.")
-                   .arg(name(*selected_),
-                        wanted ? tr(", Esc goes back to placing the %1").arg(name(*wanted))
-                               : QString());
+        text = wanted ? tr("The %1 is selected: the arrow keys move it, Shift for larger steps. N "
+                           "and P select the next and previous point, Esc goes back to placing "
+                           "the %2.")
+                            .arg(name(*selected_), name(*wanted))
+                      : tr("The %1 is selected: the arrow keys move it, Shift for larger steps. N "
+                           "and P select the next and previous point.")
+                            .arg(name(*selected_));
     } else if (wanted) {
         text = tr("Asks for the %1: move the cross with the arrow keys, Shift for larger steps, "
                   "and press Enter to place it. N and P select a point placed.")

@@ -60,21 +60,22 @@ struct Outcome {
     QString detail; // the print server (Unreachable), the print system's words (Refused)
 
     QString words() const {
-        const auto tr = [](const char* text) {
-            return QCoreApplication::translate("Printing", text);
-        };
         switch (kind) {
         case Printed:
             return {};
         case NoAnswer:
-            return tr("the printer did not answer.");
+            return QCoreApplication::translate("Printing", "the printer did not answer.");
         case MayStillComeOut:
-            return tr("the printer did not answer.") + QLatin1Char(' ') +
-                   tr("The page may still come out when the printer answers again.");
+            return QCoreApplication::translate("Printing",
+                                               "the printer did not answer. The page may still "
+                                               "come out when the printer answers again.");
         case Unreachable:
-            return tr("the print system (%1) could not be reached.").arg(detail);
+            return QCoreApplication::translate("Printing",
+                                               "the print system (%1) could not be reached.")
+                .arg(detail);
         case NoDefaultPrinter:
-            return tr("no default printer is set up on this computer.");
+            return QCoreApplication::translate("Printing",
+                                               "no default printer is set up on this computer.");
         case Refused:
             return detail;
         }

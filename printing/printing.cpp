@@ -25,9 +25,10 @@ constexpr double kHeadingPoints = 10.0;
 // upright they would reuse bitmaps of it drawn for the screen. Played back turned back.
 constexpr double kRecordingTurn = 90.0;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Printing", text);
-}
+// What printing says, under one context with the print module's messages.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
 
 QFont PageFont(double points) {
     QFont font(QStringLiteral("Times New Roman"));
@@ -127,7 +128,8 @@ QString DateLine(const ScreenRecording& page, int number, int pages) {
         return DateLine(page);
     //: The date line, then the page's number: "Rula · Report   2026-12-08 20:36 +01:00   Page 2 of
     //: 7"
-    return tr("%1   Page %L2 of %L3").arg(DateLine(page)).arg(number).arg(pages);
+    return Words::tr("%1   Page %2 of %3")
+        .arg(DateLine(page), QLocale().toString(number), QLocale().toString(pages));
 }
 
 QPageLayout FallbackPaper() {
@@ -225,7 +227,7 @@ void PdfFileTarget::send(ScreenRecording page, Done done) {
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly) || file.write(ComposePdf(page, paper_)) < 0 ||
         !file.flush()) {
-        done(tr("the file %1 could not be written: %2.").arg(path_, file.errorString()));
+        done(Words::tr("the file %1 could not be written: %2.").arg(path_, file.errorString()));
         return;
     }
     done({});

@@ -22,9 +22,10 @@
 namespace rula {
 namespace {
 
-QString tr(const char* text, const char* comment = nullptr, int n = -1) {
-    return QCoreApplication::translate("rula::StudyReport", text, comment, n);
-}
+// The report's words, under its context for the translators.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(rula::StudyReport)
+};
 
 // Photos are embedded at what their printed size needs, not as kept.
 constexpr double kPhotoDotsPerInch = 200;
@@ -99,20 +100,20 @@ QFont ReportFont(double points, bool bold = false) {
 QString SideWords(Side side) {
     switch (side) {
     case Side::Left:
-        return tr("Left side");
+        return Words::tr("Left side");
     case Side::Right:
-        return tr("Right side");
+        return Words::tr("Right side");
     case Side::NotSaid:
         break;
     }
-    return tr("Side not said");
+    return Words::tr("Side not said");
 }
 
 // Draws a posture and its boxes as one answer line's value.
 template <class Posture>
 QString PostureWords(Posture posture, std::initializer_list<bool Assessment::*> boxes,
                      const Assessment& answers) {
-    QStringList parts = {posture == Posture::None ? tr("no posture chosen")
+    QStringList parts = {posture == Posture::None ? Words::tr("no posture chosen")
                                                   : DrawingCaption(DrawingOf(posture))};
     for (bool Assessment::*box : boxes)
         if (answers.*box)
@@ -121,7 +122,7 @@ QString PostureWords(Posture posture, std::initializer_list<bool Assessment::*> 
 }
 
 template <class Option> QString OptionWords(Option option) {
-    return option == Option::None ? tr("not chosen") : OptionCaption(option);
+    return option == Option::None ? Words::tr("not chosen") : OptionCaption(option);
 }
 
 // The text broken into lines that fit `width`, at its own line breaks and between words.
@@ -198,8 +199,8 @@ double PagePainter::heading(const ChartRow& row, const QString& details, int num
     const QFontMetricsF titleMetrics(title, p_.device());
     const QString side = SideWords(row.side);
     const double sideWidth = titleMetrics.horizontalAdvance(side);
-    const QString task = row.task.isEmpty() ? tr("Row %L1").arg(number)
-                                            : tr("Row %L1: %2").arg(number).arg(row.task);
+    const QString task = row.task.isEmpty() ? Words::tr("Row %L1").arg(number)
+                                            : Words::tr("Row %L1: %2").arg(number).arg(row.task);
     p_.setPen(Qt::black);
     p_.setFont(title);
     p_.drawText(QPointF(0, titleMetrics.ascent()),
@@ -231,8 +232,8 @@ double PagePainter::photo(const MeasuredPhoto& measured, double top, double widt
     if (image.isNull()) {
         p_.setPen(QPen(Qt::black, mm(0.2)));
         p_.drawRect(box);
-        DrawWrapped(p_, tr("The photo kept with this row could not be read."), ReportFont(9.5),
-                    mm(3), top + mm(3), box.width() - mm(6));
+        DrawWrapped(p_, Words::tr("The photo kept with this row could not be read."),
+                    ReportFont(9.5), mm(3), top + mm(3), box.width() - mm(6));
         return box.bottom() + mm(4);
     }
     p_.drawImage(box, image);
@@ -260,12 +261,12 @@ double PagePainter::answers(const ChartRow& row, double top, double width) {
     const QFontMetricsF headingMetrics(headingFont, p_.device());
     p_.setPen(Qt::black);
     p_.setFont(headingFont);
-    p_.drawText(QPointF(0, top + headingMetrics.ascent()), tr("Answers"));
+    p_.drawText(QPointF(0, top + headingMetrics.ascent()), Words::tr("Answers"));
     double y = top + headingMetrics.lineSpacing() + mm(1);
     if (!row.answers)
         return DrawWrapped(p_,
-                           tr("This row was kept by an earlier version of Rula, without its "
-                              "answers: only its scores are known."),
+                           Words::tr("This row was kept by an earlier version of Rula, without its "
+                                     "answers: only its scores are known."),
                            ReportFont(9.5, false), 0, y, width);
     for (const QString& line : AnswerLines(*row.answers))
         y = DrawWrapped(p_, line, ReportFont(9.5), 0, y, width) + mm(0.8);
@@ -279,7 +280,7 @@ double PagePainter::scores(const ChartRow& row, double left, double top, double 
     const QFontMetricsF metrics(text, p_.device());
     p_.setPen(Qt::black);
     p_.setFont(headingFont);
-    p_.drawText(QPointF(left, top + headingMetrics.ascent()), tr("Scores"));
+    p_.drawText(QPointF(left, top + headingMetrics.ascent()), Words::tr("Scores"));
     double y = top + headingMetrics.lineSpacing() + mm(1);
 
     // Each segment: its name, its range as cells from best to worst with the cells up to
@@ -297,7 +298,7 @@ double PagePainter::scores(const ChartRow& row, double left, double top, double 
         const double centre = y + rowHeight / 2;
         p_.setPen(Qt::black);
         p_.drawText(QPointF(left, centre - metrics.height() / 2 + metrics.ascent()),
-                    tr(segment.name));
+                    Words::tr(segment.name));
         const int cells = segment.worst - segment.best + 1;
         const double cellWidth = barWidth / cells;
         const QColor fill = DistanceColour(
@@ -309,8 +310,9 @@ double PagePainter::scores(const ChartRow& row, double left, double top, double 
             p_.fillRect(box, filled ? fill : kTrack);
         }
         //: A segment's score against the worst it can be: "3 of 6"
-        const QString value =
-            shown.isEmpty() ? QStringLiteral("–") : tr("%1 of %L2").arg(shown).arg(segment.worst);
+        const QString value = shown.isEmpty()
+                                  ? QStringLiteral("–")
+                                  : Words::tr("%1 of %L2").arg(shown).arg(segment.worst);
         p_.drawText(QRectF(barLeft + barWidth, y, valueWidth, rowHeight),
                     Qt::AlignRight | Qt::AlignVCenter, value);
         y += rowHeight;
@@ -318,7 +320,7 @@ double PagePainter::scores(const ChartRow& row, double left, double top, double 
     y += mm(2);
     for (const Total& total : kTotals) {
         const QString shown = row.scores[std::size_t(total.field)];
-        p_.drawText(QPointF(left, y + metrics.ascent()), tr(total.name));
+        p_.drawText(QPointF(left, y + metrics.ascent()), Words::tr(total.name));
         p_.drawText(QRectF(left, y, width, metrics.lineSpacing()), Qt::AlignRight | Qt::AlignTop,
                     shown.isEmpty() ? QStringLiteral("–") : shown);
         y += metrics.lineSpacing() + mm(0.5);
@@ -340,11 +342,11 @@ double PagePainter::scores(const ChartRow& row, double left, double top, double 
     const QFont strong = ReportFont(11, true);
     const QFontMetricsF strongMetrics(strong, p_.device());
     p_.setFont(strong);
-    p_.drawText(QPointF(wordsLeft, y + strongMetrics.ascent()), tr("Final score"));
+    p_.drawText(QPointF(wordsLeft, y + strongMetrics.ascent()), Words::tr("Final score"));
     double wordsY = y + strongMetrics.lineSpacing();
-    const QString levelWords = level.level
-                                   ? tr("Action level %L1: %2").arg(level.level).arg(level.words)
-                                   : tr("No final score: an answer is missing.");
+    const QString levelWords =
+        level.level ? Words::tr("Action level %L1: %2").arg(level.level).arg(level.words)
+                    : Words::tr("No final score: an answer is missing.");
     wordsY = DrawWrapped(p_, levelWords, ReportFont(10), wordsLeft, wordsY, wordsWidth);
     return std::max(y + side, wordsY);
 }
@@ -354,9 +356,9 @@ void PagePainter::notes(const QString& notes, double top) {
     const QFontMetricsF headingMetrics(headingFont, p_.device());
     p_.setPen(Qt::black);
     p_.setFont(headingFont);
-    p_.drawText(QPointF(0, top + headingMetrics.ascent()), tr("Notes"));
+    p_.drawText(QPointF(0, top + headingMetrics.ascent()), Words::tr("Notes"));
     const double y = top + headingMetrics.lineSpacing() + mm(1);
-    const QString text = notes.trimmed().isEmpty() ? tr("No notes.") : notes;
+    const QString text = notes.trimmed().isEmpty() ? Words::tr("No notes.") : notes;
     // Smaller where long notes need it, never below 7 points; what still does not fit
     // ends in "…" at the foot of the page.
     double points = 9.5;
@@ -385,15 +387,15 @@ ActionLevel ActionLevelOf(const QString& finalScore) {
     switch (ScoreNumber(finalScore).value_or(0)) {
     case 1:
     case 2:
-        return {1, tr("acceptable if not maintained or repeated for long periods"), kGood};
+        return {1, Words::tr("acceptable if not maintained or repeated for long periods"), kGood};
     case 3:
     case 4:
-        return {2, tr("further investigation is needed and changes may be required"), kFair};
+        return {2, Words::tr("further investigation is needed and changes may be required"), kFair};
     case 5:
     case 6:
-        return {3, tr("investigation and changes are required soon"), kPoor};
+        return {3, Words::tr("investigation and changes are required soon"), kPoor};
     case 7:
-        return {4, tr("investigation and changes are required immediately"), kBad};
+        return {4, Words::tr("investigation and changes are required immediately"), kBad};
     default:
         return {0, QString(), QColor()};
     }
@@ -402,26 +404,28 @@ ActionLevel ActionLevelOf(const QString& finalScore) {
 QStringList AnswerLines(const Assessment& a) {
     const QString legs = BoxCaption(&Assessment::legsSupported);
     return {
-        tr("Upper arm: %1")
+        Words::tr("Upper arm: %1")
             .arg(PostureWords(a.upperArm,
                               {&Assessment::shoulderRaised, &Assessment::upperArmAbducted,
                                &Assessment::armSupported},
                               a)),
-        tr("Lower arm: %1").arg(PostureWords(a.lowerArm, {&Assessment::lowerArmAcrossOrOut}, a)),
-        tr("Wrist: %1").arg(PostureWords(a.wrist, {&Assessment::wristBentFromMidline}, a)),
-        tr("Wrist twist: %1").arg(OptionWords(a.wristTwist)),
-        tr("Neck: %1")
+        Words::tr("Lower arm: %1")
+            .arg(PostureWords(a.lowerArm, {&Assessment::lowerArmAcrossOrOut}, a)),
+        Words::tr("Wrist: %1").arg(PostureWords(a.wrist, {&Assessment::wristBentFromMidline}, a)),
+        Words::tr("Wrist twist: %1").arg(OptionWords(a.wristTwist)),
+        Words::tr("Neck: %1")
             .arg(PostureWords(a.neck, {&Assessment::neckTwisted, &Assessment::neckSideBent}, a)),
-        tr("Trunk: %1")
+        Words::tr("Trunk: %1")
             .arg(PostureWords(a.trunk,
                               {&Assessment::trunkTwisted, &Assessment::trunkSideBent,
                                &Assessment::trunkSupportedSeated},
                               a)),
-        a.legsSupported ? tr("Legs: %1: yes").arg(legs) : tr("Legs: %1: no").arg(legs),
-        tr("Muscle use A: %1").arg(OptionWords(a.muscleUseA)),
-        tr("Force or load A: %1").arg(OptionWords(a.forceLoadA)),
-        tr("Muscle use B: %1").arg(OptionWords(a.muscleUseB)),
-        tr("Force or load B: %1").arg(OptionWords(a.forceLoadB)),
+        a.legsSupported ? Words::tr("Legs: %1: yes").arg(legs)
+                        : Words::tr("Legs: %1: no").arg(legs),
+        Words::tr("Muscle use A: %1").arg(OptionWords(a.muscleUseA)),
+        Words::tr("Force or load A: %1").arg(OptionWords(a.forceLoadA)),
+        Words::tr("Muscle use B: %1").arg(OptionWords(a.muscleUseB)),
+        Words::tr("Force or load B: %1").arg(OptionWords(a.forceLoadB)),
     };
 }
 

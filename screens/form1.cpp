@@ -12,26 +12,28 @@ constexpr Twips kCommand1{2880, 1440, 1575, 615};
 constexpr Twips kPicture1{4800, 1320, 2220, 870};
 
 constexpr Drawing kLogo{
-    ":/images/logo.svg", {144, 54}, "Rula logo", "The logo of the Rula posture assessment program"};
+    ":/images/logo.svg",
+    {144, 54},
+    QT_TRANSLATE_NOOP("rula::PictureBox", "Rula logo"),
+    QT_TRANSLATE_NOOP("rula::PictureBox", "The logo of the Rula posture assessment program")};
 
 } // namespace
 
 QString Form1::introductionText() {
-    const QString crlf = QStringLiteral("\r\n");
-    return QStringLiteral("The attached program is based upon the standards recommended "
-                          "\"Rula: a survey method ") +
-           crlf +
-           QStringLiteral("for the investigation of work-related upper limb disorders\", by "
-                          "L. McAtamney and") +
-           crlf +
-           QStringLiteral("E. N. Corlett in Applied Ergonomics 1993, 24(2), 91-99.\"  Every "
-                          "effort has been made to ") +
-           crlf +
-           QStringLiteral("ensure the accuracy of the calculations, however, no warranty, "
-                          "either expressed or implied ") +
-           crlf + QStringLiteral("has been offered with this program.  ") +
-           QLatin1String(kMakerNoticeLine1) + QStringLiteral(", ") +
-           QString::fromLatin1(kMakerNoticeLine2).toLower() + QStringLiteral(".") + crlf;
+    // One text for the translators, its line breaks where the box breaks the English
+    // lines; it ends with the footer's two lines. The text box keeps CR LF line ends.
+    //: Each line must fit the box without wrapping; the last sentence is the footer's two
+    //: lines ("Rula posture assessment", "Free software") joined
+    return tr("The attached program is based upon the standards recommended \"Rula: a survey "
+              "method \n"
+              "for the investigation of work-related upper limb disorders\", by L. McAtamney "
+              "and\n"
+              "E. N. Corlett in Applied Ergonomics 1993, 24(2), 91-99.\"  Every effort has been "
+              "made to \n"
+              "ensure the accuracy of the calculations, however, no warranty, either expressed "
+              "or implied \n"
+              "has been offered with this program.  Rula posture assessment, free software.\n")
+        .replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
 Form1::Form1(ScreenSet& screens)

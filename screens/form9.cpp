@@ -221,16 +221,19 @@ QStringList Unanswered(const Assessment& a) {
         if (unanswered)
             missing << Form9::tr(what);
     };
-    add(a.upperArm == UpperArmPosture::None, QT_TR_NOOP("upper arm"));
-    add(a.lowerArm == LowerArmPosture::None, QT_TR_NOOP("lower arm"));
-    add(a.wrist == WristPosture::None, QT_TR_NOOP("wrist"));
-    add(a.wristTwist == WristTwist::None, QT_TR_NOOP("wrist twist"));
-    add(a.neck == NeckPosture::None, QT_TR_NOOP("neck"));
-    add(a.trunk == TrunkPosture::None && !a.trunkSupportedSeated, QT_TR_NOOP("trunk"));
-    add(a.muscleUseA == MuscleUse::None, QT_TR_NOOP("muscle use of group A"));
-    add(a.forceLoadA == ForceLoad::None, QT_TR_NOOP("force or load of group A"));
-    add(a.muscleUseB == MuscleUse::None, QT_TR_NOOP("muscle use of group B"));
-    add(a.forceLoadB == ForceLoad::None, QT_TR_NOOP("force or load of group B"));
+    add(a.upperArm == UpperArmPosture::None, QT_TRANSLATE_NOOP("rula::Form9", "upper arm"));
+    add(a.lowerArm == LowerArmPosture::None, QT_TRANSLATE_NOOP("rula::Form9", "lower arm"));
+    add(a.wrist == WristPosture::None, QT_TRANSLATE_NOOP("rula::Form9", "wrist"));
+    add(a.wristTwist == WristTwist::None, QT_TRANSLATE_NOOP("rula::Form9", "wrist twist"));
+    add(a.neck == NeckPosture::None, QT_TRANSLATE_NOOP("rula::Form9", "neck"));
+    add(a.trunk == TrunkPosture::None && !a.trunkSupportedSeated,
+        QT_TRANSLATE_NOOP("rula::Form9", "trunk"));
+    add(a.muscleUseA == MuscleUse::None, QT_TRANSLATE_NOOP("rula::Form9", "muscle use of group A"));
+    add(a.forceLoadA == ForceLoad::None,
+        QT_TRANSLATE_NOOP("rula::Form9", "force or load of group A"));
+    add(a.muscleUseB == MuscleUse::None, QT_TRANSLATE_NOOP("rula::Form9", "muscle use of group B"));
+    add(a.forceLoadB == ForceLoad::None,
+        QT_TRANSLATE_NOOP("rula::Form9", "force or load of group B"));
     return missing;
 }
 

@@ -46,8 +46,10 @@ enum class WindowStyle {
 };
 
 // The maker's notice: two footer lines, and the end of the introduction text.
-inline constexpr const char* kMakerNoticeLine1 = "Rula posture assessment";
-inline constexpr const char* kMakerNoticeLine2 = "Free software";
+inline constexpr const char* kMakerNoticeLine1 =
+    QT_TRANSLATE_NOOP("rula::ScreenShell", "Rula posture assessment");
+inline constexpr const char* kMakerNoticeLine2 =
+    QT_TRANSLATE_NOOP("rula::ScreenShell", "Free software");
 
 // The shortcut that opens the Photo window from the introduction and the posture screens.
 inline constexpr QKeyCombination kPhotoWindowKeys{Qt::ControlModifier | Qt::ShiftModifier,
@@ -68,7 +70,8 @@ void AskWindowModal(QDialog* question);
 QAbstractButton* AskAndWait(QMessageBox* question);
 
 // The closing question's text and buttons, by their object names.
-inline constexpr const char* kClosingQuestion = "Save the changes to the chart before closing?";
+inline constexpr const char* kClosingQuestion =
+    QT_TRANSLATE_NOOP("rula::ScreenShell", "Save the changes to the chart before closing?");
 inline constexpr const char* kClosingSaveButton = "Save";
 inline constexpr const char* kClosingDiscardButton = "CloseWithoutSaving";
 inline constexpr const char* kClosingCancelButton = "Cancel";

@@ -90,10 +90,12 @@ QByteArray ChartCsv(const Study& study, const QStringList& headings) {
     };
     const StudyDetails& details = study.details;
     QString text;
-    text += detail("Title", details.title, true);
-    text += detail("Site", details.site, true);
-    text += detail("Assessor", details.assessor, true);
-    text += detail("Observed", details.observed.toString(Qt::ISODate), false);
+    text += detail(QT_TRANSLATE_NOOP("rula::ChartCsv", "Title"), details.title, true);
+    text += detail(QT_TRANSLATE_NOOP("rula::ChartCsv", "Site"), details.site, true);
+    text += detail(QT_TRANSLATE_NOOP("rula::ChartCsv", "Assessor"), details.assessor, true);
+    // The date as data, the same in every language: a spreadsheet reads it as a date.
+    text += detail(QT_TRANSLATE_NOOP("rula::ChartCsv", "Observed"),
+                   details.observed.toString(Qt::ISODate), false);
     text += kLineEnd;
     text += ChartTable(study, headings, Separator::Comma);
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();

@@ -173,8 +173,9 @@ std::optional<StudyError> RecoveryCopy::write(const Study& study, const QString&
             name_ = pid + u'-' + QString::number(other);
         }
         if (lock_ < 0)
-            return StudyError{
-                QStringLiteral("%1: no recovery copy can be kept there").arg(ShownPath(folder_))};
+            return StudyError{QCoreApplication::translate("rula::RecoveryCopy",
+                                                          "%1: no recovery copy can be kept there")
+                                  .arg(ShownPath(folder_))};
         originWritten_.clear();
     }
     // The chart first: a copy without the name of its file still keeps every row. A

@@ -15,6 +15,7 @@
 #include "scoring/assessment_scores.h"
 #include "study/text_rules.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -36,6 +37,12 @@
 namespace rula {
 
 namespace {
+
+// The messages, each a whole sentence, under one context for the translators. Names of
+// keys and values quoted from the file stay as the file writes them.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(rula::StudyFile)
+};
 
 const QLatin1String kFormatName("rula-study");
 const QLatin1String kPhotoType("image/jpeg");
@@ -228,7 +235,14 @@ struct Refused {
 }
 
 QString Where(const QString& place, const QString& what) {
-    return place.isEmpty() ? what : place + QLatin1String(": ") + what;
+    //: Where in the file, then what is wrong there: "row 3, FinalScore: 9 is not a score
+    //: this program gives (1 to 7)"
+    return place.isEmpty() ? what : Words::tr("%1: %2").arg(place, what);
+}
+
+// A row as a message names it; what follows it are the file's own key names.
+QString RowPlace(int number) {
+    return Words::tr("row %1").arg(number);
 }
 
 // A value as the message shows it.
@@ -247,35 +261,65 @@ QString Describe(const QJsonValue& value) {
                (shown.size() < text.size() ? QStringLiteral("…\"") : QStringLiteral("\""));
     }
     case QJsonValue::Array:
-        return QStringLiteral("a list");
+        //: A value found in the file, as %1 of the messages about it
+        return Words::tr("a list");
     case QJsonValue::Object:
-        return QStringLiteral("an object");
+        //: A value found in the file, as %1 of the messages about it
+        return Words::tr("an object");
     case QJsonValue::Undefined:
         break;
     }
-    return QStringLiteral("nothing");
+    //: A value found in the file, as %1 of the messages about it
+    return Words::tr("nothing");
 }
 
-[[noreturn]] void RefuseType(const QString& place, const QJsonValue& value, const char* wanted) {
-    Refuse(Where(place, QStringLiteral("%1, not %2").arg(Describe(value), QLatin1String(wanted))));
+// What a value had to be, each a whole message about the value found instead.
+enum class Wanted { Text, Number, TrueOrFalse, Point, List, Object, Date };
+
+[[noreturn]] void RefuseType(const QString& place, const QJsonValue& value, Wanted wanted) {
+    const char* message = "";
+    switch (wanted) {
+    case Wanted::Text:
+        message = QT_TRANSLATE_NOOP("rula::StudyFile", "%1, not a text");
+        break;
+    case Wanted::Number:
+        message = QT_TRANSLATE_NOOP("rula::StudyFile", "%1, not a number");
+        break;
+    case Wanted::TrueOrFalse:
+        message = QT_TRANSLATE_NOOP("rula::StudyFile", "%1, not true or false");
+        break;
+    case Wanted::Point:
+        message = QT_TRANSLATE_NOOP("rula::StudyFile", "%1, not [x, y]");
+        break;
+    case Wanted::List:
+        message = QT_TRANSLATE_NOOP("rula::StudyFile", "%1, not a list");
+        break;
+    case Wanted::Object:
+        message = QT_TRANSLATE_NOOP("rula::StudyFile", "%1, not an object");
+        break;
+    case Wanted::Date:
+        message = QT_TRANSLATE_NOOP("rula::StudyFile", "%1, not a date");
+        break;
+    }
+    Refuse(Where(place, Words::tr(message).arg(Describe(value))));
 }
 
 QJsonValue Take(const QJsonObject& object, const QString& place, const char* key) {
     const auto found = object.constFind(QLatin1String(key));
     if (found == object.constEnd())
-        Refuse(Where(place, QStringLiteral("%1 is missing").arg(QLatin1String(key))));
+        Refuse(Where(place, Words::tr("%1 is missing").arg(QLatin1String(key))));
     return found.value();
 }
 
+// `message` is the whole message, marked with QT_TRANSLATE_NOOP: "%1 is not a key of a row".
 void RefuseUnknownKeys(const QJsonObject& object, const QString& place,
-                       std::initializer_list<const char*> known, const char* of) {
+                       std::initializer_list<const char*> known, const char* message) {
     for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
         bool isKnown = false;
         for (const char* key : known)
             isKnown = isKnown || it.key() == QLatin1String(key);
         if (!isKnown)
-            Refuse(Where(place, QStringLiteral("%1 is not a key of %2")
-                                    .arg(Describe(QJsonValue(it.key())), QLatin1String(of))));
+            Refuse(Where(place, Words::tr(message).arg(Describe(QJsonValue(it.key())))));
     }
 }
 
@@ -290,7 +334,7 @@ enum class TextLines { One, Several };
 QString ReadText(const QJsonValue& value, const QString& place, int maxCharacters,
                  TextLines lines = TextLines::One) {
     if (!value.isString())
-        RefuseType(place, value, "a text");
+        RefuseType(place, value, Wanted::Text);
     const QString text = value.toString();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text.at(i).unicode();
@@ -298,19 +342,19 @@ QString ReadText(const QJsonValue& value, const QString& place, int maxCharacter
             continue;
         if (IsLineBreak(c))
             Refuse(Where(place, lines == TextLines::One
-                                    ? QStringLiteral("holds a line break")
-                                    : QStringLiteral("holds a line break other than \\n (U+%1)")
+                                    ? Words::tr("holds a line break")
+                                    : Words::tr("holds a line break other than \\n (U+%1)")
                                           .arg(QString::number(c, 16).toUpper().rightJustified(
                                               4, QLatin1Char('0')))));
         if (IsControlCharacter(c))
-            Refuse(Where(place, QStringLiteral("holds a control character (U+%1)")
+            Refuse(Where(place, Words::tr("holds a control character (U+%1)")
                                     .arg(QString::number(c, 16).toUpper().rightJustified(
                                         4, QLatin1Char('0')))));
         if (QChar::isSurrogate(c)) {
             const bool paired = QChar::isHighSurrogate(c) && i + 1 < text.size() &&
                                 QChar::isLowSurrogate(text.at(i + 1).unicode());
             if (!paired)
-                Refuse(Where(place, QStringLiteral("holds half a character (a lone surrogate)")));
+                Refuse(Where(place, Words::tr("holds half a character (a lone surrogate)")));
             ++i;
         }
     }
@@ -318,31 +362,32 @@ QString ReadText(const QJsonValue& value, const QString& place, int maxCharacter
     if (length > maxCharacters)
         Refuse(
             Where(place,
-                  QStringLiteral("longer than %1 characters (%2)").arg(maxCharacters).arg(length)));
+                  Words::tr("longer than %n characters (%1)", nullptr, maxCharacters).arg(length)));
     return text;
 }
 
 QString ReadScore(const QJsonValue& value, const QString& place,
                   const AssessmentScores::Range& range) {
-    const QString bounds = QStringLiteral("%1 to %2").arg(range.lowest).arg(range.highest);
     if (value.isNull()) {
         if (range.mayBeBlank)
             return QString();
-        Refuse(Where(
-            place, QStringLiteral("blank (null), but this score is never blank (%1)").arg(bounds)));
+        Refuse(Where(place, Words::tr("blank (null), but this score is never blank (%1 to %2)")
+                                .arg(range.lowest)
+                                .arg(range.highest)));
     }
     if (!IsWholeNumber(value))
-        Refuse(Where(place, QStringLiteral("%1 is not a whole number").arg(Describe(value))));
+        Refuse(Where(place, Words::tr("%1 is not a whole number").arg(Describe(value))));
     const double number = value.toDouble();
     if (number < range.lowest || number > range.highest)
-        Refuse(Where(place, QStringLiteral("%1 is not a score this program gives (%2)")
-                                .arg(Describe(value), bounds)));
+        Refuse(Where(place, Words::tr("%1 is not a score this program gives (%2 to %3)")
+                                .arg(Describe(value), QString::number(range.lowest),
+                                     QString::number(range.highest))));
     return QString::number(static_cast<int>(number));
 }
 
 QJsonObject ReadObject(const QJsonValue& value, const QString& place) {
     if (!value.isObject())
-        RefuseType(place, value, "an object");
+        RefuseType(place, value, Wanted::Object);
     return value.toObject();
 }
 
@@ -354,7 +399,7 @@ std::array<QString, kChartColumns> ReadScores(const QJsonValue& value, const QSt
         if (std::find_if(names.begin(), names.end(), [&](const char* name) {
                 return it.key() == QLatin1String(name);
             }) == names.end())
-            Refuse(Where(place, QStringLiteral("%1 is not a score of this program")
+            Refuse(Where(place, Words::tr("%1 is not a score of this program")
                                     .arg(Describe(QJsonValue(it.key())))));
     }
     std::array<QString, kChartColumns> read;
@@ -373,9 +418,8 @@ Side ReadSide(const QJsonValue& value, const QString& place) {
     if (value.isString())
         if (const auto side = AnswerNamed<Side>(value.toString().toStdString()))
             return *side;
-    Refuse(Where(
-        place,
-        QStringLiteral("%1 is not a side (\"left\", \"right\" or null)").arg(Describe(value))));
+    Refuse(Where(place,
+                 Words::tr("%1 is not a side (\"left\", \"right\" or null)").arg(Describe(value))));
 }
 
 Assessment ReadAnswers(const QJsonObject& object, const QString& place) {
@@ -383,7 +427,7 @@ Assessment ReadAnswers(const QJsonObject& object, const QString& place) {
         if (std::none_of(
                 std::begin(kAnswerFields), std::end(kAnswerFields),
                 [&](const AnswerField& field) { return it.key() == QLatin1String(field.name); }))
-            Refuse(Where(place, QStringLiteral("%1 is not an answer of this program")
+            Refuse(Where(place, Words::tr("%1 is not an answer of this program")
                                     .arg(Describe(QJsonValue(it.key())))));
     }
     Assessment answers;
@@ -395,7 +439,7 @@ Assessment ReadAnswers(const QJsonObject& object, const QString& place) {
                 using Answer = std::remove_reference_t<decltype(answers.*member)>;
                 if constexpr (std::is_same_v<Answer, bool>) {
                     if (!value.isBool())
-                        RefuseType(where, value, "true or false");
+                        RefuseType(where, value, Wanted::TrueOrFalse);
                     answers.*member = value.toBool();
                 } else {
                     if (value.isNull())
@@ -409,8 +453,8 @@ Assessment ReadAnswers(const QJsonObject& object, const QString& place) {
                             names << u'"' +
                                          QString::fromLatin1(name.data(), qsizetype(name.size())) +
                                          u'"';
-                        Refuse(Where(where, QStringLiteral("%1 is not one of its answers (null, "
-                                                           "%2)")
+                        Refuse(Where(where, Words::tr("%1 is not one of its answers (null, "
+                                                      "%2)")
                                                 .arg(Describe(value), names.join(", "))));
                     }
                     answers.*member = *answer;
@@ -424,23 +468,22 @@ Assessment ReadAnswers(const QJsonObject& object, const QString& place) {
 // A number within [lowest, highest].
 double ReadNumber(const QJsonValue& value, const QString& place, double lowest, double highest) {
     if (!value.isDouble() || !std::isfinite(value.toDouble()))
-        RefuseType(place, value, "a number");
+        RefuseType(place, value, Wanted::Number);
     const double number = value.toDouble();
     if (number < lowest || number > highest)
-        Refuse(Where(place, QStringLiteral("%1 is not from %2 to %3")
-                                .arg(Describe(value))
-                                .arg(lowest)
-                                .arg(highest)));
+        Refuse(Where(
+            place,
+            Words::tr("%1 is not from %2 to %3").arg(Describe(value)).arg(lowest).arg(highest)));
     return number;
 }
 
 // [x, y] within the photo.
 PhotoPoint ReadPoint(const QJsonValue& value, const QString& place, int width, int height) {
     if (!value.isArray())
-        RefuseType(place, value, "[x, y]");
+        RefuseType(place, value, Wanted::Point);
     const QJsonArray xy = value.toArray();
     if (xy.size() != 2)
-        Refuse(Where(place, QStringLiteral("%1 numbers, not two ([x, y])").arg(xy.size())));
+        Refuse(Where(place, Words::tr("%n numbers, not two ([x, y])", nullptr, int(xy.size()))));
     return {ReadNumber(xy.at(0), place + QLatin1String(", x"), 0, width),
             ReadNumber(xy.at(1), place + QLatin1String(", y"), 0, height)};
 }
@@ -448,31 +491,32 @@ PhotoPoint ReadPoint(const QJsonValue& value, const QString& place, int width, i
 // The photo's JPEG, checked as a photo file is before it is opened: its markers say it
 // is a whole JPEG, upright, of the size given, within the limits; nothing is decoded.
 void ReadPhoto(const QJsonObject& photo, const QString& place, MeasuredPhoto& measured) {
-    RefuseUnknownKeys(photo, place, {"type", "width", "height", "data"}, "a photo");
+    RefuseUnknownKeys(photo, place, {"type", "width", "height", "data"},
+                      QT_TRANSLATE_NOOP("rula::StudyFile", "%1 is not a key of a photo"));
     const QJsonValue type = Take(photo, place, "type");
     if (type != QJsonValue(kPhotoType))
-        Refuse(Where(place, QStringLiteral("type %1 is not \"image/jpeg\"").arg(Describe(type))));
+        Refuse(Where(place, Words::tr("type %1 is not \"image/jpeg\"").arg(Describe(type))));
     int size[2] = {};
     for (int i = 0; i < 2; ++i) {
         const char* key = i == 0 ? "width" : "height";
         const QJsonValue value = Take(photo, place, key);
         if (!IsWholeNumber(value) || value.toDouble() < 1 || value.toDouble() > 65535)
             Refuse(Where(place + QLatin1String(", ") + QLatin1String(key),
-                         QStringLiteral("%1 is not a size in pixels").arg(Describe(value))));
+                         Words::tr("%1 is not a size in pixels").arg(Describe(value))));
         size[i] = static_cast<int>(value.toDouble());
     }
     const QJsonValue data = Take(photo, place, "data");
     if (!data.isString())
-        RefuseType(place + QLatin1String(", data"), data, "a text");
+        RefuseType(place + QLatin1String(", data"), data, Wanted::Text);
     const QByteArray base64 = data.toString().toLatin1();
     const auto decoded =
         QByteArray::fromBase64Encoding(base64, QByteArray::AbortOnBase64DecodingErrors);
     // Only base64 as written: one line, padded, nothing left over.
     if (!decoded || decoded.decoded.toBase64() != base64)
-        Refuse(Where(place, QStringLiteral("the data is not base64")));
+        Refuse(Where(place, Words::tr("the data is not base64")));
     const QByteArray& jpeg = decoded.decoded;
     if (!StartsAsJpeg(jpeg.constData(), jpeg.size()))
-        Refuse(Where(place, QStringLiteral("not a JPEG")));
+        Refuse(Where(place, Words::tr("not a JPEG")));
     const ReadBytesAt read = [&jpeg](void* to, qint64 count, qint64 offset) -> qint64 {
         const qint64 got = std::clamp<qint64>(jpeg.size() - offset, 0, count);
         std::memcpy(to, jpeg.constData() + offset, static_cast<size_t>(got));
@@ -480,26 +524,26 @@ void ReadPhoto(const QJsonObject& photo, const QString& place, MeasuredPhoto& me
     };
     const JpegMarkers markers = ReadJpegMarkers(read, jpeg.size());
     if (markers.scanStart < 0 || !EndsWithImageEnd(read, jpeg.size(), markers.scanStart))
-        Refuse(Where(place, QStringLiteral("the JPEG ends too early (truncated)")));
+        Refuse(Where(place, Words::tr("the JPEG ends too early (truncated)")));
     if (markers.width < 1 || markers.height < 1)
-        Refuse(Where(place, QStringLiteral("the JPEG gives no size")));
+        Refuse(Where(place, Words::tr("the JPEG gives no size")));
     if (qint64(markers.width) * markers.height > kMaxPhotoPixels)
-        Refuse(Where(place, QStringLiteral("%1 × %2 pixels: too large (at most %3 megapixels)")
+        Refuse(Where(place, Words::tr("%1 × %2 pixels: too large (at most %3 megapixels)")
                                 .arg(markers.width)
                                 .arg(markers.height)
                                 .arg(kMaxPhotoPixels / 1'000'000)));
     if (std::max(markers.width, markers.height) > kKeptPhotoLongSide)
-        Refuse(Where(place, QStringLiteral("%1 × %2 pixels: a study keeps photos of at most %3 "
-                                           "pixels on their long side")
+        Refuse(Where(place, Words::tr("%1 × %2 pixels: a study keeps photos of at most %3 "
+                                      "pixels on their long side")
                                 .arg(markers.width)
                                 .arg(markers.height)
                                 .arg(kKeptPhotoLongSide)));
     if (markers.orientation != 1)
-        Refuse(Where(place, QStringLiteral("the JPEG is to be turned (EXIF orientation %1); a "
-                                           "study keeps photos upright")
+        Refuse(Where(place, Words::tr("the JPEG is to be turned (EXIF orientation %1); a "
+                                      "study keeps photos upright")
                                 .arg(markers.orientation)));
     if (markers.width != size[0] || markers.height != size[1])
-        Refuse(Where(place, QStringLiteral("the JPEG is %1 × %2 pixels, not %3 × %4 as given")
+        Refuse(Where(place, Words::tr("the JPEG is %1 × %2 pixels, not %3 × %4 as given")
                                 .arg(markers.width)
                                 .arg(markers.height)
                                 .arg(size[0])
@@ -511,7 +555,7 @@ void ReadPhoto(const QJsonObject& photo, const QString& place, MeasuredPhoto& me
 
 MeasuredPhoto ReadMeasurement(const QJsonObject& object, const QString& place) {
     RefuseUnknownKeys(object, place, {"photo", "facing", "points", "plumbLine", "angles"},
-                      "a measurement");
+                      QT_TRANSLATE_NOOP("rula::StudyFile", "%1 is not a key of a measurement"));
     MeasuredPhoto measured;
     ReadPhoto(ReadObject(Take(object, place, "photo"), place + QLatin1String(", photo")),
               place + QLatin1String(", photo"), measured);
@@ -522,14 +566,14 @@ MeasuredPhoto ReadMeasurement(const QJsonObject& object, const QString& place) {
         measured.facing = Facing::Right;
     else
         Refuse(Where(place + QLatin1String(", facing"),
-                     QStringLiteral("%1 is not \"left\" or \"right\"").arg(Describe(facing))));
+                     Words::tr("%1 is not \"left\" or \"right\"").arg(Describe(facing))));
 
     const QString pointsPlace = place + QLatin1String(", points");
     const QJsonObject points = ReadObject(Take(object, place, "points"), pointsPlace);
     RefuseUnknownKeys(points, pointsPlace,
                       {kPointNames[0], kPointNames[1], kPointNames[2], kPointNames[3],
                        kPointNames[4], kPointNames[5]},
-                      "the points");
+                      QT_TRANSLATE_NOOP("rula::StudyFile", "%1 is not a key of the points"));
     for (std::size_t i = 0; i < kLandmarkCount; ++i) {
         const QJsonValue point = Take(points, pointsPlace, kPointNames[i]);
         if (!point.isNull())
@@ -541,7 +585,8 @@ MeasuredPhoto ReadMeasurement(const QJsonObject& object, const QString& place) {
     if (!plumb.isNull()) {
         const QString plumbPlace = place + QLatin1String(", plumbLine");
         const QJsonObject line = ReadObject(plumb, plumbPlace);
-        RefuseUnknownKeys(line, plumbPlace, {"top", "bottom"}, "a plumb line");
+        RefuseUnknownKeys(line, plumbPlace, {"top", "bottom"},
+                          QT_TRANSLATE_NOOP("rula::StudyFile", "%1 is not a key of a plumb line"));
         measured.plumb = PlumbLine{
             ReadPoint(Take(line, plumbPlace, "top"), plumbPlace + QLatin1String(", top"),
                       measured.width, measured.height),
@@ -553,7 +598,7 @@ MeasuredPhoto ReadMeasurement(const QJsonObject& object, const QString& place) {
     const QString anglesPlace = place + QLatin1String(", angles");
     const QJsonObject angles = ReadObject(Take(object, place, "angles"), anglesPlace);
     RefuseUnknownKeys(angles, anglesPlace, {"trunk", "neck", "upperArm", "lowerArm", "wrist"},
-                      "the angles");
+                      QT_TRANSLATE_NOOP("rula::StudyFile", "%1 is not a key of the angles"));
     const BodyAngles measuredAngles = measured.angles();
     for (const AngleField& field : kAngleFields) {
         const QJsonValue given = Take(angles, anglesPlace, field.name);
@@ -562,7 +607,7 @@ MeasuredPhoto ReadMeasurement(const QJsonObject& object, const QString& place) {
             expected ? given.isDouble() && given.toDouble() == *expected : given.isNull();
         if (!same)
             Refuse(Where(anglesPlace + QLatin1String(", ") + QLatin1String(field.name),
-                         QStringLiteral("%1 is not the angle its points give (%2)")
+                         Words::tr("%1 is not the angle its points give (%2)")
                              .arg(Describe(given),
                                   expected ? QString::number(*expected) : QStringLiteral("null"))));
     }
@@ -570,13 +615,15 @@ MeasuredPhoto ReadMeasurement(const QJsonObject& object, const QString& place) {
 }
 
 ChartRow ReadRow(const QJsonValue& value, int number, int version) {
-    const QString place = QStringLiteral("row %1").arg(number);
+    const QString place = RowPlace(number);
     const QJsonObject object = ReadObject(value, place);
     if (version == 1)
-        RefuseUnknownKeys(object, place, {"task", "scores"}, "a row");
+        RefuseUnknownKeys(object, place, {"task", "scores"},
+                          QT_TRANSLATE_NOOP("rula::StudyFile", "%1 is not a key of a row"));
     else
         RefuseUnknownKeys(object, place,
-                          {"task", "side", "notes", "answers", "scores", "measurement"}, "a row");
+                          {"task", "side", "notes", "answers", "scores", "measurement"},
+                          QT_TRANSLATE_NOOP("rula::StudyFile", "%1 is not a key of a row"));
     ChartRow row;
     row.task =
         ReadText(Take(object, place, "task"), place + QLatin1String(", task"), kTaskMaxCharacters);
@@ -595,8 +642,8 @@ ChartRow ReadRow(const QJsonValue& value, int number, int version) {
         const AssessmentScores scored = ScoresOf(*row.answers);
         for (int field = 0; field < kChartColumns; ++field)
             if (row.scores[field].toStdString() != scored.field(field))
-                Refuse(Where(place, QStringLiteral("the scores are not those of its answers "
-                                                   "(%1 %2, where its answers give %3)")
+                Refuse(Where(place, Words::tr("the scores are not those of its answers "
+                                              "(%1 %2, where its answers give %3)")
                                         .arg(QLatin1String(AssessmentScores::kFieldNames[field]),
                                              row.scores[field].isEmpty() ? QStringLiteral("null")
                                                                          : row.scores[field],
@@ -616,24 +663,23 @@ ChartRow ReadRow(const QJsonValue& value, int number, int version) {
 Study ReadStudyObject(const QJsonObject& object) {
     const auto format = object.constFind(QLatin1String("format"));
     if (format == object.constEnd())
-        Refuse(QStringLiteral("not a Rula study (no \"format\")"));
+        Refuse(Words::tr("not a Rula study (no \"format\")"));
     if (format.value() != QJsonValue(kFormatName))
-        Refuse(QStringLiteral("not a Rula study (format %1)").arg(Describe(format.value())));
+        Refuse(Words::tr("not a Rula study (format %1)").arg(Describe(format.value())));
     const QJsonValue versionValue = Take(object, QString(), "version");
     if (!IsWholeNumber(versionValue))
         Refuse(Where(QStringLiteral("version"),
-                     QStringLiteral("%1 is not a whole number").arg(Describe(versionValue))));
+                     Words::tr("%1 is not a whole number").arg(Describe(versionValue))));
     const double version = versionValue.toDouble();
     if (version > kStudyFormatVersion)
-        Refuse(QStringLiteral("written by a newer Rula: format %1; this one reads format %2")
+        Refuse(Words::tr("written by a newer Rula: format %1; this one reads format %2")
                    .arg(Describe(versionValue))
                    .arg(kStudyFormatVersion));
     if (version < 1)
-        Refuse(QStringLiteral("version: %1 is not a version of the format")
-                   .arg(Describe(versionValue)));
+        Refuse(Words::tr("version: %1 is not a version of the format").arg(Describe(versionValue)));
     RefuseUnknownKeys(object, QString(),
                       {"format", "version", "title", "site", "assessor", "observed", "rows"},
-                      "a study");
+                      QT_TRANSLATE_NOOP("rula::StudyFile", "%1 is not a key of a study"));
 
     Study study;
     StudyDetails& details = study.details;
@@ -645,24 +691,23 @@ Study ReadStudyObject(const QJsonObject& object) {
                                 kDetailMaxCharacters);
     const QJsonValue observed = Take(object, QString(), "observed");
     if (!observed.isString())
-        RefuseType(QStringLiteral("observed"), observed, "a date");
+        RefuseType(QStringLiteral("observed"), observed, Wanted::Date);
     details.observed = QDate::fromString(observed.toString(), Qt::ISODate);
     // Only the exact form YYYY-MM-DD, as written.
     if (!details.observed.isValid() ||
         details.observed.toString(Qt::ISODate) != observed.toString())
-        Refuse(QStringLiteral("observed: %1 is not a date (YYYY-MM-DD)").arg(Describe(observed)));
+        Refuse(Words::tr("observed: %1 is not a date (YYYY-MM-DD)").arg(Describe(observed)));
     if (!IsObservedDate(details.observed))
-        Refuse(QStringLiteral("observed: %1 is not a date the chart shows (%2 to %3)")
+        Refuse(Words::tr("observed: %1 is not a date the chart shows (%2 to %3)")
                    .arg(Describe(observed), kFirstObservedDate().toString(Qt::ISODate),
                         kLastObservedDate().toString(Qt::ISODate)));
 
     const QJsonValue rowsValue = Take(object, QString(), "rows");
     if (!rowsValue.isArray())
-        RefuseType(QStringLiteral("rows"), rowsValue, "a list");
+        RefuseType(QStringLiteral("rows"), rowsValue, Wanted::List);
     const QJsonArray rows = rowsValue.toArray();
     if (rows.size() > kChartRows)
-        Refuse(QStringLiteral("rows: %1 rows; a chart holds at most %2")
-                   .arg(rows.size())
+        Refuse(Words::tr("rows: %n rows; a chart holds at most %1", nullptr, int(rows.size()))
                    .arg(kChartRows));
     for (qsizetype i = 0; i < rows.size(); ++i)
         study.rows.append(ReadRow(rows.at(i), static_cast<int>(i) + 1, static_cast<int>(version)));
@@ -700,12 +745,12 @@ std::optional<QString> FaultInTheBytes(const QByteArray& bytes) {
             const bool digitsOnly = number != "-0" && !number.contains('.') &&
                                     !number.contains('e') && !number.contains('E');
             if (whole && !digitsOnly)
-                return QStringLiteral("%1 at byte %2: a whole number is written in digits alone")
+                return Words::tr("%1 at byte %2: a whole number is written in digits alone")
                     .arg(QString::fromLatin1(number))
                     .arg(start);
             if (!whole && std::isfinite(value) && number != JsonNumber(value))
-                return QStringLiteral("%1 at byte %2: a number is written as %3, the shortest "
-                                      "text that reads back as it")
+                return Words::tr("%1 at byte %2: a number is written as %3, the shortest "
+                                 "text that reads back as it")
                     .arg(QString::fromLatin1(number), QString::fromLatin1(JsonNumber(value)))
                     .arg(start);
         } else if (c == '"') {
@@ -723,7 +768,7 @@ std::optional<QString> FaultInTheBytes(const QByteArray& bytes) {
                     ? QJsonDocument::fromJson('[' + quoted + ']').array().at(0).toString()
                     : QString::fromUtf8(quoted.mid(1, quoted.size() - 2));
             if (level.keys.contains(key))
-                return QStringLiteral("%1 is given twice (at byte %2)")
+                return Words::tr("%1 is given twice (at byte %2)")
                     .arg(Describe(QJsonValue(key)))
                     .arg(start);
             level.keys.insert(key);
@@ -759,18 +804,18 @@ QString ParseFault(const QByteArray& bytes, const QJsonParseError& error) {
     case QJsonParseError::MissingValueSeparator:
     case QJsonParseError::IllegalNumber:
         if (atEnd)
-            return QStringLiteral("truncated: the JSON ends at byte %1 before it is complete")
+            return Words::tr("truncated: the JSON ends at byte %1 before it is complete")
                 .arg(bytes.size());
         break;
     default:
         break;
     }
-    return QStringLiteral("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset);
+    return Words::tr("not JSON: %1 at byte %2").arg(error.errorString()).arg(error.offset);
 }
 
 QString TooLarge(qint64 size) {
-    return QStringLiteral("larger than %1 MiB (%2 bytes); a study of ten rows with photos is "
-                          "far smaller")
+    return Words::tr("larger than %1 MiB (%2 bytes); a study of ten rows with photos is "
+                     "far smaller")
         .arg(kStudyMaxBytes >> 20)
         .arg(size);
 }
@@ -780,7 +825,8 @@ QString PathOf(const QString& path) {
 }
 
 StudyError FileError(const QString& path, const QString& what) {
-    return StudyError{PathOf(path) + QLatin1String(": ") + what};
+    //: The file's name, then what is wrong with it
+    return StudyError{Words::tr("%1: %2").arg(PathOf(path), what)};
 }
 
 } // namespace
@@ -823,20 +869,20 @@ std::variant<Study, StudyError> ReadStudyJson(const QByteArray& bytes) {
     if (bytes.size() > kStudyMaxBytes)
         return StudyError{TooLarge(bytes.size())};
     if (bytes.trimmed().isEmpty())
-        return StudyError{QStringLiteral("not JSON: the file is empty")};
+        return StudyError{Words::tr("not JSON: the file is empty")};
     // UTF-16 begins with its byte-order mark, or has a zero byte beside each ASCII one.
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
         (bytes.size() >= 2 && (bytes.at(0) == 0) != (bytes.at(1) == 0)))
-        return StudyError{QStringLiteral("the file is UTF-16; studies are UTF-8")};
+        return StudyError{Words::tr("the file is UTF-16; studies are UTF-8")};
     if (bytes.startsWith("\xEF\xBB\xBF"))
-        return StudyError{QStringLiteral(
-            "the file starts with a byte-order mark; studies are written without one")};
+        return StudyError{
+            Words::tr("the file starts with a byte-order mark; studies are written without one")};
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
         return StudyError{ParseFault(bytes, error)};
     if (!document.isObject())
-        return StudyError{QStringLiteral("not a Rula study (a list, not an object)")};
+        return StudyError{Words::tr("not a Rula study (a list, not an object)")};
     if (const std::optional<QString> fault = FaultInTheBytes(bytes))
         return StudyError{*fault};
     try {
@@ -854,15 +900,15 @@ std::variant<Study, StudyError> ReadStudyFile(const QString& path, FileStamp* st
     case FileKind::Regular:
         break;
     case FileKind::Folder:
-        return FileError(path, QStringLiteral("a folder, not a study file"));
+        return FileError(path, Words::tr("a folder, not a study file"));
     case FileKind::NamedPipe:
-        return FileError(path, QStringLiteral("a named pipe, not a study file"));
+        return FileError(path, Words::tr("a named pipe, not a study file"));
     case FileKind::Device:
-        return FileError(path, QStringLiteral("a device, not a study file"));
+        return FileError(path, Words::tr("a device, not a study file"));
     case FileKind::Socket:
-        return FileError(path, QStringLiteral("a socket, not a study file"));
+        return FileError(path, Words::tr("a socket, not a study file"));
     case FileKind::Other:
-        return FileError(path, QStringLiteral("not a regular file"));
+        return FileError(path, Words::tr("not a regular file"));
     }
     const auto tooLarge = [&](qint64 size) { return FileError(path, TooLarge(size)); };
     std::optional<StudyError> failed;
@@ -914,15 +960,16 @@ std::optional<StudyError> WriteStudyFile(const QString& path, const Study& study
     // A study this program could not open again is not written at all.
     const auto check = ReadStudyJson(bytes);
     if (const auto* error = std::get_if<StudyError>(&check))
-        return FileError(path, QStringLiteral("not saved: the chart cannot be kept as it is (%1)")
-                                   .arg(error->message));
+        return FileError(
+            path,
+            Words::tr("not saved: the chart cannot be kept as it is (%1)").arg(error->message));
     return WriteFileAtomically(path, bytes, written);
 }
 
 std::optional<StudyError> WriteFileAtomically(const QString& path, const QByteArray& bytes,
                                               FileStamp* written) {
     const auto failed = [&path](int error) {
-        return FileError(path, QStringLiteral("not saved: %1").arg(qt_error_string(error)));
+        return FileError(path, Words::tr("not saved: %1").arg(qt_error_string(error)));
     };
     // Where a link points, the file it points to is replaced.
     QByteArray target = NativePath(path);

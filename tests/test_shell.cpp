@@ -2,8 +2,11 @@
 // closing cascade, driven through the real controls.
 #include "screen_driver.h"
 
+#include "app/languages.h"
 #include "chart/form10.h"
+#include "photo/angle_words.h"
 #include "screens/form1.h"
+#include "study/study_file.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -16,9 +19,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cmath>
@@ -87,6 +92,7 @@ private slots:
     void introductionText();
     void footerNoticeFitsItsLabels();
     void resizingMovesNothing();
+    void aGermanDesktopReadsEveryTextTranslated();
 };
 
 void ShellTest::programStartsWithTheIntroductionOnly() {
@@ -1043,6 +1049,101 @@ void ShellTest::resizingMovesNothing() {
         s.resize(s.size() + QSize(120, 80));
         QCOMPARE(Control(s, "Command4")->geometry(), before);
     }
+}
+
+namespace {
+
+// The German translation file as lupdate wrote it, every text given a translation that
+// is the English one marked "[de]", built into a .qm in `folder` by lrelease: what the
+// program reads then comes from a translation exactly where the translation's contexts
+// are the ones the code asks for.
+bool MarkedGermanTranslation(const QString& folder) {
+    QFile file(QStringLiteral(RULA_GERMAN_TS));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QString ts = QString::fromUtf8(file.readAll());
+    static const QRegularExpression message(QStringLiteral("<message[ >].*?</message>"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression source(QStringLiteral("<source>(.*?)</source>"),
+                                           QRegularExpression::DotMatchesEverythingOption);
+    QString marked;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& m : message.globalMatch(ts)) {
+        QString text = m.captured();
+        const QString translated = "[de]" + source.match(text).captured(1);
+        text.replace("<translation type=\"unfinished\"></translation>",
+                     "<translation>" + translated + "</translation>");
+        text.replace("<translation type=\"unfinished\">", "<translation>");
+        text.replace("<numerusform></numerusform>",
+                     "<numerusform>" + translated + "</numerusform>");
+        marked += ts.mid(done, m.capturedStart() - done) + text;
+        done = m.capturedEnd();
+    }
+    marked += ts.mid(done);
+    QFile out(folder + "/rula_de.ts");
+    if (!out.open(QIODevice::WriteOnly) || out.write(marked.toUtf8()) < 0)
+        return false;
+    out.close();
+    QProcess lrelease;
+    lrelease.start(QStringLiteral(RULA_LRELEASE), {out.fileName(), "-qm", folder + "/rula_de.qm"});
+    return lrelease.waitForFinished(30000) && lrelease.exitCode() == 0;
+}
+
+} // namespace
+
+void ShellTest::aGermanDesktopReadsEveryTextTranslated() {
+    QTemporaryDir folder;
+    QVERIFY(MarkedGermanTranslation(folder.path()));
+    const QLocale before;
+    const auto restore = qScopeGuard([&before] {
+        qDeleteAll(qApp->findChildren<QTranslator*>());
+        QLocale::setDefault(before);
+    });
+    // English first among the user's languages: nothing is loaded.
+    QCOMPARE(InstallTranslations({"en-GB", "de-DE"}, folder.path()), QString());
+    QVERIFY(qApp->findChildren<QTranslator*>().isEmpty());
+    QCOMPARE(InstallTranslations({"it-IT", "de-DE", "en-US"}, folder.path()), QString("de"));
+    // Qt's own words, for the standard buttons and file dialogs, in German too.
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    Program program;
+    WalkTo(program, 10);
+    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    for (int n = 1; n <= 10; ++n) {
+        ScreenShell& screen = program.form(n);
+        QVERIFY2(screen.windowTitle().startsWith("[de]"), qPrintable(screen.windowTitle()));
+        // Every text of the program's controls: those Qt makes inside its own are named
+        // "qt_…".
+        for (QWidget* control : screen.findChildren<QWidget*>()) {
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(control))
+                text = label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(control))
+                text = button->text();
+            else if (auto* frame = qobject_cast<QGroupBox*>(control))
+                text = frame->title();
+            else if (auto* box = qobject_cast<QPlainTextEdit*>(control))
+                text = box->toPlainText();
+            text += control->accessibleName() + control->toolTip();
+            if (!control->objectName().startsWith("qt_") && text.contains(letter))
+                QVERIFY2(text.contains("[de]"), qPrintable(control->objectName() + " on Form" +
+                                                           QString::number(n) + ": " + text));
+        }
+    }
+    // The observed date in the German form.
+    auto* observed = Control<QDateEdit>(program.form(10), "Observed");
+    QCOMPARE(observed->text(), QLocale().toString(observed->date(), "dd.MM.yyyy"));
+    // An angle in the Photo window's words, with the German decimal comma; a study file's
+    // message.
+    const QString angle = AngleWords(PostureSegment::Trunk, 20.4);
+    QVERIFY2(angle.startsWith("[de]") && angle.contains("20,4"), qPrintable(angle));
+    const auto refused = ReadStudyJson(R"({"format": "rula-study", "version": 2,
+        "title": "", "site": "", "assessor": "", "observed": "2026-12-08",
+        "rows": [{"task": 5}]})");
+    QVERIFY(std::holds_alternative<StudyError>(refused));
+    const QString message = std::get<StudyError>(refused).message;
+    QVERIFY2(message.startsWith("[de]") && message.contains("[de]row 1"), qPrintable(message));
 }
 
 QTEST_MAIN(ShellTest)
