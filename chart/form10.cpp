@@ -386,7 +386,7 @@ QLabel* Form10::cell(int row, int column) const {
 }
 
 bool Form10::rowFilled(int row) const {
-    return row <= record_.rowCount();
+    return row >= 1 && row <= record_.rowCount();
 }
 
 QLineEdit* Form10::task(int row) const {

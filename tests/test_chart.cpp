@@ -189,6 +189,9 @@ void ChartTest::emptyChart() {
     QCOMPARE(Control(chart, "Side10")->geometry(), QRect(800, 360, 48, 25));
     QCOMPARE(Control(chart, "Command5")->geometry(), QRect(800, 400, 137, 33));
     QVERIFY(!Control(chart, "Task1")->isEnabled());
+    // No row to write notes for.
+    QCOMPARE(Text(chart, "NotesCaption"), "Notes:");
+    QVERIFY(!Control(chart, "Notes")->isEnabled());
     // Nothing is default: Enter clicks the button that has the focus, and nothing else.
     for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
         auto* button = Control<QPushButton>(chart, name);
