@@ -467,9 +467,10 @@ QStringList WordsOffThePage(const QString& pdf) {
     return off;
 }
 
-// The message box asked by `ask`, checked while it is open, then answered by its Esc
-// button. Works for questions that wait for their answer and for those that do not.
-Findings CheckQuestion(const std::function<void()>& ask) {
+// The message box asked by `ask`, checked while it is open (and saved as `name`), then
+// answered by its Esc button. Works for questions that wait for their answer and for
+// those that do not.
+Findings CheckQuestion(const QString& name, const std::function<void()>& ask) {
     std::optional<Findings> checked;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -477,6 +478,7 @@ Findings CheckQuestion(const std::function<void()>& ask) {
             if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible() && !checked) {
                 checked = Check(*box);
                 checked->misfits << SharedAccessKeys(*box);
+                Shoot(*box, name);
                 if (QAbstractButton* escape = box->escapeButton())
                     escape->click();
                 else
@@ -589,14 +591,15 @@ void FitTest::captionsFit() {
         program.screens.setPrintTarget(std::make_unique<NoPrinterTarget>());
         WalkTo(program, 2);
         ScreenShell& form2 = program.form(2);
-        const auto add = [&](const char* what, const Findings& checked) {
+        const auto add = [&](const char* what, const std::function<void()>& ask) {
+            const Findings checked = CheckQuestion(language + "-question-" + what, ask);
             QVERIFY2(checked.captioned > 0, what);
             for (const QString& misfit : checked.misfits)
                 misfits << QStringLiteral("%1: %2").arg(what, misfit);
         };
-        add("print failure", CheckQuestion([&] { Click(form2, "Command3"); }));
+        add("print failure", [&] { Click(form2, "Command3"); });
         program.screens.setUnsavedWork({[] { return true; }, [] { return false; }});
-        add("closing", CheckQuestion([&] { form2.close(); }));
+        add("closing", [&] { form2.close(); });
         program.screens.setUnsavedWork({});
         WalkTo(program, 10);
         auto& chart = program.screens.get<Form10>();
@@ -604,13 +607,13 @@ void FitTest::captionsFit() {
         study.rows.resize(2);
         chart.record().replace(study);
         chart.record().setTask(1, "Changed");
-        add("clear chart", CheckQuestion([&] { Click(chart.Command3); }));
-        add("open", CheckQuestion([&] { Click(chart.openButton); }));
-        add("side", CheckQuestion([&] {
-                chart.record().setSide(1, Side::NotSaid);
-                chart.otherSide(1);
-            }));
-        add("delete row", CheckQuestion([&] { chart.deleteRow(2); }));
+        add("clear chart", [&] { Click(chart.Command3); });
+        add("open", [&] { Click(chart.openButton); });
+        add("side", [&] {
+            chart.record().setSide(1, Side::NotSaid);
+            chart.otherSide(1);
+        });
+        add("delete row", [&] { chart.deleteRow(2); });
     } else if (window == "Pages") {
         QTemporaryDir dir;
         const auto printTo = [&](const QString& name) {
