@@ -26,6 +26,9 @@ namespace {
 constexpr int kGap = 4;
 constexpr int kWindowEdge = 8;
 constexpr int kFrameEdge = 6;
+// How far two controls designed to meet may overlap (twips rounded to pixels): a control
+// that reaches no further into this one lies beyond its edge.
+constexpr int kMeeting = 2;
 // How far a line may reach past its room on either side.
 constexpr int kSideBearing = 1;
 // Kept free on each side of a button's caption, inside the style's contents rectangle.
@@ -222,12 +225,12 @@ Free FreeAt(const QWidget* control, Edge edge) {
             continue;
         const bool acrossRows = a.top() <= r.bottom() && a.bottom() >= r.top();
         const bool acrossColumns = a.left() <= r.right() && a.right() >= r.left();
-        if (edge == Edge::Right && acrossRows && a.left() > r.left()) {
+        if (edge == Edge::Right && acrossRows && a.left() > r.right() - kMeeting) {
             free.room = std::min(free.room, a.left() - (r.right() + 1) - kGap);
             free.at = std::min(free.at, a.left());
-        } else if (edge == Edge::Left && acrossRows && a.right() < r.right()) {
+        } else if (edge == Edge::Left && acrossRows && a.right() < r.left() + kMeeting) {
             free.room = std::min(free.room, r.left() - (a.right() + 1) - kGap);
-        } else if (edge == Edge::Bottom && acrossColumns && a.top() > r.top()) {
+        } else if (edge == Edge::Bottom && acrossColumns && a.top() > r.bottom() - kMeeting) {
             free.room = std::min(free.room, a.top() - (r.bottom() + 1) - kGap);
             free.at = std::min(free.at, a.top());
         }
