@@ -433,38 +433,77 @@ Study TenRows() {
     return study;
 }
 
-// The words of each page of a PDF that lie outside the page's 10 mm margins.
-QStringList WordsOffThePage(const QString& pdf) {
+// A PDF's words on each page, with their boxes in points, from pdftotext.
+struct PdfWord {
+    int page;
+    QRectF box;
+    QString text;
+};
+std::vector<PdfWord> PdfWords(const QString& pdf, std::vector<QSizeF>& pages) {
     static const QRegularExpression page(R"re(<page width="([\d.]+)" height="([\d.]+)">)re");
     static const QRegularExpression word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
-    const double margin = 10 / 25.4 * 72 - 1; // less what a glyph's box may reach past
-    QStringList off;
-    int number = 0;
-    const QStringList pages = Run("pdftotext", {"-bbox", pdf, "-"}).split("</page>");
-    for (const QString& part : pages) {
+    std::vector<PdfWord> words;
+    for (const QString& part : Run("pdftotext", {"-bbox", pdf, "-"}).split("</page>")) {
         const auto size = page.match(part);
         if (!size.hasMatch())
             continue;
-        ++number;
-        const QRectF inside = QRectF(0, 0, size.captured(1).toDouble(), size.captured(2).toDouble())
-                                  .adjusted(margin, margin, -margin, -margin);
+        pages.emplace_back(size.captured(1).toDouble(), size.captured(2).toDouble());
         for (auto match = word.globalMatch(part); match.hasNext();) {
             const auto m = match.next();
-            const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
-            if (!inside.contains(box))
-                off << QStringLiteral("%1, page %2: \"%3\" at %4,%5")
-                           .arg(QFileInfo(pdf).fileName())
-                           .arg(number)
-                           .arg(m.captured(5))
-                           .arg(box.x())
-                           .arg(box.y());
+            words.push_back({int(pages.size()),
+                             QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                    QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+                             m.captured(5)});
         }
     }
-    if (number == 0)
+    return words;
+}
+
+// The words of a PDF that lie outside their page's 10 mm margins or over another word.
+QStringList WordsOffThePage(const QString& pdf) {
+    const double margin = 10 / 25.4 * 72 - 1; // less what a glyph's box may reach past
+    std::vector<QSizeF> pages;
+    const std::vector<PdfWord> words = PdfWords(pdf, pages);
+    QStringList off;
+    const auto where = [&](const PdfWord& w) {
+        return QStringLiteral("%1, page %2: \"%3\" at %4,%5")
+            .arg(QFileInfo(pdf).fileName())
+            .arg(w.page)
+            .arg(w.text)
+            .arg(w.box.x())
+            .arg(w.box.y());
+    };
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const PdfWord& w = words[i];
+        const QSizeF& size = pages[std::size_t(w.page - 1)];
+        if (!QRectF(QPointF(), size).adjusted(margin, margin, -margin, -margin).contains(w.box))
+            off << where(w) + QStringLiteral(" runs off the page");
+        // A word's box holds its font's ascent and descent: lines may touch.
+        for (std::size_t j = i + 1; j < words.size() && words[j].page == w.page; ++j)
+            if (const QRectF both = w.box & words[j].box; both.width() > 1 && both.height() > 3)
+                off << where(w) + QStringLiteral(" lies over \"%1\"").arg(words[j].text);
+    }
+    if (pages.empty())
         off << QStringLiteral("%1 has no pages").arg(pdf);
     return off;
+}
+
+// The words of the chart's column headings that its printed page does not show.
+QStringList HeadingsNotPrinted(Form10& chart, const QString& pdf) {
+    std::vector<QSizeF> pages;
+    std::set<QString> printed;
+    for (const PdfWord& word : PdfWords(pdf, pages))
+        if (word.page == 1)
+            printed.insert(word.text);
+    QStringList missing;
+    for (const QLabel* label : chart.findChildren<QLabel*>())
+        if (label->isVisibleTo(&chart) && label->y() + label->height() <= chart.cell(1, 0)->y())
+            for (const QString& word : label->text().split(' ', Qt::SkipEmptyParts))
+                if (!printed.count(word))
+                    missing
+                        << QStringLiteral("chart.pdf: heading word \"%1\" not printed").arg(word);
+    return missing;
 }
 
 // The message box asked by `ask`, checked while it is open (and saved as `name`), then
@@ -632,6 +671,7 @@ void FitTest::captionsFit() {
         chart.record().replace(TenRows());
         printed << printTo("chart");
         QVERIFY(TextOfMessageBox([&] { Click(chart.Command2); }).isEmpty());
+        misfits << HeadingsNotPrinted(chart, printed.back());
         printed << printTo("report");
         QVERIFY(TextOfMessageBox([&] { Click(chart.reportButton); }).isEmpty());
         PhotoWindowOnDemand photo(program.screens);
