@@ -37,6 +37,8 @@ constexpr int kButtonPadding = 3;
 constexpr char kDesigned[] = "rulaDesignedGeometry";
 // The window's size as last fitted: another size is the user's.
 constexpr char kFitted[] = "rulaFittedSize";
+// The captions as last fitted.
+constexpr char kFittedCaptions[] = "rulaFittedCaptions";
 
 enum class Edge { Left, Right, Bottom };
 enum class Growth { Rightwards, Leftwards, BothWays };
@@ -357,14 +359,20 @@ QRect Covered(const QWidget* other) {
 // and descent, more than the letters reach: a meeting of two pixels is none.
 void ClearCaption(QWidget* control, const Caption& caption) {
     const QRect r = control->geometry();
+    const auto meets = [](const QRect& a, const QRect& b) {
+        const QRect overlap = a & b;
+        return overlap.width() > 2 && overlap.height() > 2;
+    };
+    // The strips open beyond the control's start: it neither moves nor stretches.
+    const QRect drawn = Drawn(control, caption);
     for (const QWidget* other : Controls(control->parentWidget())) {
         if (other == control || !Obstacle(other) || Area(other).contains(r) ||
             r.contains(Area(other)))
             continue;
-        const QRect drawn = Drawn(control, caption);
+        if (!meets(drawn, Area(other)))
+            continue; // nothing of it there, caption or not
         const QRect a = Covered(other);
-        const QRect overlap = drawn & a;
-        if (overlap.width() <= 2 || overlap.height() <= 2)
+        if (!meets(drawn, a))
             continue;
         if (a.left() > r.left())
             OpenStrip(control->parentWidget(), Qt::Horizontal, a.left(),
@@ -494,9 +502,37 @@ void RestoreDesign(QWidget* parent) {
     }
 }
 
+// What the rule depends on besides the design: every caption and whether it shows.
+QString Captions(const QWidget* parent) {
+    QString captions;
+    for (const QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->isWindow())
+            continue;
+        captions += QLatin1Char(w->isHidden() ? '-' : '+');
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            captions += label->text();
+        else if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            captions += button->text();
+        else if (const auto* box = qobject_cast<const QPlainTextEdit*>(w); box && box->isReadOnly())
+            captions += box->toPlainText();
+        else if (const auto* frame = qobject_cast<const QGroupBox*>(w))
+            captions += frame->title() + Captions(frame);
+        captions += QChar::Null;
+    }
+    return captions;
+}
+
 } // namespace
 
 void FitCaptions(QWidget& window) {
+    // Nothing to do while the captions are those fitted last.
+    QString captions = Captions(&window);
+    if (window.property(kFittedCaptions).toString() == captions)
+        return;
+    window.setProperty(kFittedCaptions, std::move(captions));
+    // Shown, the window is redrawn once, when every control has its place.
+    const bool updates = window.updatesEnabled();
+    window.setUpdatesEnabled(false);
     // A window the user has sized since it was last fitted keeps at least that size.
     const bool fixed = window.minimumSize() == window.maximumSize();
     const QSize before = window.size();
@@ -515,6 +551,7 @@ void FitCaptions(QWidget& window) {
     window.setProperty(kFitted, window.size());
     if (userSized)
         window.resize(window.size().expandedTo(before));
+    window.setUpdatesEnabled(updates);
 }
 
 int WidthForCaptions(const QWidget& panel, int designed) {
