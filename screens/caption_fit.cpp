@@ -79,10 +79,11 @@ QRect Area(const QWidget* w) {
     return w->geometry();
 }
 
-// Controls that a strip crossing them stretches: those whose contents flow or fill.
+// Controls that a strip crossing them stretches: those whose contents flow or fill (a
+// framed label is a box for a value, which keeps its size).
 bool Stretches(const QWidget* w) {
     if (const auto* label = qobject_cast<const QLabel*>(w))
-        return label->wordWrap();
+        return label->wordWrap() && !label->frameWidth();
     return qobject_cast<const QGroupBox*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
            qobject_cast<const QLineEdit*>(w) || IsRule(w);
 }
