@@ -726,30 +726,35 @@ QSize Form10::drawForPaper(QPainter& painter) {
     // sixteen columns are drawn as the screen shows them; the side and the task stand in
     // columns of the paper's own (kPaperSideLeft, kPaperTaskLeft), so that the page keeps
     // the true size on A4 and Letter across while the screen's task column is wide enough
-    // for sixty characters on one line.
-    const int firstTop = ToPixels(RowTop(1));
-    const int pitch = ToPixels(RowTop(2)) - firstTop;
-    const int grid = kPaperSideLeft;
+    // for sixty characters on one line. Captions longer than the English ones may have
+    // moved the columns and rows (FitCaptions): the paper's columns follow the screen's,
+    // and its side column is as wide as its heading needs.
+    const int firstTop = cells_[0][0]->y();
+    const int pitch = cells_[1][0]->y() - firstTop;
+    const int grid = sides_[0]->x(); // kPaperSideLeft as designed
     QLabel* sideHeading = findChild<QLabel*>(QStringLiteral("Label36"));
     QLabel* taskHeading = findChild<QLabel*>(QStringLiteral("Label35"));
+    const int taskLeft =
+        grid + std::max(kPaperTaskLeft - kPaperSideLeft,
+                        sideHeading->fontMetrics().horizontalAdvance(sideHeading->text()) + 4);
+    const int paperWidth = taskLeft + kPaperWidth - kPaperTaskLeft;
     render(&painter, QPoint(0, 0), QRegion(0, 0, grid, firstTop));
-    sideHeading->render(&painter, QPoint(kPaperSideLeft, sideHeading->y()));
-    taskHeading->render(&painter, QPoint(kPaperTaskLeft, taskHeading->y()));
+    sideHeading->render(&painter, QPoint(grid, sideHeading->y()));
+    taskHeading->render(&painter, QPoint(taskLeft, taskHeading->y()));
     int added = 0;
     for (int row = 1; row <= kRows; ++row) {
         const int top = firstTop + pitch * (row - 1);
         render(&painter, QPoint(0, top + added), QRegion(0, top, grid, pitch));
         SideField* side = sides_[row - 1];
-        side->render(&painter, QPoint(kPaperSideLeft, side->y() + added),
-                     QRegion(0, 0, kPaperTaskLeft - kPaperSideLeft, side->height()));
+        side->render(&painter, QPoint(grid, side->y() + added),
+                     QRegion(0, 0, taskLeft - grid, side->height()));
         TaskField* field = tasks_[row - 1];
         if (!rowFilled(row) || field->text().isEmpty())
             continue;
         // The words start where the paper's task column does, and may take the field's
         // height or more.
-        const QRect room =
-            QRect(kPaperTaskLeft, field->y(), kPaperWidth - kPaperTaskLeft, field->height())
-                .adjusted(4, 1, -4, -1);
+        const QRect room = QRect(taskLeft, field->y(), paperWidth - taskLeft, field->height())
+                               .adjusted(4, 1, -4, -1);
         const TaskOnPaper words(field->text(), field->font(), this, room.size());
         const QRect area(room.left(), room.top() + added, room.width(), words.height());
         if (const int more = words.height() - room.height(); more > 0) {
@@ -763,8 +768,8 @@ QSize Form10::drawForPaper(QPainter& painter) {
         words.draw(painter, area);
     }
     const int below = firstTop + pitch * kRows;
-    render(&painter, QPoint(0, below + added), QRegion(0, below, kPaperWidth, height() - below));
-    return {kPaperWidth, height() + added};
+    render(&painter, QPoint(0, below + added), QRegion(0, below, paperWidth, height() - below));
+    return {paperWidth, height() + added};
 }
 
 void Form10::Command3_Click() {

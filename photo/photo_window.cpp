@@ -6,6 +6,7 @@
 #include "photo/photo_file.h"
 #include "photo/photo_view.h"
 #include "printing/printing.h"
+#include "screens/caption_fit.h"
 #include "screens/live_assessment.h"
 #include "screens/measured_posture.h"
 #include "screens/screen_set.h"
@@ -171,17 +172,36 @@ public:
     }
 };
 
+// A line of words broken where needed to fit `width`, at spaces.
+QStringList Wrapped(const QString& line, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    QString current;
+    for (const QString& word : line.split(QLatin1Char(' '))) {
+        const QString longer = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+        if (!current.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines << current;
+            current = word;
+        } else {
+            current = longer;
+        }
+    }
+    return lines << current;
+}
+
 // The page that Print records: the photo with its measurement, the facing and the
-// angles in words. Never shown; RecordScreen draws it.
+// angles in words, each line broken to the photo's width where it is longer. Never
+// shown; RecordScreen draws it.
 class PrintedPhoto final : public QWidget {
 public:
-    PrintedPhoto(const QImage& photo, QSize photoSize, MeasurementShown shown, QStringList lines)
+    PrintedPhoto(const QImage& photo, QSize photoSize, MeasurementShown shown,
+                 const QStringList& lines)
         : photo_(photo)
         , photoSize_(photoSize)
-        , shown_(std::move(shown))
-        , lines_(std::move(lines)) {
+        , shown_(std::move(shown)) {
         font_ = TimesFont(10);
         const QSize box = PixelsOf(kPrintedPhotoTwips);
+        for (const QString& line : lines)
+            lines_ << Wrapped(line, QFontMetrics(font_), box.width());
         scale_ = std::min(box.width() / double(photoSize.width()),
                           box.height() / double(photoSize.height()));
         photoRect_ = QRectF(0, 0, photoSize.width() * scale_, photoSize.height() * scale_);
@@ -572,7 +592,8 @@ void PhotoWindow::arrange(QSize photo, bool giveWay) {
     if (frame.isNull() && !isVisible())
         frame = QMargins(2, style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4, 2, 6);
     const int margin = ToPixels(kMarginTwips), gap = ToPixels(kGapToScreenTwips);
-    const int panelWidth = ToPixels(kPanelWidthTwips), smallest = ToPixels(kSmallestViewTwips);
+    const int panelWidth = WidthForCaptions(*panel_, ToPixels(kPanelWidthTwips));
+    const int smallest = ToPixels(kSmallestViewTwips);
     const int narrowest = std::max(panel_->minimumSizeHint().width(), smallest) + 2 * margin;
     const auto panelHeight = [this](int width) { return PanelArea::PanelHeight(panel_, width); };
 
@@ -811,7 +832,7 @@ void PhotoWindow::resizeEvent(QResizeEvent* event) {
         panelArea_->setMinimumWidth(0);
         panelArea_->setMaximumWidth(QWIDGETSIZE_MAX);
     } else {
-        panelArea_->setFixedWidth(ToPixels(kPanelWidthTwips));
+        panelArea_->setFixedWidth(WidthForCaptions(*panel_, ToPixels(kPanelWidthTwips)));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "screens/screen_set.h"
 
 #include "printing/printing.h"
+#include "screens/caption_fit.h"
 #include "screens/live_assessment.h"
 #include "screens/screen_shell.h"
 #include "screens/screen_style.h"
@@ -64,6 +65,8 @@ ScreenShell& ScreenSet::get(ScreenId id) {
     auto& slot = screens_[IndexOf(id)];
     if (!slot) {
         slot = factory_(id, *this);
+        // Captions longer than the English ones get their room once the screen is whole.
+        FitCaptions(*slot);
         slot->actOnlyWhileOnView();
     }
     return *slot;

@@ -3,6 +3,7 @@
 #include "printing/printing.h"
 #include "scoring/score_text.h"
 #include "scoring/segment_score.h"
+#include "screens/caption_fit.h"
 #include "screens/live_assessment.h"
 #include "screens/screen_set.h"
 
@@ -227,6 +228,8 @@ void ScreenShell::offerPhotoWindow() {
 }
 
 void ScreenShell::showScreen() {
+    // Lines set while the screen was hidden get their room before it is placed.
+    FitCaptions(*this);
     if (!shownBefore_) {
         shownBefore_ = true;
         if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -395,6 +398,11 @@ void ScreenShell::actOnlyWhileOnView() {
 bool ScreenShell::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
         updateMark(watched);
+    // Captions that changed get their room again: in another language, once all have
+    // changed; a line of the screen's own that grew, while the screen is shown.
+    if (watched == this && (event->type() == QEvent::LanguageChange ||
+                            (event->type() == QEvent::LayoutRequest && isVisible())))
+        QTimer::singleShot(0, this, [this] { FitCaptions(*this); });
     if (event->type() == QEvent::ContextMenu && photoAction_ && isOnView()) {
         // A text box has a menu of its own: the Photo window is offered at its end.
         auto* area = qobject_cast<QWidget*>(watched);

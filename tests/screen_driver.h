@@ -21,16 +21,18 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace rula::testing {
 
 // A program as main() starts it: the ten screens, the introduction shown.
 struct Program {
-    ScreenSet screens{&CreateScreen};
+    ScreenSet screens;
     int allClosedCalls = 0;
 
-    Program() {
+    explicit Program(ScreenSet::Factory factory = &CreateScreen)
+        : screens(std::move(factory)) {
         screens.setOnAllClosed([this] { ++allClosedCalls; });
         OpenStudiesThroughTheChart(screens);
         screens.get(ScreenId::Form1).showScreen();
