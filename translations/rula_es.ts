@@ -362,17 +362,17 @@ has been offered with this program.  Rula posture assessment, free software.
     </message>
     <message>
         <location line="+1"/>
-        <location line="+94"/>
+        <location line="+91"/>
         <source>&amp;Delete Row</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-80"/>
+        <location line="-77"/>
         <source>Row %1 holds only its scores: it was kept by an earlier version of Rula, without the answers behind them, so it cannot be reviewed.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+35"/>
         <source>Row %1 holds only its scores: it was kept by an earlier version of Rula, without the answers behind them, so its other side cannot be started from it.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -403,7 +403,7 @@ has been offered with this program.  Rula posture assessment, free software.
     </message>
     <message>
         <location line="+20"/>
-        <location line="+188"/>
+        <location line="+191"/>
         <location line="+86"/>
         <location line="+26"/>
         <location line="+31"/>
@@ -411,7 +411,7 @@ has been offered with this program.  Rula posture assessment, free software.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-255"/>
+        <location line="-260"/>
         <source>Chart</source>
         <translation type="unfinished"></translation>
     </message>
@@ -441,7 +441,7 @@ has been offered with this program.  Rula posture assessment, free software.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+67"/>
         <source>Clear the 1 row of the chart? It cannot be brought back.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1407,7 +1407,7 @@ has been offered with this program.  Rula posture assessment, free software.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../photo/photo_window.cpp" line="+112"/>
+        <location filename="../photo/photo_window.cpp" line="+113"/>
         <source>Open a photo of the worker seen from the side.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1457,7 +1457,7 @@ has been offered with this program.  Rula posture assessment, free software.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+64"/>
         <location line="+73"/>
         <source>Photo - Rula</source>
         <translation type="unfinished"></translation>
@@ -1564,7 +1564,7 @@ A side view cannot show a raised shoulder, abduction, a supported arm, working a
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+264"/>
+        <location line="+265"/>
         <source>Photo</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1821,7 +1821,7 @@ A side view cannot show a raised shoulder, abduction, a supported arm, working a
 <context>
     <name>rula::ScreenShell</name>
     <message>
-        <location filename="../screens/screen_shell.cpp" line="+65"/>
+        <location filename="../screens/screen_shell.cpp" line="+66"/>
         <source>Introduction</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1881,7 +1881,7 @@ A side view cannot show a raised shoulder, abduction, a supported arm, working a
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+75"/>
         <source>Nothing was printed: %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1901,7 +1901,7 @@ A side view cannot show a raised shoulder, abduction, a supported arm, working a
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+175"/>
+        <location line="+180"/>
         <source>&amp;Continue</source>
         <translation type="unfinished"></translation>
     </message>
