@@ -116,9 +116,21 @@ struct Language {
     const char* name;
     std::function<std::unique_ptr<QTranslator>()> translator; // none: English
 };
+// The program's own translation as built into the build tree, Qt's beside it as the
+// program loads them.
+std::function<std::unique_ptr<QTranslator>()> Built(const char* name) {
+    return [name] {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(QStringLiteral("rula_%1").arg(QLatin1String(name)),
+                              QStringLiteral(RULA_BUILT_TRANSLATIONS)))
+            qFatal("No translation rula_%s in %s", name, RULA_BUILT_TRANSLATIONS);
+        return translator;
+    };
+}
 const std::vector<Language> kLanguages = {
-    {"en", nullptr},
-    {"pseudo", [] { return std::make_unique<PseudoTranslator>(); }},
+    {"en", nullptr},     {"pseudo", [] { return std::make_unique<PseudoTranslator>(); }},
+    {"es", Built("es")}, {"pt_BR", Built("pt_BR")},
+    {"de", Built("de")}, {"fr", Built("fr")},
 };
 
 // The language's translator, installed for as long as it lives.
