@@ -6,7 +6,58 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <memory>
+#include <mutex>
+
 namespace rula {
+namespace {
+
+// Qt's own words (a file dialog's, a message box's buttons, a text box's menu): a file of
+// some 200 KB that no screen needs until one of Qt's windows or menus opens, so that it
+// is read only when Qt first asks for one of its texts. Texts are asked for from any
+// thread (a photo decodes on a worker), hence the lock.
+class QtWordsOnDemand final : public QTranslator {
+public:
+    explicit QtWordsOnDemand(QString file)
+        : QTranslator(QCoreApplication::instance())
+        , file_(std::move(file)) {}
+
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        // Asked as soon as any translation is installed; none of the program's languages
+        // is written right to left.
+        if (qstrcmp(context, "QGuiApplication") == 0 && qstrcmp(source, "QT_LAYOUT_DIRECTION") == 0)
+            return {};
+        std::call_once(loaded_, [this] {
+            words_ = std::make_unique<QTranslator>();
+            if (!words_->load(file_))
+                words_.reset();
+        });
+        return words_ ? words_->translate(context, source, disambiguation, n) : QString();
+    }
+
+private:
+    const QString file_;
+    mutable std::once_flag loaded_;
+    mutable std::unique_ptr<QTranslator> words_;
+};
+
+// qtbase_pt_BR.qm, else qtbase_pt.qm, as QTranslator::load() would find it.
+QString QtWordsFile(QString language) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (;;) {
+        const QString file = folder + QLatin1String("/qtbase_") + language + QLatin1String(".qm");
+        if (QFileInfo::exists(file))
+            return file;
+        const qsizetype cut = language.lastIndexOf(u'_');
+        if (cut < 0)
+            return {};
+        language.truncate(cut);
+    }
+}
+
+} // namespace
 
 QString InstallTranslations(const QStringList& languages, const QString& folder) {
     for (QString language : languages) {
@@ -22,13 +73,13 @@ QString InstallTranslations(const QStringList& languages, const QString& folder)
             continue;
         }
         QCoreApplication::installTranslator(program);
-        // Qt's own words in the same language, where Debian has them.
-        auto* qt = new QTranslator(QCoreApplication::instance());
-        if (qt->load(QLatin1String("qtbase_") + language,
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qt);
-        else
-            delete qt;
+        // Qt's own words in the same language, where Debian has them, installed before
+        // the program's so that the program's are asked first.
+        if (const QString qtFile = QtWordsFile(language); !qtFile.isEmpty()) {
+            QCoreApplication::removeTranslator(program);
+            QCoreApplication::installTranslator(new QtWordsOnDemand(qtFile));
+            QCoreApplication::installTranslator(program);
+        }
         return QFileInfo(program->filePath()).completeBaseName().mid(5);
     }
     return {};

@@ -2,8 +2,8 @@
 // languages, as Qt reads them (LANGUAGE, then LC_ALL, LC_MESSAGES, LANG), that is English
 // or has a translation of the program, and installs that translation together with Qt's
 // own for the same language (file dialogs, standard buttons), from the folder Debian
-// keeps them in. English is the program's own language: nothing is loaded for it, so a
-// start in English reads no file.
+// keeps them in, read only once Qt first asks for one of its texts. English is the
+// program's own language: nothing is loaded for it, so a start in English reads no file.
 #pragma once
 
 #include <QString>

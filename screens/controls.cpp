@@ -1,5 +1,6 @@
 #include "screens/controls.h"
 
+#include "screens/drawing_module.h"
 #include "screens/screen_style.h"
 
 #include <QMouseEvent>
@@ -11,7 +12,6 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
-#include <QSvgRenderer>
 #include <qdrawutil.h>
 
 namespace rula {
@@ -29,19 +29,24 @@ constexpr int kMarkThickness = 4;
 // A drawing on its white paper, filling `area`.
 void PaintDrawing(QPainter& painter, const char* resource, const QRectF& area) {
     painter.fillRect(area, kPaper);
-    QSvgRenderer(QString::fromLatin1(resource)).render(&painter, area);
+    PaintSvg(painter, QString::fromLatin1(resource), area);
 }
 
-// Each drawing is rendered once per device pixel ratio and then reused.
+// Each drawing is rendered once per device pixel ratio and then reused; the logo was
+// drawn when the program was built.
 QPixmap RenderedDrawing(const char* resource, QSize pixels, qreal ratio) {
     const QString key = QStringLiteral("%1@%2").arg(QLatin1String(resource)).arg(ratio);
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    pixmap = QPixmap(pixels * ratio);
-    QPainter painter(&pixmap);
-    PaintDrawing(painter, resource, pixmap.rect());
-    painter.end();
+    const QImage drawn = PreDrawn(QString::fromLatin1(resource), pixels * ratio);
+    if (!drawn.isNull()) {
+        pixmap = QPixmap::fromImage(drawn);
+    } else {
+        pixmap = QPixmap(pixels * ratio);
+        QPainter painter(&pixmap);
+        PaintDrawing(painter, resource, pixmap.rect());
+    }
     pixmap.setDevicePixelRatio(ratio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;

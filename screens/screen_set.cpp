@@ -2,6 +2,7 @@
 
 #include "printing/printing.h"
 #include "screens/caption_fit.h"
+#include "screens/drawing_module.h"
 #include "screens/live_assessment.h"
 #include "screens/screen_shell.h"
 #include "screens/screen_style.h"
@@ -10,10 +11,8 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
-#include <QSvgRenderer>
 #if QT_CONFIG(sessionmanager)
 #include <QSessionManager>
 #endif
@@ -25,19 +24,14 @@ std::size_t IndexOf(ScreenId id) {
     return static_cast<std::size_t>(id) - 1;
 }
 
-// Drawn here, at the sizes the window system is given, rather than by Qt's SVG icon
-// engine: that is a plugin of its own, which would be loaded for this alone.
+// At the sizes the window system is given, drawn when the program was built
+// (images/CMakeLists.txt) rather than by Qt's SVG icon engine: that is a plugin of its
+// own, and both it and the drawing module would be loaded for this alone.
 QIcon DrawWindowIcon() {
     QIcon icon;
-    QSvgRenderer drawing(QStringLiteral(":/images/icon.svg"));
-    for (int side : {16, 32, 48, 64}) {
-        QPixmap pixmap(side, side);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        drawing.render(&painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    for (int side : {16, 32, 48, 64})
+        icon.addPixmap(
+            QPixmap::fromImage(PreDrawn(QStringLiteral(":/images/icon.svg"), QSize(side, side))));
     return icon;
 }
 

@@ -5,6 +5,7 @@
 #include "app/languages.h"
 #include "chart/form10.h"
 #include "photo/angle_words.h"
+#include "screens/drawing_module.h"
 #include "screens/form1.h"
 #include "study/study_file.h"
 
@@ -14,7 +15,9 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -93,6 +96,8 @@ private slots:
     void footerNoticeFitsItsLabels();
     void resizingMovesNothing();
     void aGermanDesktopReadsEveryTextTranslated();
+    void picturesDrawnAtBuildAreTheDrawings_data();
+    void picturesDrawnAtBuildAreTheDrawings();
 };
 
 void ShellTest::programStartsWithTheIntroductionOnly() {
@@ -1147,4 +1152,32 @@ void ShellTest::aGermanDesktopReadsEveryTextTranslated() {
 }
 
 QTEST_MAIN(ShellTest)
+// The logo and the window icon a start shows were drawn when the program was built; they
+// must be, pixel for pixel, what the drawing module draws from the same drawing.
+void ShellTest::picturesDrawnAtBuildAreTheDrawings_data() {
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<QColor>("paper");
+    const QColor clear = Qt::transparent;
+    QTest::newRow("logo") << ":/images/logo.svg" << QSize(144, 54) << QColor(Qt::white);
+    QTest::newRow("logo, device pixel ratio 2")
+        << ":/images/logo.svg" << QSize(288, 108) << QColor(Qt::white);
+    for (int side : {16, 32, 48, 64})
+        QTest::addRow("icon %d", side) << ":/images/icon.svg" << QSize(side, side) << clear;
+}
+
+void ShellTest::picturesDrawnAtBuildAreTheDrawings() {
+    QFETCH(QString, resource);
+    QFETCH(QSize, pixels);
+    QFETCH(QColor, paper);
+    const QImage drawn = PreDrawn(resource, pixels);
+    QVERIFY2(!drawn.isNull(), qPrintable(PreDrawnName(resource, pixels)));
+    QImage module(pixels, QImage::Format_ARGB32_Premultiplied);
+    module.fill(paper);
+    QPainter painter(&module);
+    PaintSvg(painter, resource, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    painter.end();
+    QCOMPARE(drawn, module);
+}
+
 #include "test_shell.moc"

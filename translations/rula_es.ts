@@ -1786,6 +1786,11 @@ A side view cannot show a raised shoulder, abduction, a supported arm, working a
         <source>The logo of the Rula posture assessment program</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../screens/drawing_module.cpp" line="+39"/>
+        <source>in extension</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>rula::RecoveryCopy</name>
