@@ -609,7 +609,7 @@ ninguna garantía, ni expresa ni implícita.  Evaluación postural Rula, softwar
     <message>
         <location filename="../screens/answer_words.cpp" line="+3"/>
         <source>Working across the mid-line or out to the side of body</source>
-        <translation>Trabaja cruzando la línea media o hacia el lado exterior del cuerpo</translation>
+        <translation>Trabaja cruzando la línea media o a un lado del cuerpo</translation>
     </message>
     <message>
         <location filename="../screens/form3.cpp" line="+17"/>
@@ -1329,7 +1329,7 @@ ninguna garantía, ni expresa ni implícita.  Evaluación postural Rula, softwar
     <message>
         <location line="+8"/>
         <source>band %1, base score %2</source>
-        <translation>tramo %1, puntuación base %2</translation>
+        <translation>tramo de %1, puntuación base %2</translation>
     </message>
     <message>
         <location line="+1"/>
