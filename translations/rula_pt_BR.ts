@@ -670,7 +670,7 @@ garantir a exatidão dos cálculos; no entanto, nenhuma garantia, expressa ou im
     <message>
         <location line="+2"/>
         <source>Wrist Twist Posture</source>
-        <translation>Postura de rotação do punho</translation>
+        <translation>Rotação do punho</translation>
     </message>
 </context>
 <context>
@@ -896,7 +896,7 @@ garantir a exatidão dos cálculos; no entanto, nenhuma garantia, expressa ou im
     <message>
         <location line="+11"/>
         <source>Rula - Final</source>
-        <translation>Rula - Pontuação final</translation>
+        <translation>Rula - Resultado</translation>
     </message>
     <message>
         <location line="+7"/>
