@@ -1036,7 +1036,7 @@ garantir a exatidão dos cálculos; no entanto, nenhuma garantia, expressa ou im
     <message>
         <location line="+3"/>
         <source>%1 cannot be decoded: %2</source>
-        <translation>não é possível decodificar %1: %2</translation>
+        <translation>%1 não pode ser decodificado: %2</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1057,7 +1057,7 @@ garantir a exatidão dos cálculos; no entanto, nenhuma garantia, expressa ou im
     <message>
         <location filename="../photo/photo_file.cpp" line="+31"/>
         <source>%1 cannot be read: %2</source>
-        <translation>não é possível ler %1: %2</translation>
+        <translation>%1 não pode ser lido: %2</translation>
     </message>
     <message>
         <location line="+229"/>
@@ -1455,7 +1455,7 @@ garantir a exatidão dos cálculos; no entanto, nenhuma garantia, expressa ou im
     <message>
         <location line="+6"/>
         <source>Facing not chosen</source>
-        <translation>Lado não escolhido</translation>
+        <translation>Orientação não escolhida</translation>
     </message>
     <message>
         <location line="+1"/>
