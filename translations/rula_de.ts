@@ -105,8 +105,8 @@ has been offered with this program.  Rula posture assessment, free software.
         <translation>Das vorliegende Programm beruht auf dem Verfahren aus „Rula: a survey method 
 for the investigation of work-related upper limb disorders“ von L. McAtamney und
 E. N. Corlett, Applied Ergonomics 1993, 24(2), 91-99.  Die Berechnungen wurden 
-mit größter Sorgfalt erstellt, dennoch wird für dieses Programm keine Gewähr 
-übernommen, weder ausdrücklich noch stillschweigend.  Rula-Haltungsbeurteilung, freie Software.
+sorgfältig geprüft, doch wird für dieses Programm keine Gewähr übernommen, 
+weder ausdrücklich noch stillschweigend.  Rula-Haltungsbeurteilung, freie Software.
 </translation>
     </message>
     <message>
@@ -140,12 +140,12 @@ mit größter Sorgfalt erstellt, dennoch wird für dieses Programm keine Gewähr
     <message>
         <location line="+1"/>
         <source>Wrist</source>
-        <translation>Handgelenk</translation>
+        <translation>Hand- gelenk</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrist Twist</source>
-        <translation>Handgelenkdrehung</translation>
+        <translation>Drehung Hand- gelenk</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -155,7 +155,7 @@ mit größter Sorgfalt erstellt, dennoch wird für dieses Programm keine Gewähr
     <message>
         <location line="+1"/>
         <source>Muscle Use A</source>
-        <translation>Muskelaktivität A</translation>
+        <translation>Muskel- aktivität A</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -190,7 +190,7 @@ mit größter Sorgfalt erstellt, dennoch wird für dieses Programm keine Gewähr
     <message>
         <location line="+1"/>
         <source>Muscle Use B</source>
-        <translation>Muskelaktivität B</translation>
+        <translation>Muskel- aktivität B</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -205,7 +205,7 @@ mit größter Sorgfalt erstellt, dennoch wird für dieses Programm keine Gewähr
     <message>
         <location line="+1"/>
         <source>Final Score</source>
-        <translation>Endpunktwert</translation>
+        <translation>Endwert</translation>
     </message>
     <message>
         <location line="+48"/>
@@ -225,7 +225,7 @@ mit größter Sorgfalt erstellt, dennoch wird für dieses Programm keine Gewähr
     <message>
         <location line="+5"/>
         <source>Observe&amp;d:</source>
-        <translation>Beobachtet &amp;am:</translation>
+        <translation>Beob&amp;achtet:</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -754,7 +754,7 @@ mit größter Sorgfalt erstellt, dennoch wird für dieses Programm keine Gewähr
     <message>
         <location line="+1"/>
         <source>Activity is repeated more than 4 times/minute</source>
-        <translation>Tätigkeit wird mehr als 4-mal/Minute wiederholt</translation>
+        <translation>Tätigkeit wird mehr als viermal pro Minute wiederholt</translation>
     </message>
     <message>
         <location line="+2"/>
