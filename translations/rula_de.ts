@@ -2377,7 +2377,7 @@ The file&apos;s name, then what is wrong with it</extracomment>
     <message>
         <location line="+1"/>
         <source>Wrist twist</source>
-        <translation>Handgelenkdrehung</translation>
+        <translation>Drehung</translation>
     </message>
     <message>
         <location line="+1"/>
