@@ -759,22 +759,22 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+2"/>
         <source>Load &lt; 5 lbs. ( 2 kg ); intermittent</source>
-        <translation>Charge &lt; 5 lb (2 kg) ; intermittente</translation>
+        <translation>Charge &lt; 5 lb (2 kg) ; intermittente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load is 5-25 lbs. ( 2-10 kg ); intermittent</source>
-        <translation>Charge de 5 à 25 lb (2 à 10 kg) ; intermittente</translation>
+        <translation>Charge de 5 à 25 lb (2 à 10 kg) ; intermittente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load is 5-25 lbs. ( 2-10 kg ); static or repeated</source>
-        <translation>Charge de 5 à 25 lb (2 à 10 kg) ; statique ou répétée</translation>
+        <translation>Charge de 5 à 25 lb (2 à 10 kg) ; statique ou répétée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load &gt; 25 lbs. ( 10 kg ); repeated or shocks</source>
-        <translation>Charge &gt; 25 lb (10 kg) ; répétée ou à-coups</translation>
+        <translation>Charge &gt; 25 lb (10 kg) ; répétée ou à-coups</translation>
     </message>
     <message>
         <location filename="../screens/form8.cpp" line="+18"/>
@@ -2377,7 +2377,7 @@ The file&apos;s name, then what is wrong with it</extracomment>
     <message>
         <location line="+1"/>
         <source>Wrist twist</source>
-        <translation>Rotation du poignet</translation>
+        <translation>Rotation poignet</translation>
     </message>
     <message>
         <location line="+1"/>
