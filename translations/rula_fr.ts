@@ -42,7 +42,7 @@
     <message>
         <location line="+99"/>
         <source>the file %1 could not be written: %2.</source>
-        <translation>le fichier %1 n&apos;a pas pu être écrit : %2.</translation>
+        <translation>le fichier %1 n&apos;a pas pu être écrit&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -102,10 +102,10 @@ ensure the accuracy of the calculations, however, no warranty, either expressed 
 has been offered with this program.  Rula posture assessment, free software.
 </source>
         <extracomment>Each line must fit the box without wrapping; the last sentence is the footer&apos;s two lines (&quot;Rula posture assessment&quot;, &quot;Free software&quot;) joined</extracomment>
-        <translation>Ce programme repose sur les critères recommandés dans « Rula : une méthode d&apos;enquête
-pour l&apos;étude des troubles des membres supérieurs liés au travail », de L. McAtamney et
+        <translation>Ce programme repose sur les critères recommandés dans «&#xa0;Rula&#xa0;: une méthode d&apos;enquête
+pour l&apos;étude des troubles des membres supérieurs liés au travail&#xa0;», de L. McAtamney et
 E. N. Corlett, Applied Ergonomics 1993, 24(2), 91-99. Tout a été fait pour garantir
-l&apos;exactitude des calculs ; toutefois, aucune garantie, expresse ou implicite, n&apos;est
+l&apos;exactitude des calculs&#xa0;; toutefois, aucune garantie, expresse ou implicite, n&apos;est
 donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
 </translation>
     </message>
@@ -210,22 +210,22 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+48"/>
         <source>&amp;Title:</source>
-        <translation>&amp;Titre :</translation>
+        <translation>&amp;Titre&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>S&amp;ite:</source>
-        <translation>&amp;Lieu :</translation>
+        <translation>&amp;Lieu&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Assessed b&amp;y:</source>
-        <translation>Év&amp;alué par :</translation>
+        <translation>Év&amp;alué par&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Observe&amp;d:</source>
-        <translation>O&amp;bservé le :</translation>
+        <translation>O&amp;bservé le&#xa0;:</translation>
     </message>
     <message>
         <location line="+28"/>
@@ -353,12 +353,12 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+12"/>
         <source>Notes, row %1:</source>
-        <translation>Notes, ligne %1 :</translation>
+        <translation>Notes, ligne %1&#xa0;:</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Notes:</source>
-        <translation>Notes :</translation>
+        <translation>Notes&#xa0;:</translation>
     </message>
     <message>
         <location line="+45"/>
@@ -374,17 +374,17 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="-77"/>
         <source>Row %1 holds only its scores: it was kept by an earlier version of Rula, without the answers behind them, so it cannot be reviewed.</source>
-        <translation>La ligne %1 ne contient que ses scores : elle a été enregistrée par une version antérieure de Rula, sans les réponses dont ils découlent ; elle ne peut donc pas être revue.</translation>
+        <translation>La ligne %1 ne contient que ses scores&#xa0;: elle a été enregistrée par une version antérieure de Rula, sans les réponses dont ils découlent&#xa0;; elle ne peut donc pas être revue.</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Row %1 holds only its scores: it was kept by an earlier version of Rula, without the answers behind them, so its other side cannot be started from it.</source>
-        <translation>La ligne %1 ne contient que ses scores : elle a été enregistrée par une version antérieure de Rula, sans les réponses dont ils découlent ; l&apos;autre côté ne peut donc pas être évalué à partir d&apos;elle.</translation>
+        <translation>La ligne %1 ne contient que ses scores&#xa0;: elle a été enregistrée par une version antérieure de Rula, sans les réponses dont ils découlent&#xa0;; l&apos;autre côté ne peut donc pas être évalué à partir d&apos;elle.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Which side does row %1 show?</source>
-        <translation>Quel côté la ligne %1 montre-t-elle ?</translation>
+        <translation>Quel côté la ligne %1 montre-t-elle&#xa0;?</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -399,12 +399,12 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+32"/>
         <source>Delete row %1? It cannot be brought back.</source>
-        <translation>Supprimer la ligne %1 ? Elle ne pourra pas être récupérée.</translation>
+        <translation>Supprimer la ligne %1&#xa0;? Elle ne pourra pas être récupérée.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete row %1, “%2”? It cannot be brought back.</source>
-        <translation>Supprimer la ligne %1, « %2 » ? Elle ne pourra pas être récupérée.</translation>
+        <translation>Supprimer la ligne %1, «&#xa0;%2&#xa0;»&#xa0;? Elle ne pourra pas être récupérée.</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -428,34 +428,34 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+25"/>
         <source>Title: %1</source>
-        <translation>Titre : %1</translation>
+        <translation>Titre&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Site: %1</source>
-        <translation>Lieu : %1</translation>
+        <translation>Lieu&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Assessor: %1</source>
-        <translation>Évaluateur : %1</translation>
+        <translation>Évaluateur&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Observed: %1</source>
-        <translation>Observé le : %1</translation>
+        <translation>Observé le&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+67"/>
         <source>Clear the 1 row of the chart? It cannot be brought back.</source>
-        <translation>Effacer l&apos;unique ligne du tableau ? Elle ne pourra pas être récupérée.</translation>
+        <translation>Effacer l&apos;unique ligne du tableau&#xa0;? Elle ne pourra pas être récupérée.</translation>
     </message>
     <message numerus="yes">
         <location line="+1"/>
         <source>Clear all %n rows of the chart? They cannot be brought back.</source>
         <translation>
-            <numerusform>Effacer la ligne du tableau ? Elle ne pourra pas être récupérée.</numerusform>
-            <numerusform>Effacer les %n lignes du tableau ? Elles ne pourront pas être récupérées.</numerusform>
+            <numerusform>Effacer la ligne du tableau&#xa0;? Elle ne pourra pas être récupérée.</numerusform>
+            <numerusform>Effacer les %n lignes du tableau&#xa0;? Elles ne pourront pas être récupérées.</numerusform>
         </translation>
     </message>
     <message>
@@ -486,7 +486,7 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+25"/>
         <source>%1 already exists. Replace it?</source>
-        <translation>%1 existe déjà. Le remplacer ?</translation>
+        <translation>%1 existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -505,7 +505,7 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+13"/>
         <source>Save the changes to the chart before opening another study?</source>
-        <translation>Enregistrer les modifications du tableau avant d&apos;ouvrir une autre étude ?</translation>
+        <translation>Enregistrer les modifications du tableau avant d&apos;ouvrir une autre étude&#xa0;?</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -759,22 +759,22 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+2"/>
         <source>Load &lt; 5 lbs. ( 2 kg ); intermittent</source>
-        <translation>Charge &lt; 5 lb (2 kg) ; intermittente</translation>
+        <translation>Charge &lt; 5&#xa0;lb (2&#xa0;kg)&#xa0;; intermittente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load is 5-25 lbs. ( 2-10 kg ); intermittent</source>
-        <translation>Charge de 5 à 25 lb (2 à 10 kg) ; intermittente</translation>
+        <translation>Charge de 5 à 25&#xa0;lb (2 à 10&#xa0;kg)&#xa0;; intermittente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load is 5-25 lbs. ( 2-10 kg ); static or repeated</source>
-        <translation>Charge de 5 à 25 lb (2 à 10 kg) ; statique ou répétée</translation>
+        <translation>Charge de 5 à 25&#xa0;lb (2 à 10&#xa0;kg)&#xa0;; statique ou répétée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load &gt; 25 lbs. ( 10 kg ); repeated or shocks</source>
-        <translation>Charge &gt; 25 lb (10 kg) ; répétée ou à-coups</translation>
+        <translation>Charge &gt; 25&#xa0;lb (10&#xa0;kg)&#xa0;; répétée ou à-coups</translation>
     </message>
     <message>
         <location filename="../screens/form8.cpp" line="+18"/>
@@ -926,12 +926,12 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+9"/>
         <source>Complete: A. Arm and Wrist Analysis</source>
-        <translation>Terminé : A. Analyse du bras et du poignet</translation>
+        <translation>Terminé&#xa0;: A. Analyse du bras et du poignet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source> Complete: B. Neck, Trunk and Leg Analysis</source>
-        <translation> Terminé : B. Analyse du cou, du tronc et des jambes</translation>
+        <translation> Terminé&#xa0;: B. Analyse du cou, du tronc et des jambes</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1008,12 +1008,12 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+52"/>
         <source>Not answered: %1</source>
-        <translation>Sans réponse : %1</translation>
+        <translation>Sans réponse&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The answers changed after these scores: press Continue on the frequency and force screen again</source>
-        <translation>Les réponses ont changé après ces scores : appuyez de nouveau sur Continuer à l&apos;écran Fréquence et force</translation>
+        <translation>Les réponses ont changé après ces scores&#xa0;: appuyez de nouveau sur Continuer à l&apos;écran Fréquence et force</translation>
     </message>
 </context>
 <context>
@@ -1036,12 +1036,12 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+3"/>
         <source>%1 cannot be decoded: %2</source>
-        <translation>%1 ne peut pas être décodé : %2</translation>
+        <translation>%1 ne peut pas être décodé&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is %2 × %3 pixels: too large to open (at most %4 megapixels)</source>
-        <translation>%1 mesure %2 × %3 pixels : trop grand pour être ouvert (%4 mégapixels au plus)</translation>
+        <translation>%1 mesure %2 × %3 pixels&#xa0;: trop grand pour être ouvert (%4 mégapixels au plus)</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1052,12 +1052,12 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
         <location filename="../photo/kept_photo.cpp" line="+66"/>
         <location line="+10"/>
         <source>The kept photo cannot be opened: %1</source>
-        <translation>La photo enregistrée ne peut pas être ouverte : %1</translation>
+        <translation>La photo enregistrée ne peut pas être ouverte&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../photo/photo_file.cpp" line="+31"/>
         <source>%1 cannot be read: %2</source>
-        <translation>%1 ne peut pas être lu : %2</translation>
+        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+229"/>
@@ -1087,7 +1087,7 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+24"/>
         <source>%1 is a HEIC photo, and the decoder for HEIC is missing: %2</source>
-        <translation>%1 est une photo HEIC, et le décodeur HEIC est introuvable : %2</translation>
+        <translation>%1 est une photo HEIC, et le décodeur HEIC est introuvable&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1110,27 +1110,27 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+2"/>
         <source>Asks for the other end of the plumb line: move the cross with the arrow keys, Shift for larger steps, and press Enter.</source>
-        <translation>Attend l&apos;autre extrémité du fil à plomb : déplacez la croix avec les flèches, Maj pour de plus grands pas, et appuyez sur Entrée.</translation>
+        <translation>Attend l&apos;autre extrémité du fil à plomb&#xa0;: déplacez la croix avec les flèches, Maj pour de plus grands pas, et appuyez sur Entrée.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Asks for one end of something vertical for the plumb line: move the cross with the arrow keys, Shift for larger steps, and press Enter. Esc gives up.</source>
-        <translation>Attend une extrémité d&apos;un objet vertical pour le fil à plomb : déplacez la croix avec les flèches, Maj pour de plus grands pas, et appuyez sur Entrée. Échap abandonne.</translation>
+        <translation>Attend une extrémité d&apos;un objet vertical pour le fil à plomb&#xa0;: déplacez la croix avec les flèches, Maj pour de plus grands pas, et appuyez sur Entrée. Échap abandonne.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The %1 is selected: the arrow keys move it, Shift for larger steps. N and P select the next and previous point, Esc goes back to placing the %2.</source>
-        <translation>Point « %1 » sélectionné : les flèches le déplacent, Maj pour de plus grands pas. N et P sélectionnent le point suivant et le précédent, Échap revient au placement du point « %2 ».</translation>
+        <translation>Point «&#xa0;%1&#xa0;» sélectionné&#xa0;: les flèches le déplacent, Maj pour de plus grands pas. N et P sélectionnent le point suivant et le précédent, Échap revient au placement du point «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The %1 is selected: the arrow keys move it, Shift for larger steps. N and P select the next and previous point.</source>
-        <translation>Point « %1 » sélectionné : les flèches le déplacent, Maj pour de plus grands pas. N et P sélectionnent le point suivant et le précédent.</translation>
+        <translation>Point «&#xa0;%1&#xa0;» sélectionné&#xa0;: les flèches le déplacent, Maj pour de plus grands pas. N et P sélectionnent le point suivant et le précédent.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Asks for the %1: move the cross with the arrow keys, Shift for larger steps, and press Enter to place it. N and P select a point placed.</source>
-        <translation>Attend le point « %1 » : déplacez la croix avec les flèches, Maj pour de plus grands pas, et appuyez sur Entrée pour le placer. N et P sélectionnent un point placé.</translation>
+        <translation>Attend le point «&#xa0;%1&#xa0;»&#xa0;: déplacez la croix avec les flèches, Maj pour de plus grands pas, et appuyez sur Entrée pour le placer. N et P sélectionnent un point placé.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -1166,12 +1166,12 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
         <location line="+16"/>
         <location line="+1"/>
         <source>%1: flexion %2</source>
-        <translation>%1 : flexion %2</translation>
+        <translation>%1&#xa0;: flexion %2</translation>
     </message>
     <message>
         <location line="-24"/>
         <source>%1: leaning back %2</source>
-        <translation>%1 : inclinaison arrière %2</translation>
+        <translation>%1&#xa0;: inclinaison arrière %2</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1199,7 +1199,7 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+2"/>
         <source>%1: extension %2</source>
-        <translation>%1 : extension %2</translation>
+        <translation>%1&#xa0;: extension %2</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1219,12 +1219,12 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+1"/>
         <source>%1: raised forward %2</source>
-        <translation>%1 : levé vers l&apos;avant %2</translation>
+        <translation>%1&#xa0;: levé vers l&apos;avant %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1: raised behind the trunk %2</source>
-        <translation>%1 : levé en arrière du tronc %2</translation>
+        <translation>%1&#xa0;: levé en arrière du tronc %2</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1260,7 +1260,7 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
         <location line="+2"/>
         <location line="+1"/>
         <source>%1: flexion or extension %2</source>
-        <translation>%1 : flexion ou extension %2</translation>
+        <translation>%1&#xa0;: flexion ou extension %2</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1319,12 +1319,12 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+47"/>
         <source>%1: not measured yet</source>
-        <translation>%1 : pas encore mesuré</translation>
+        <translation>%1&#xa0;: pas encore mesuré</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1334,22 +1334,22 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+1"/>
         <source>no option of the %1 screen fits; choose it by eye</source>
-        <translation>aucune option de l&apos;écran « %1 » ne convient ; choisissez à l&apos;œil</translation>
+        <translation>aucune option de l&apos;écran «&#xa0;%1&#xa0;» ne convient&#xa0;; choisissez à l&apos;œil</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1; on an edge, which counts in the band with the higher score</source>
-        <translation>%1 ; sur une limite, comptée dans la plage au score le plus élevé</translation>
+        <translation>%1&#xa0;; sur une limite, comptée dans la plage au score le plus élevé</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1; near the edge of a band</source>
-        <translation>%1 ; près de la limite d&apos;une plage</translation>
+        <translation>%1&#xa0;; près de la limite d&apos;une plage</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1; check by eye: rounded shoulders can read as extension</source>
-        <translation>%1 ; vérifiez à l&apos;œil : des épaules voûtées peuvent se lire comme une extension</translation>
+        <translation>%1&#xa0;; vérifiez à l&apos;œil&#xa0;: des épaules voûtées peuvent se lire comme une extension</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1359,22 +1359,22 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+13"/>
         <source>%1: not measured; the %2 screen is left as it was</source>
-        <translation>%1 : non mesuré ; l&apos;écran « %2 » reste tel quel</translation>
+        <translation>%1&#xa0;: non mesuré&#xa0;; l&apos;écran «&#xa0;%2&#xa0;» reste tel quel</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: chosen on the %2 screen</source>
-        <translation>%1 : choisi sur l&apos;écran « %2 »</translation>
+        <translation>%1&#xa0;: choisi sur l&apos;écran «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: no option of the %2 screen fits; choose it by eye</source>
-        <translation>%1 : aucune option de l&apos;écran « %2 » ne convient ; choisissez à l&apos;œil</translation>
+        <translation>%1&#xa0;: aucune option de l&apos;écran «&#xa0;%2&#xa0;» ne convient&#xa0;; choisissez à l&apos;œil</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: not chosen; check by eye: rounded shoulders can read as extension</source>
-        <translation>%1 : non choisi ; vérifiez à l&apos;œil : des épaules voûtées peuvent se lire comme une extension</translation>
+        <translation>%1&#xa0;: non choisi&#xa0;; vérifiez à l&apos;œil&#xa0;: des épaules voûtées peuvent se lire comme une extension</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1384,7 +1384,7 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+6"/>
         <source>Plumb line: camera tilted %1: corrected</source>
-        <translation>Fil à plomb : appareil incliné de %1 : corrigé</translation>
+        <translation>Fil à plomb&#xa0;: appareil incliné de %1&#xa0;: corrigé</translation>
     </message>
     <message>
         <location filename="../photo/measurement_drawing.cpp" line="+174"/>
@@ -1435,17 +1435,17 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+5"/>
         <source>Which way does the worker face?</source>
-        <translation>De quel côté le travailleur est-il tourné ?</translation>
+        <translation>De quel côté le travailleur est-il tourné&#xa0;?</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Click the %1, or press Esc, move the cross with the arrow keys and press Enter</source>
-        <translation>Cliquez sur le point « %1 », ou appuyez sur Échap, déplacez la croix avec les flèches et appuyez sur Entrée</translation>
+        <translation>Cliquez sur le point «&#xa0;%1&#xa0;», ou appuyez sur Échap, déplacez la croix avec les flèches et appuyez sur Entrée</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Click the %1, or move the cross with the arrow keys and press Enter</source>
-        <translation>Cliquez sur le point « %1 », ou déplacez la croix avec les flèches et appuyez sur Entrée</translation>
+        <translation>Cliquez sur le point «&#xa0;%1&#xa0;», ou déplacez la croix avec les flèches et appuyez sur Entrée</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -1516,7 +1516,7 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+6"/>
         <source>&amp;Side:</source>
-        <translation>&amp;Côté :</translation>
+        <translation>&amp;Côté&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1527,8 +1527,8 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
         <location line="+8"/>
         <source>The upper arm is measured against the trunk line, as the shoulder&apos;s flexion is; so is the neck, from the shoulder to the ear, taking the ear to be over the shoulder when the neck is upright. Only the trunk is measured against the vertical.
 A side view cannot show a raised shoulder, abduction, a supported arm, working across the mid-line or out to the side, wrist deviation and twist, neck or trunk twist and side-bend, the legs&apos; support, or whether a seated trunk is well supported: these stay yours to judge. A limb moving out of the photo&apos;s plane reads smaller than it is: an arm raised %1° in the scapular plane reads about %2°.</source>
-        <translation>Le bras est mesuré par rapport à la ligne du tronc, comme la flexion de l&apos;épaule ; le cou aussi, de l&apos;épaule à l&apos;oreille, l&apos;oreille étant tenue pour au-dessus de l&apos;épaule quand le cou est droit. Seul le tronc est mesuré par rapport à la verticale.
-Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abduction, ni un bras en appui, ni le travail au-delà de la ligne médiane ou sur le côté, ni la déviation et la rotation du poignet, ni la rotation et l&apos;inclinaison latérale du cou ou du tronc, ni l&apos;appui des jambes, ni si un tronc assis est bien soutenu : c&apos;est à vous d&apos;en juger. Un membre qui sort du plan de la photo paraît plus petit qu&apos;il n&apos;est : un bras levé de %1° dans le plan de l&apos;omoplate se lit environ %2°.</translation>
+        <translation>Le bras est mesuré par rapport à la ligne du tronc, comme la flexion de l&apos;épaule&#xa0;; le cou aussi, de l&apos;épaule à l&apos;oreille, l&apos;oreille étant tenue pour au-dessus de l&apos;épaule quand le cou est droit. Seul le tronc est mesuré par rapport à la verticale.
+Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abduction, ni un bras en appui, ni le travail au-delà de la ligne médiane ou sur le côté, ni la déviation et la rotation du poignet, ni la rotation et l&apos;inclinaison latérale du cou ou du tronc, ni l&apos;appui des jambes, ni si un tronc assis est bien soutenu&#xa0;: c&apos;est à vous d&apos;en juger. Un membre qui sort du plan de la photo paraît plus petit qu&apos;il n&apos;est&#xa0;: un bras levé de %1° dans le plan de l&apos;omoplate se lit environ %2°.</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -1538,7 +1538,7 @@ Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abductio
     <message>
         <location line="+2"/>
         <source>Chooses the posture on the upper arm, lower arm, wrist, neck and trunk screens; the frequency and force screen stays yours.</source>
-        <translation>Choisit la posture sur les écrans du bras, de l&apos;avant-bras, du poignet, du cou et du tronc ; l&apos;écran Fréquence et force reste à vous.</translation>
+        <translation>Choisit la posture sur les écrans du bras, de l&apos;avant-bras, du poignet, du cou et du tronc&#xa0;; l&apos;écran Fréquence et force reste à vous.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1583,7 +1583,7 @@ Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abductio
     <message>
         <location line="+4"/>
         <source>Nothing was printed: %1</source>
-        <translation>Rien n&apos;a été imprimé : %1</translation>
+        <translation>Rien n&apos;a été imprimé&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1666,7 +1666,7 @@ Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abductio
     <message>
         <location line="+1"/>
         <source>Hand and forearm in a straight line: the wrist is not bent. Base score 1.</source>
-        <translation>Main et avant-bras alignés : le poignet n&apos;est pas fléchi. Score de base 1.</translation>
+        <translation>Main et avant-bras alignés&#xa0;: le poignet n&apos;est pas fléchi. Score de base 1.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1776,7 +1776,7 @@ Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abductio
     <message>
         <location line="+1"/>
         <source>Person seen from above: the arms reach across the mid-line of the body or swing out to the side. Adds 1.</source>
-        <translation>Personne vue de dessus : les bras passent au-delà de la ligne médiane du corps ou s&apos;écartent sur le côté. Ajoute 1.</translation>
+        <translation>Personne vue de dessus&#xa0;: les bras passent au-delà de la ligne médiane du corps ou s&apos;écartent sur le côté. Ajoute 1.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1804,7 +1804,7 @@ Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abductio
     <message>
         <location filename="../study/recovery_copy.cpp" line="+176"/>
         <source>%1: no recovery copy can be kept there</source>
-        <translation>%1 : aucune copie de récupération ne peut y être conservée</translation>
+        <translation>%1&#xa0;: aucune copie de récupération ne peut y être conservée</translation>
     </message>
 </context>
 <context>
@@ -1812,12 +1812,12 @@ Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abductio
     <message>
         <location filename="../app/recovery_keeper.cpp" line="+154"/>
         <source>Rula closed with unsaved changes at %1. Recover them?</source>
-        <translation>Rula s&apos;est fermé avec des modifications non enregistrées à %1. Les récupérer ?</translation>
+        <translation>Rula s&apos;est fermé avec des modifications non enregistrées à %1. Les récupérer&#xa0;?</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rula closed with unsaved changes on %1 at %2. Recover them?</source>
-        <translation>Rula s&apos;est fermé avec des modifications non enregistrées le %1 à %2. Les récupérer ?</translation>
+        <translation>Rula s&apos;est fermé avec des modifications non enregistrées le %1 à %2. Les récupérer&#xa0;?</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1895,7 +1895,7 @@ Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abductio
     <message>
         <location line="+75"/>
         <source>Nothing was printed: %1</source>
-        <translation>Rien n&apos;a été imprimé : %1</translation>
+        <translation>Rien n&apos;a été imprimé&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+71"/>
@@ -1945,7 +1945,7 @@ Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abductio
     <message>
         <location line="+22"/>
         <source>Save the changes to the chart before closing?</source>
-        <translation>Enregistrer les modifications du tableau avant de fermer ?</translation>
+        <translation>Enregistrer les modifications du tableau avant de fermer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1990,7 +1990,7 @@ Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abductio
         <extracomment>Where in the file, then what is wrong there: &quot;row 3, FinalScore: 9 is not a score this program gives (1 to 7)&quot;
 ----------
 The file&apos;s name, then what is wrong with it</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="-584"/>
@@ -2170,17 +2170,17 @@ The file&apos;s name, then what is wrong with it</extracomment>
     <message>
         <location line="+2"/>
         <source>%1 × %2 pixels: too large (at most %3 megapixels)</source>
-        <translation>%1 × %2 pixels : trop grand (%3 mégapixels au plus)</translation>
+        <translation>%1 × %2 pixels&#xa0;: trop grand (%3 mégapixels au plus)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 × %2 pixels: a study keeps photos of at most %3 pixels on their long side</source>
-        <translation>%1 × %2 pixels : une étude conserve des photos de %3 pixels au plus sur leur grand côté</translation>
+        <translation>%1 × %2 pixels&#xa0;: une étude conserve des photos de %3 pixels au plus sur leur grand côté</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the JPEG is to be turned (EXIF orientation %1); a study keeps photos upright</source>
-        <translation>le JPEG doit être tourné (orientation EXIF %1) ; une étude conserve les photos droites</translation>
+        <translation>le JPEG doit être tourné (orientation EXIF %1)&#xa0;; une étude conserve les photos droites</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2241,12 +2241,12 @@ The file&apos;s name, then what is wrong with it</extracomment>
     <message>
         <location line="+7"/>
         <source>written by a newer Rula: format %1; this one reads format %2</source>
-        <translation>écrit par un Rula plus récent : format %1 ; celui-ci lit le format %2</translation>
+        <translation>écrit par un Rula plus récent&#xa0;: format %1&#xa0;; celui-ci lit le format %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>version: %1 is not a version of the format</source>
-        <translation>version : %1 n&apos;est pas une version du format</translation>
+        <translation>version&#xa0;: %1 n&apos;est pas une version du format</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2256,30 +2256,30 @@ The file&apos;s name, then what is wrong with it</extracomment>
     <message>
         <location line="+17"/>
         <source>observed: %1 is not a date (YYYY-MM-DD)</source>
-        <translation>observed : %1 n&apos;est pas une date (AAAA-MM-JJ)</translation>
+        <translation>observed&#xa0;: %1 n&apos;est pas une date (AAAA-MM-JJ)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>observed: %1 is not a date the chart shows (%2 to %3)</source>
-        <translation>observed : %1 n&apos;est pas une date que le tableau affiche (%2 à %3)</translation>
+        <translation>observed&#xa0;: %1 n&apos;est pas une date que le tableau affiche (%2 à %3)</translation>
     </message>
     <message numerus="yes">
         <location line="+9"/>
         <source>rows: %n rows; a chart holds at most %1</source>
         <translation>
-            <numerusform>rows : %n ligne ; un tableau en contient %1 au plus</numerusform>
-            <numerusform>rows : %n lignes ; un tableau en contient %1 au plus</numerusform>
+            <numerusform>rows&#xa0;: %n ligne&#xa0;; un tableau en contient %1 au plus</numerusform>
+            <numerusform>rows&#xa0;: %n lignes&#xa0;; un tableau en contient %1 au plus</numerusform>
         </translation>
     </message>
     <message>
         <location line="+38"/>
         <source>%1 at byte %2: a whole number is written in digits alone</source>
-        <translation>%1 à l&apos;octet %2 : un nombre entier s&apos;écrit en chiffres seuls</translation>
+        <translation>%1 à l&apos;octet %2&#xa0;: un nombre entier s&apos;écrit en chiffres seuls</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 at byte %2: a number is written as %3, the shortest text that reads back as it</source>
-        <translation>%1 à l&apos;octet %2 : un nombre s&apos;écrit %3, le texte le plus court qui se relit à l&apos;identique</translation>
+        <translation>%1 à l&apos;octet %2&#xa0;: un nombre s&apos;écrit %3, le texte le plus court qui se relit à l&apos;identique</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -2289,32 +2289,32 @@ The file&apos;s name, then what is wrong with it</extracomment>
     <message>
         <location line="+36"/>
         <source>truncated: the JSON ends at byte %1 before it is complete</source>
-        <translation>tronqué : le JSON s&apos;arrête à l&apos;octet %1 avant d&apos;être complet</translation>
+        <translation>tronqué&#xa0;: le JSON s&apos;arrête à l&apos;octet %1 avant d&apos;être complet</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>not JSON: %1 at byte %2</source>
-        <translation>pas du JSON : %1 à l&apos;octet %2</translation>
+        <translation>pas du JSON&#xa0;: %1 à l&apos;octet %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>larger than %1 MiB (%2 bytes); a study of ten rows with photos is far smaller</source>
-        <translation>plus de %1 Mio (%2 octets) ; une étude de dix lignes avec photos est bien plus petite</translation>
+        <translation>plus de %1 Mio (%2 octets)&#xa0;; une étude de dix lignes avec photos est bien plus petite</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>not JSON: the file is empty</source>
-        <translation>pas du JSON : le fichier est vide</translation>
+        <translation>pas du JSON&#xa0;: le fichier est vide</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the file is UTF-16; studies are UTF-8</source>
-        <translation>le fichier est en UTF-16 ; les études sont en UTF-8</translation>
+        <translation>le fichier est en UTF-16&#xa0;; les études sont en UTF-8</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file starts with a byte-order mark; studies are written without one</source>
-        <translation>le fichier commence par une marque d&apos;ordre des octets ; les études s&apos;écrivent sans</translation>
+        <translation>le fichier commence par une marque d&apos;ordre des octets&#xa0;; les études s&apos;écrivent sans</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2349,12 +2349,12 @@ The file&apos;s name, then what is wrong with it</extracomment>
     <message>
         <location line="+54"/>
         <source>not saved: the chart cannot be kept as it is (%1)</source>
-        <translation>non enregistré : le tableau ne peut pas être conservé tel quel (%1)</translation>
+        <translation>non enregistré&#xa0;: le tableau ne peut pas être conservé tel quel (%1)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>not saved: %1</source>
-        <translation>non enregistré : %1</translation>
+        <translation>non enregistré&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2467,7 +2467,7 @@ The file&apos;s name, then what is wrong with it</extracomment>
     <message>
         <location line="+1"/>
         <source>Row %L1: %2</source>
-        <translation>Ligne %L1 : %2</translation>
+        <translation>Ligne %L1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+32"/>
@@ -2482,7 +2482,7 @@ The file&apos;s name, then what is wrong with it</extracomment>
     <message>
         <location line="+4"/>
         <source>This row was kept by an earlier version of Rula, without its answers: only its scores are known.</source>
-        <translation>Cette ligne a été enregistrée par une version antérieure de Rula, sans ses réponses : seuls ses scores sont connus.</translation>
+        <translation>Cette ligne a été enregistrée par une version antérieure de Rula, sans ses réponses&#xa0;: seuls ses scores sont connus.</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -2503,12 +2503,12 @@ The file&apos;s name, then what is wrong with it</extracomment>
     <message>
         <location line="+3"/>
         <source>Action level %L1: %2</source>
-        <translation>Niveau d&apos;action %L1 : %2</translation>
+        <translation>Niveau d&apos;action %L1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No final score: an answer is missing.</source>
-        <translation>Pas de score final : il manque une réponse.</translation>
+        <translation>Pas de score final&#xa0;: il manque une réponse.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -2543,62 +2543,62 @@ The file&apos;s name, then what is wrong with it</extracomment>
     <message>
         <location line="+9"/>
         <source>Upper arm: %1</source>
-        <translation>Bras : %1</translation>
+        <translation>Bras&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Lower arm: %1</source>
-        <translation>Avant-bras : %1</translation>
+        <translation>Avant-bras&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Wrist: %1</source>
-        <translation>Poignet : %1</translation>
+        <translation>Poignet&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Wrist twist: %1</source>
-        <translation>Rotation du poignet : %1</translation>
+        <translation>Rotation du poignet&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Neck: %1</source>
-        <translation>Cou : %1</translation>
+        <translation>Cou&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Trunk: %1</source>
-        <translation>Tronc : %1</translation>
+        <translation>Tronc&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Legs: %1: yes</source>
-        <translation>Jambes : %1 : oui</translation>
+        <translation>Jambes&#xa0;: %1&#xa0;: oui</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Legs: %1: no</source>
-        <translation>Jambes : %1 : non</translation>
+        <translation>Jambes&#xa0;: %1&#xa0;: non</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Muscle use A: %1</source>
-        <translation>Utilisation musculaire A : %1</translation>
+        <translation>Utilisation musculaire A&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Force or load A: %1</source>
-        <translation>Force ou charge A : %1</translation>
+        <translation>Force ou charge A&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Muscle use B: %1</source>
-        <translation>Utilisation musculaire B : %1</translation>
+        <translation>Utilisation musculaire B&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Force or load B: %1</source>
-        <translation>Force ou charge B : %1</translation>
+        <translation>Force ou charge B&#xa0;: %1</translation>
     </message>
 </context>
 </TS>
