@@ -764,12 +764,12 @@ donnée avec ce programme. Évaluation posturale Rula, logiciel libre.
     <message>
         <location line="+1"/>
         <source>Load is 5-25 lbs. ( 2-10 kg ); intermittent</source>
-        <translation>Charge de 5 à 25&#xa0;lb (2 à 10&#xa0;kg)&#xa0;; intermittente</translation>
+        <translation>Charge de 5&#xa0;à&#xa0;25&#xa0;lb (2&#xa0;à&#xa0;10&#xa0;kg)&#xa0;; intermittente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Load is 5-25 lbs. ( 2-10 kg ); static or repeated</source>
-        <translation>Charge de 5 à 25&#xa0;lb (2 à 10&#xa0;kg)&#xa0;; statique ou répétée</translation>
+        <translation>Charge de 5&#xa0;à&#xa0;25&#xa0;lb (2&#xa0;à&#xa0;10&#xa0;kg)&#xa0;; statique ou répétée</translation>
     </message>
     <message>
         <location line="+1"/>
