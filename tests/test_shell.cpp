@@ -1058,8 +1058,8 @@ void ShellTest::resizingMovesNothing() {
 
 namespace {
 
-// The German translation file as lupdate wrote it, every text given a translation that
-// is the English one marked "[de]", built into a .qm in `folder` by lrelease: what the
+// The German translation file as lupdate wrote it, every text's translation replaced by
+// the English one marked "[de]", built into a .qm in `folder` by lrelease: what the
 // program reads then comes from a translation exactly where the translation's contexts
 // are the ones the code asks for.
 bool MarkedGermanTranslation(const QString& folder) {
@@ -1076,11 +1076,14 @@ bool MarkedGermanTranslation(const QString& folder) {
     for (const QRegularExpressionMatch& m : message.globalMatch(ts)) {
         QString text = m.captured();
         const QString translated = "[de]" + source.match(text).captured(1);
-        text.replace("<translation type=\"unfinished\"></translation>",
-                     "<translation>" + translated + "</translation>");
-        text.replace("<translation type=\"unfinished\">", "<translation>");
-        text.replace("<numerusform></numerusform>",
-                     "<numerusform>" + translated + "</numerusform>");
+        static const QRegularExpression translation(
+            QStringLiteral("<translation[^>]*>(?!\\s*<numerusform>).*?</translation>"),
+            QRegularExpression::DotMatchesEverythingOption);
+        static const QRegularExpression form(QStringLiteral("<numerusform>.*?</numerusform>"),
+                                             QRegularExpression::DotMatchesEverythingOption);
+        text.replace(translation, "<translation>" + translated + "</translation>");
+        text.replace(QStringLiteral("<translation type=\"unfinished\">"), "<translation>");
+        text.replace(form, "<numerusform>" + translated + "</numerusform>");
         marked += ts.mid(done, m.capturedStart() - done) + text;
         done = m.capturedEnd();
     }

@@ -1801,7 +1801,7 @@ Eine Seitenansicht zeigt keine angehobene Schulter, keine Abduktion, keinen abge
     <message>
         <location filename="../screens/drawing_module.cpp" line="+39"/>
         <source>in extension</source>
-        <translation type="unfinished"></translation>
+        <translation>in Extension</translation>
     </message>
 </context>
 <context>

@@ -1801,7 +1801,7 @@ Una vista lateral no muestra un hombro elevado, la abducción, un brazo apoyado,
     <message>
         <location filename="../screens/drawing_module.cpp" line="+39"/>
         <source>in extension</source>
-        <translation type="unfinished"></translation>
+        <translation>en extensión</translation>
     </message>
 </context>
 <context>

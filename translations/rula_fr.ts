@@ -1801,7 +1801,7 @@ Une vue de profil ne peut montrer ni une épaule surélevée, ni l&apos;abductio
     <message>
         <location filename="../screens/drawing_module.cpp" line="+39"/>
         <source>in extension</source>
-        <translation type="unfinished"></translation>
+        <translation>en extension</translation>
     </message>
 </context>
 <context>

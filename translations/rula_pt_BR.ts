@@ -1801,7 +1801,7 @@ Uma vista lateral não mostra ombro elevado, abdução, braço apoiado, trabalho
     <message>
         <location filename="../screens/drawing_module.cpp" line="+39"/>
         <source>in extension</source>
-        <translation type="unfinished"></translation>
+        <translation>em extensão</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,42 @@ CHART_HEADINGS = [
 ]
 
 
+# The program's words in the language of the run: English, unless the test reads them
+# from a translation (use_translation), as the translators' .ts file gives them.
+_translation = {}
+
+
+def use_translation(ts_path):
+    """Reads each English text's translation from a .ts file, by context and text."""
+    import xml.etree.ElementTree as ElementTree
+    for context in ElementTree.parse(ts_path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            if translation is None or translation.get("type") == "unfinished":
+                continue
+            text = translation.text or (translation.findtext("numerusform") or "")
+            if text:
+                source = message.findtext("source")
+                _translation[(name, source)] = text
+                _translation.setdefault((None, source), text)
+                # A button's name, as a screen reader hears it, has no access key marker.
+                _translation.setdefault((None, source.replace("&", "")), text.replace("&", ""))
+
+
+def words(text, context=None):
+    """The program's text in the language of the run; `context` where one English text
+    has different translations."""
+    return _translation.get((context, text)) or _translation.get((None, text), text)
+
+
+def access_key(caption):
+    """The key that Alt goes with for a caption ("&Continue" -> "c")."""
+    match = re.search(r"&([^&])", caption.replace("&&", ""))
+    check(match, f"{caption!r} has no access key")
+    return match.group(1).lower()
+
+
 def showing(accessible):
     return accessible.getState().contains(pyatspi.STATE_SHOWING)
 
@@ -284,7 +320,7 @@ class Program:
         """Waits until `form` (e.g. "Form3") alone is on view and active; returns it.
         `beside`: the caption of a window of the program that may stand beside it (the
         Photo window), which is left out; the keyboard may then be in either."""
-        marker = SCREENS[form][2]
+        marker = words(SCREENS[form][2])
 
         def probe():
             windows = [w for w in self.showing_windows() if beside is None or w.name != beside]
@@ -455,7 +491,7 @@ class Screen:
             if box.description:
                 boxes.setdefault(box.description, []).append(box.name)
         values = []
-        for caption in FINAL_FIELDS:
+        for caption in map(words, FINAL_FIELDS):
             check(boxes.get(caption), f"no value box described {caption!r}")
             values.append(boxes[caption].pop(0))
         check(not any(boxes.values()), f"unexpected value boxes: {boxes}")
@@ -464,12 +500,14 @@ class Screen:
     def chart(self):
         """The chart's ten rows of sixteen cell texts."""
         cells = {}
+        described = re.escape(words("Row %1, %2")).replace("%1", r"(\d+)").replace("%2", "(.+)")
         for cell in self.all(role=pyatspi.ROLE_LABEL):
-            match = re.fullmatch(r"Row (\d+), (.+)", cell.description)
+            match = re.fullmatch(described, cell.description)
             if match:
                 cells[(int(match.group(1)), match.group(2))] = cell.name
         check(len(cells) == 160, f"the chart shows {len(cells)} cells, not 160")
-        return [[cells[(row, heading)] for heading in CHART_HEADINGS] for row in range(1, 11)]
+        return [[cells[(row, words(heading, "rula::Form10"))] for heading in CHART_HEADINGS]
+                for row in range(1, 11)]
 
 
 def alert_text(program, timeout=5.0):
