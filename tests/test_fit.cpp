@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPixmapCache>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -143,6 +144,8 @@ struct Installed {
                 translator = language.translator();
         if (translator)
             QCoreApplication::installTranslator(translator.get());
+        // The drawings keep their words as first drawn.
+        QPixmapCache::clear();
     }
     ~Installed() {
         if (translator)
