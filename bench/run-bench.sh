@@ -10,9 +10,9 @@
 #      point dragging over a 24-megapixel JPEG (bench/bench_photo_window.cpp);
 #   2. start-up time to the first painted window, the shared libraries mapped then, and
 #      peak memory, of the program, the baseline and the baseline showing the introduction's
-#      text (the text floor), N starts each (default 20), alternating, on a private Xvfb at
-#      96 dpi with no window manager (bench/desktop_bench.py measures them from outside,
-#      alike);
+#      text (the text floor), and the program on a German desktop (its translation
+#      loaded), N starts each (default 20), alternating, on a private Xvfb at 96 dpi with no
+#      window manager (bench/desktop_bench.py measures them from outside, alike);
 #   3. the program's peak memory after a whole assessment and ten chart rows, driven with
 #      real input (xdotool) under openbox, against the baseline's under openbox, N drives
 #      (default 5);
@@ -92,7 +92,7 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DRULA_BENCH=ON -DRULA_T
     exit 1
 }
 cmake --build "$build" --parallel "$(nproc)" \
-    --target rula rula_baseline bench_scoring bench_screens bench_photo \
+    --target rula rula_baseline rula_lrelease bench_scoring bench_screens bench_photo \
     bench_photo_window bench_report >"$work/build.log" 2>&1 || {
     tail -50 "$work/build.log"
     exit 1
@@ -157,7 +157,9 @@ start_xvfb "$work" || exit 1
 unset QT_QPA_PLATFORM
 "$python" "$root/bench/desktop_bench.py" startup --runs "$runs" \
     --program "$work/bench-program" --baseline "$work/bench-baseline" \
-    --compare "text floor=$work/bench-baseline --text" --json "$work/startup.json"
+    --compare "text floor=$work/bench-baseline --text" \
+    --compare "German=env LANGUAGE= LC_ALL= LANG=de_DE.UTF-8 $work/bench-program" \
+    --json "$work/startup.json"
 
 echo
 echo "== Peak memory after a whole assessment and ten chart rows: $drives drives, under openbox"
