@@ -141,16 +141,8 @@ std::optional<Caption> CaptionOf(const QWidget* w) {
     if (const auto* button = qobject_cast<const QPushButton*>(w)) {
         if (button->text().isEmpty())
             return std::nullopt;
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        if (button->isDefault())
-            option.features |= QStyleOptionButton::DefaultButton;
-        if (button->autoDefault())
-            option.features |= QStyleOptionButton::AutoDefaultButton;
-        const QRect inside = w->style()
-                                 ->subElementRect(QStyle::SE_PushButtonContents, &option, w)
-                                 .adjusted(kButtonPadding, 0, -kButtonPadding, 0);
+        const QRect inside =
+            PushButtonContents(*button).adjusted(kButtonPadding, 0, -kButtonPadding, 0);
         caption.text = button->text();
         caption.flags = Qt::AlignCenter | Qt::TextShowMnemonic;
         caption.around = QMargins(inside.left(), inside.top(), w->width() - inside.right() - 1,
@@ -524,6 +516,17 @@ QString Captions(const QWidget* parent) {
 }
 
 } // namespace
+
+QRect PushButtonContents(const QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    if (button.isDefault())
+        option.features |= QStyleOptionButton::DefaultButton;
+    if (button.autoDefault())
+        option.features |= QStyleOptionButton::AutoDefaultButton;
+    return button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+}
 
 void FitCaptions(QWidget& window) {
     // Nothing to do while the captions are those fitted last.

@@ -24,6 +24,9 @@
 // fits, nothing moves, so the English screens keep their designed geometry exactly.
 #pragma once
 
+#include <QRect>
+
+class QPushButton;
 class QWidget;
 
 namespace rula {
@@ -35,5 +38,9 @@ void FitCaptions(QWidget& window);
 // The width a panel laid out by Qt's layouts takes where it is designed `designed` wide:
 // wider where its controls' captions need it.
 int WidthForCaptions(const QWidget& panel, int designed);
+
+// Where a push button's style draws its caption: the rule and the fit test measure the
+// same room.
+QRect PushButtonContents(const QPushButton& button);
 
 } // namespace rula

@@ -81,6 +81,16 @@ inline void Click(ScreenShell& screen, const char* name) {
     Click(Control(screen, name));
 }
 
+// Walks the wizard from the introduction to screen n with Continue; from Form9 the
+// chart is reached with "Goto Chart".
+inline void WalkTo(Program& program, int n) {
+    for (int screen = 1; screen < n && screen < 9; ++screen)
+        Click(program.form(screen), "Command1");
+    if (n == 10)
+        Click(program.form(9), "Command5");
+    QCOMPARE(program.visibleScreen(), n);
+}
+
 inline bool Checked(ScreenShell& screen, const char* name) {
     return Control<QAbstractButton>(screen, name)->isChecked();
 }

@@ -210,14 +210,7 @@ std::optional<DrawnText> TextOf(const QWidget* w) {
     if (const auto* button = qobject_cast<const QPushButton*>(w)) {
         if (button->text().isEmpty())
             return std::nullopt;
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = button->text();
-        if (button->isDefault())
-            option.features |= QStyleOptionButton::DefaultButton;
-        if (button->autoDefault())
-            option.features |= QStyleOptionButton::AutoDefaultButton;
-        const QRect room = w->style()->subElementRect(QStyle::SE_PushButtonContents, &option, w);
+        const QRect room = PushButtonContents(*button);
         return DrawnText{
             metrics.boundingRect(room, Qt::AlignCenter | Qt::TextShowMnemonic, button->text()),
             room};
@@ -386,14 +379,6 @@ Geometry GeometryOf(QWidget& screen) {
             (w->parentWidget() == &screen || qobject_cast<const QGroupBox*>(w->parentWidget())))
             geometry[w] = w->geometry();
     return geometry;
-}
-
-void WalkTo(Program& program, int n) {
-    for (int screen = 1; screen < n && screen < 9; ++screen)
-        Click(program.form(screen), "Command1");
-    if (n == 10)
-        Click(program.form(9), "Command5");
-    QCOMPARE(program.visibleScreen(), n);
 }
 
 // A row of a study as the chart keeps it.

@@ -39,16 +39,6 @@ using namespace rula::testing;
 
 namespace {
 
-// Walks the wizard from the introduction to screen n with Continue; from Form9 the
-// chart is reached with "Goto Chart".
-void WalkTo(Program& program, int n) {
-    for (int screen = 1; screen < n && screen < 9; ++screen)
-        Click(program.form(screen), "Command1");
-    if (n == 10)
-        Click(program.form(9), "Command5");
-    QCOMPARE(program.visibleScreen(), n);
-}
-
 // "what x,y wxh on WxH", for a failure message about where something lies in an area.
 QString Placement(const char* what, const QRect& rect, const QSize& area) {
     return QString("%1 %2,%3 %4x%5 on %6x%7")
