@@ -64,7 +64,9 @@ def main():
     floor = "text floor" if "text floor" in su else None
     # The program on a German desktop, its translation loaded, where it was measured.
     german = "German" if "German" in su else None
-    starters = ["baseline"] + ([floor] if floor else []) + ["program"] + ([german] if german else [])
+    german_floor = "German text floor" if "German text floor" in su else None
+    starters = (["baseline"] + ([floor] if floor else []) + ["program"] +
+                [who for who in (german, german_floor) if who])
     libs = startup.get("shared_libraries", {})
 
     print("Medians")
@@ -72,16 +74,16 @@ def main():
     print("  no window manager)")
     for who in starters:
         s = su[who]
-        print(f"    {who:10s} {s['median']:7.1f} ms   (min {s['min']:.1f}, max {s['max']:.1f})")
+        print(f"    {who:18s} {s['median']:7.1f} ms   (min {s['min']:.1f}, max {s['max']:.1f})")
     cpu = startup.get("startup_cpu_ms")
     if cpu:
         print("  on-CPU time of the process until its first window was painted (same starts)")
         for who in starters:
-            print(f"    {who:10s} {cpu[who]['median']:7.1f} ms")
+            print(f"    {who:18s} {cpu[who]['median']:7.1f} ms")
     if libs:
         print("  shared libraries mapped when the first window was painted")
         for who in starters:
-            print(f"    {who:10s} {libs[who]['median']:5.0f}")
+            print(f"    {who:18s} {libs[who]['median']:5.0f}")
     print("  peak resident memory, VmHWM")
     print(f"    baseline, window shown          {ib / 1024:6.1f} MiB")
     if floor:
@@ -124,6 +126,12 @@ def main():
                    f"({sg:.1f} ms / {sf:.1f} ms)")
             target("peak memory ratio to the text floor, in German", gm / fm, 1.10, "x",
                    f"({gm} KiB / {fm} KiB)")
+        if german and german_floor:
+            gf, gfm = su[german_floor]["median"], idle[german_floor]["median"]
+            target("start-up ratio to the German text floor, in German", sg / gf, 1.10, "x",
+                   f"({sg:.1f} ms / {gf:.1f} ms)")
+            target("peak memory ratio to the German text floor, in German", gm / gfm, 1.10, "x",
+                   f"({gm} KiB / {gfm} KiB)")
         if libs:
             extra = libs["program"]["median"] - libs[floor]["median"]
             target("shared libraries beyond the text floor's", extra, 1, "", "")
