@@ -118,7 +118,9 @@ QString PostureWords(Posture posture, std::initializer_list<bool Assessment::*> 
     for (bool Assessment::*box : boxes)
         if (answers.*box)
             parts << BoxCaption(box);
-    return parts.join(QStringLiteral("; "));
+    //: Between a posture and each ticked box on the report, as the language sets a
+    //: semicolon
+    return parts.join(Words::tr("; "));
 }
 
 template <class Option> QString OptionWords(Option option) {

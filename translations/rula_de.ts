@@ -2460,7 +2460,13 @@ The file&apos;s name, then what is wrong with it</extracomment>
         <translation>keine Haltung gewählt</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>; </source>
+        <extracomment>Between a posture and each ticked box on the report, as the language sets a semicolon</extracomment>
+        <translation>; </translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>not chosen</source>
         <translation>nicht gewählt</translation>
     </message>
