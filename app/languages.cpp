@@ -72,14 +72,11 @@ QString InstallTranslations(const QStringList& languages, const QString& folder)
             delete program;
             continue;
         }
-        QCoreApplication::installTranslator(program);
         // Qt's own words in the same language, where Debian has them, installed before
         // the program's so that the program's are asked first.
-        if (const QString qtFile = QtWordsFile(language); !qtFile.isEmpty()) {
-            QCoreApplication::removeTranslator(program);
+        if (const QString qtFile = QtWordsFile(language); !qtFile.isEmpty())
             QCoreApplication::installTranslator(new QtWordsOnDemand(qtFile));
-            QCoreApplication::installTranslator(program);
-        }
+        QCoreApplication::installTranslator(program);
         return QFileInfo(program->filePath()).completeBaseName().mid(5);
     }
     return {};

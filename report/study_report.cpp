@@ -7,7 +7,9 @@
 
 #include "photo/kept_photo.h"
 #include "photo/measurement_drawing.h"
+#include "scoring/score_text.h"
 #include "screens/answer_words.h"
+#include "screens/screen_shell.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -51,9 +53,8 @@ QColor DistanceColour(double distance) {
 }
 
 std::optional<int> ScoreNumber(const QString& text) {
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    const std::optional<double> value = ParseWholeScore(text.toStdString());
+    return value ? std::optional<int>(int(*value)) : std::nullopt;
 }
 
 // The seven segment scores with the method's range of each: which field, and its name.
@@ -89,13 +90,6 @@ const std::array<Total, 8> kTotals = {{
     {14, QT_TRANSLATE_NOOP("rula::StudyReport", "Score D")},
 }};
 constexpr int kFinalField = 15;
-
-QFont ReportFont(double points, bool bold = false) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QString SideWords(Side side) {
     switch (side) {
@@ -197,7 +191,7 @@ private:
 };
 
 double PagePainter::heading(const ChartRow& row, const QString& details, int number) {
-    const QFont title = ReportFont(14, true);
+    const QFont title = TimesFont(14, true);
     const QFontMetricsF titleMetrics(title, p_.device());
     const QString side = SideWords(row.side);
     const double sideWidth = titleMetrics.horizontalAdvance(side);
@@ -209,7 +203,7 @@ double PagePainter::heading(const ChartRow& row, const QString& details, int num
                 titleMetrics.elidedText(task, Qt::ElideRight, area_.width() - sideWidth - mm(5)));
     p_.drawText(QPointF(area_.width() - sideWidth, titleMetrics.ascent()), side);
     double y = titleMetrics.lineSpacing() + mm(1);
-    y = DrawWrapped(p_, details, ReportFont(9.5), 0, y, area_.width());
+    y = DrawWrapped(p_, details, TimesFont(9.5), 0, y, area_.width());
     y += mm(1.5);
     p_.setPen(QPen(Qt::black, mm(0.3)));
     p_.drawLine(QPointF(0, y), QPointF(area_.width(), y));
@@ -235,7 +229,7 @@ double PagePainter::photo(const MeasuredPhoto& measured, double top, double widt
         p_.setPen(QPen(Qt::black, mm(0.2)));
         p_.drawRect(box);
         DrawWrapped(p_, Words::tr("The photo kept with this row could not be read."),
-                    ReportFont(9.5), mm(3), top + mm(3), box.width() - mm(6));
+                    TimesFont(9.5), mm(3), top + mm(3), box.width() - mm(6));
         return box.bottom() + mm(4);
     }
     p_.drawImage(box, image);
@@ -259,7 +253,7 @@ double PagePainter::photo(const MeasuredPhoto& measured, double top, double widt
 }
 
 double PagePainter::answers(const ChartRow& row, double top, double width) {
-    const QFont headingFont = ReportFont(11, true);
+    const QFont headingFont = TimesFont(11, true);
     const QFontMetricsF headingMetrics(headingFont, p_.device());
     p_.setPen(Qt::black);
     p_.setFont(headingFont);
@@ -269,16 +263,16 @@ double PagePainter::answers(const ChartRow& row, double top, double width) {
         return DrawWrapped(p_,
                            Words::tr("This row was kept by an earlier version of Rula, without its "
                                      "answers: only its scores are known."),
-                           ReportFont(9.5, false), 0, y, width);
+                           TimesFont(9.5, false), 0, y, width);
     for (const QString& line : AnswerLines(*row.answers))
-        y = DrawWrapped(p_, line, ReportFont(9.5), 0, y, width) + mm(0.8);
+        y = DrawWrapped(p_, line, TimesFont(9.5), 0, y, width) + mm(0.8);
     return y;
 }
 
 double PagePainter::scores(const ChartRow& row, double left, double top, double width) {
-    const QFont headingFont = ReportFont(11, true);
+    const QFont headingFont = TimesFont(11, true);
     const QFontMetricsF headingMetrics(headingFont, p_.device());
-    const QFont text = ReportFont(9.5);
+    const QFont text = TimesFont(9.5);
     const QFontMetricsF metrics(text, p_.device());
     p_.setPen(Qt::black);
     p_.setFont(headingFont);
@@ -337,11 +331,11 @@ double PagePainter::scores(const ChartRow& row, double left, double top, double 
     p_.fillRect(box, level.level ? level.colour : kTrack);
     p_.setPen(QPen(Qt::black, mm(0.3)));
     p_.drawRect(box);
-    p_.setFont(ReportFont(32, true));
+    p_.setFont(TimesFont(32, true));
     p_.drawText(box, Qt::AlignCenter, final.isEmpty() ? QStringLiteral("–") : final);
     const double wordsLeft = left + side + mm(3);
     const double wordsWidth = width - side - mm(3);
-    const QFont strong = ReportFont(11, true);
+    const QFont strong = TimesFont(11, true);
     const QFontMetricsF strongMetrics(strong, p_.device());
     p_.setFont(strong);
     p_.drawText(QPointF(wordsLeft, y + strongMetrics.ascent()), Words::tr("Final score"));
@@ -349,12 +343,12 @@ double PagePainter::scores(const ChartRow& row, double left, double top, double 
     const QString levelWords =
         level.level ? Words::tr("Action level %L1: %2").arg(level.level).arg(level.words)
                     : Words::tr("No final score: an answer is missing.");
-    wordsY = DrawWrapped(p_, levelWords, ReportFont(10), wordsLeft, wordsY, wordsWidth);
+    wordsY = DrawWrapped(p_, levelWords, TimesFont(10), wordsLeft, wordsY, wordsWidth);
     return std::max(y + side, wordsY);
 }
 
 void PagePainter::notes(const QString& notes, double top) {
-    const QFont headingFont = ReportFont(11, true);
+    const QFont headingFont = TimesFont(11, true);
     const QFontMetricsF headingMetrics(headingFont, p_.device());
     p_.setPen(Qt::black);
     p_.setFont(headingFont);
@@ -365,9 +359,9 @@ void PagePainter::notes(const QString& notes, double top) {
     // ends in "…" at the foot of the page.
     double points = 9.5;
     while (points > 7 &&
-           y + WrappedHeight(p_.device(), text, ReportFont(points), area_.width()) > area_.height())
+           y + WrappedHeight(p_.device(), text, TimesFont(points), area_.width()) > area_.height())
         points -= 0.5;
-    DrawWrapped(p_, text, ReportFont(points), 0, y, area_.width(), area_.height());
+    DrawWrapped(p_, text, TimesFont(points), 0, y, area_.width(), area_.height());
 }
 
 void PagePainter::page(const Study& study, const QString& details, int number) {

@@ -2365,7 +2365,7 @@ The file&apos;s name, then what is wrong with it</extracomment>
 <context>
     <name>rula::StudyReport</name>
     <message>
-        <location filename="../report/study_report.cpp" line="+67"/>
+        <location filename="../report/study_report.cpp" line="+68"/>
         <source>Upper arm</source>
         <translation>Braço</translation>
     </message>
@@ -2440,7 +2440,7 @@ The file&apos;s name, then what is wrong with it</extracomment>
         <translation>Pontuação D</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
         <source>Left side</source>
         <translation>Lado esquerdo</translation>
     </message>
