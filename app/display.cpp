@@ -1,12 +1,16 @@
 #include "app/display.h"
 
+#include "app/languages.h"
+
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
+#include <QTranslator>
 #include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <memory>
 #include <vector>
 
 namespace rula {
@@ -21,24 +25,40 @@ struct HeldMessage {
 QtMessageHandler qtHandler = nullptr;
 std::vector<HeldMessage> held;
 
-std::string NoDisplayLine() {
-    std::string given;
+QString translationsFromProgram;
+
+// The line said when no display opens, in the user's language: with no application
+// object to install the translation in, the line is looked up in it directly.
+QString NoDisplayLine() {
+    QString given;
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char* value = std::getenv(name);
-        if (value && *value)
-            given += std::string(given.empty() ? "" : ", ") + name + "=" + value;
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty())
+            given += (given.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1String(name) +
+                     u'=' + value;
     }
-    const std::string what =
-        given.empty() ? "no display is set" : "cannot open the display (" + given + ")";
-    return "rula: " + what +
-           "; start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a "
-           "running display";
+    const char* const source =
+        given.isEmpty()
+            ? QT_TRANSLATE_NOOP("rula::Display",
+                                "rula: no display is set; start it from a desktop, or set "
+                                "DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running "
+                                "display")
+            : QT_TRANSLATE_NOOP("rula::Display",
+                                "rula: cannot open the display (%1); start it from a desktop, "
+                                "or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a "
+                                "running display");
+    const std::unique_ptr<QTranslator> words =
+        ProgramWords(QLocale::system().uiLanguages(), TranslationsFolder(translationsFromProgram));
+    QString line = words ? words->translate("rula::Display", source) : QString();
+    if (line.isEmpty())
+        line = QString::fromLatin1(source);
+    return given.isEmpty() ? line : line.arg(given);
 }
 
 void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     // Making the application object fails fatally only when no platform can be opened.
     if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", NoDisplayLine().c_str());
+        std::fprintf(stderr, "%s\n", NoDisplayLine().toLocal8Bit().constData());
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -47,7 +67,8 @@ void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString&
 
 } // namespace
 
-void HoldMessagesWhileOpeningTheDisplay() {
+void HoldMessagesWhileOpeningTheDisplay(const QString& translations) {
+    translationsFromProgram = translations;
     qtHandler = qInstallMessageHandler(&HoldOrEnd);
 }
 

@@ -1,14 +1,18 @@
 // Starting without a usable display. Qt reports a display it cannot open as a fatal
 // error, with advice to reinstall the program, and aborts, which can leave a core file.
 // While the application object is being made, Qt's messages are held back: if no
-// display can be opened, the program says so in one line, with how to give it one, and
-// ends with status 1; otherwise the held messages go out as they would have.
+// display can be opened, the program says so in one line, in the user's language, with
+// how to give it one, and ends with status 1; otherwise the held messages go out as they
+// would have.
 #pragma once
+
+#include <QString>
 
 namespace rula {
 
-// Call right before making the QApplication.
-void HoldMessagesWhileOpeningTheDisplay();
+// Call right before making the QApplication; `translations` is the folder of the
+// translations relative to the program's (TranslationsFolder).
+void HoldMessagesWhileOpeningTheDisplay(const QString& translations);
 // Call right after: lets the held messages out and Qt's own message handling back in.
 void DisplayOpened();
 

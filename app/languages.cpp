@@ -1,6 +1,7 @@
 #include "app/languages.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -59,27 +60,43 @@ QString QtWordsFile(QString language) {
 
 } // namespace
 
-QString InstallTranslations(const QStringList& languages, const QString& folder) {
+QString TranslationsFolder(const QString& fromProgram) {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(fromProgram);
+}
+
+std::unique_ptr<QTranslator> ProgramWords(const QStringList& languages, const QString& folder,
+                                          QString* found) {
     for (QString language : languages) {
         language.replace(u'-', u'_');
         // An unknown name reads as the C locale: English too.
         const QLocale::Language spoken = QLocale(language).language();
         if (spoken == QLocale::English || spoken == QLocale::C)
-            return {};
+            return nullptr;
         // rula_pt_BR.qm, else rula_pt.qm: load() drops the name's last part in turn.
-        auto* program = new QTranslator(QCoreApplication::instance());
-        if (!program->load(QLatin1String("rula_") + language, folder)) {
-            delete program;
-            continue;
+        auto words = std::make_unique<QTranslator>();
+        if (words->load(QLatin1String("rula_") + language, folder)) {
+            if (found)
+                *found = language;
+            return words;
         }
-        // Qt's own words in the same language, where Debian has them, installed before
-        // the program's so that the program's are asked first.
-        if (const QString qtFile = QtWordsFile(language); !qtFile.isEmpty())
-            QCoreApplication::installTranslator(new QtWordsOnDemand(qtFile));
-        QCoreApplication::installTranslator(program);
-        return QFileInfo(program->filePath()).completeBaseName().mid(5);
     }
-    return {};
+    return nullptr;
+}
+
+QString InstallTranslations(const QStringList& languages, const QString& folder) {
+    QString language;
+    std::unique_ptr<QTranslator> program = ProgramWords(languages, folder, &language);
+    if (!program)
+        return {};
+    // Qt's own words in the same language, where Debian has them, installed before the
+    // program's so that the program's are asked first.
+    if (const QString qtFile = QtWordsFile(language); !qtFile.isEmpty())
+        QCoreApplication::installTranslator(new QtWordsOnDemand(qtFile));
+    QTranslator* words = program.release();
+    words->setParent(QCoreApplication::instance());
+    QCoreApplication::installTranslator(words);
+    // "de", "pt_BR": the name of the file found.
+    return QFileInfo(words->filePath()).completeBaseName().mid(5);
 }
 
 } // namespace rula

@@ -8,14 +8,26 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
+
+#include <memory>
 
 namespace rula {
 
-// Installs the translations for the first of `languages` ("de-DE", "pt-BR", "en-US", as
-// QLocale::uiLanguages gives them) that is English, or has rula_<language>.qm in
-// `folder` (rula_de_DE.qm, else rula_de.qm). Returns the translation's name ("de",
-// "pt_BR"), or nothing where the program speaks English. The translators belong to the
-// application object.
+// The folder of the translations, `fromProgram` being its path relative to the program's
+// own folder, where the build tree and an installation both keep it.
+QString TranslationsFolder(const QString& fromProgram);
+
+// The program's own translation for the first of `languages` ("de-DE", "pt-BR", "en-US",
+// as QLocale::uiLanguages gives them) that is English, or has rula_<language>.qm in
+// `folder` (rula_de_DE.qm, else rula_de.qm); none where that language is English.
+// `language`, where given, is set to the language it is for ("de_DE").
+std::unique_ptr<QTranslator> ProgramWords(const QStringList& languages, const QString& folder,
+                                          QString* language = nullptr);
+
+// Installs the program's translation, as ProgramWords finds it, together with Qt's own
+// for the same language. Returns the translation's name ("de", "pt_BR"), or nothing where
+// the program speaks English. The translators belong to the application object.
 QString InstallTranslations(const QStringList& languages, const QString& folder);
 
 } // namespace rula

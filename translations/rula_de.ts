@@ -92,6 +92,19 @@
     </message>
 </context>
 <context>
+    <name>rula::Display</name>
+    <message>
+        <location filename="../app/display.cpp" line="+42"/>
+        <source>rula: no display is set; start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
+        <translation>rula: keine Anzeige festgelegt; starten Sie das Programm von einer Arbeitsfläche aus, oder setzen Sie DISPLAY (X11) oder WAYLAND_DISPLAY (Wayland) auf eine laufende Anzeige</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>rula: cannot open the display (%1); start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
+        <translation>rula: die Anzeige lässt sich nicht öffnen (%1); starten Sie das Programm von einer Arbeitsfläche aus, oder setzen Sie DISPLAY (X11) oder WAYLAND_DISPLAY (Wayland) auf eine laufende Anzeige</translation>
+    </message>
+</context>
+<context>
     <name>rula::Form1</name>
     <message>
         <location filename="../screens/form1.cpp" line="+27"/>

@@ -92,6 +92,19 @@
     </message>
 </context>
 <context>
+    <name>rula::Display</name>
+    <message>
+        <location filename="../app/display.cpp" line="+42"/>
+        <source>rula: no display is set; start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
+        <translation>rula: no hay ninguna pantalla gráfica indicada; inicie el programa desde un escritorio o asigne a DISPLAY (X11) o WAYLAND_DISPLAY (Wayland) una pantalla gráfica en funcionamiento</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>rula: cannot open the display (%1); start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
+        <translation>rula: no se puede abrir la pantalla gráfica (%1); inicie el programa desde un escritorio o asigne a DISPLAY (X11) o WAYLAND_DISPLAY (Wayland) una pantalla gráfica en funcionamiento</translation>
+    </message>
+</context>
+<context>
     <name>rula::Form1</name>
     <message>
         <location filename="../screens/form1.cpp" line="+27"/>

@@ -92,6 +92,19 @@
     </message>
 </context>
 <context>
+    <name>rula::Display</name>
+    <message>
+        <location filename="../app/display.cpp" line="+42"/>
+        <source>rula: no display is set; start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
+        <translation>rula&#xa0;: aucun affichage n&apos;est défini&#xa0;; lancez le programme depuis un bureau, ou donnez à DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) un affichage en cours d&apos;exécution</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>rula: cannot open the display (%1); start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
+        <translation>rula&#xa0;: impossible d&apos;ouvrir l&apos;affichage (%1)&#xa0;; lancez le programme depuis un bureau, ou donnez à DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) un affichage en cours d&apos;exécution</translation>
+    </message>
+</context>
+<context>
     <name>rula::Form1</name>
     <message>
         <location filename="../screens/form1.cpp" line="+27"/>

@@ -92,6 +92,19 @@
     </message>
 </context>
 <context>
+    <name>rula::Display</name>
+    <message>
+        <location filename="../app/display.cpp" line="+42"/>
+        <source>rula: no display is set; start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
+        <translation>rula: nenhuma tela gráfica foi definida; inicie o programa a partir de uma área de trabalho ou defina DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) com uma tela gráfica em funcionamento</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>rula: cannot open the display (%1); start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
+        <translation>rula: não foi possível abrir a tela gráfica (%1); inicie o programa a partir de uma área de trabalho ou defina DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) com uma tela gráfica em funcionamento</translation>
+    </message>
+</context>
+<context>
     <name>rula::Form1</name>
     <message>
         <location filename="../screens/form1.cpp" line="+27"/>

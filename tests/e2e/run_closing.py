@@ -6,9 +6,9 @@ the chart, Cancel and Esc keep every screen as it was, also after a click on the
 behind the question (and so do the chart's own questions); Close Without Saving ends with
 status 0; Save asks for a file through the file dialog, which keeps the keyboard the
 same way, and ends once the study is written. Started without a display, or with one
-that is not running, it says so in one line and ends with status 1. Ended by SIGTERM,
-SIGHUP or SIGINT right after a change, by the X server dropping its connection, or by
-SIGKILL two seconds after a change, the next
+that is not running, it says so in one line, in the user's language, and ends with
+status 1. Ended by SIGTERM, SIGHUP or SIGINT right after a change, by the X server
+dropping its connection, or by SIGKILL two seconds after a change, the next
 start offers the unsaved chart: Recover shows it, unsaved, under its file's name, and
 Discard removes the copy; a saved chart leaves none.
 
@@ -313,13 +313,20 @@ def wait_question_text(program):
 
 
 def without_a_display(binary):
-    """One line naming DISPLAY and WAYLAND_DISPLAY, status 1: no abort, no core file."""
+    """One line naming DISPLAY and WAYLAND_DISPLAY, in the user's language, status 1: no
+    abort, no core file."""
     dead = next(f":{n}" for n in range(900, 1000) if not os.path.exists(f"/tmp/.X11-unix/X{n}")
                 and not os.path.exists(f"/tmp/.X{n}-lock"))
     unset = ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE")
     environment = {name: value for name, value in os.environ.items() if name not in unset}
-    for what, env in (("no display", environment),
-                      (f"display {dead}, not running", dict(environment, DISPLAY=dead))):
+    german = dict(environment, LANGUAGE="", LC_ALL="", LANG="de_DE.UTF-8")
+    for what, env, words in (
+            ("no display", environment, "no display is set"),
+            (f"display {dead}, not running", dict(environment, DISPLAY=dead),
+             f"cannot open the display (DISPLAY={dead})"),
+            ("no display, German", german, "keine Anzeige festgelegt"),
+            (f"display {dead}, not running, German", dict(german, DISPLAY=dead),
+             f"die Anzeige lässt sich nicht öffnen (DISPLAY={dead})")):
         with tempfile.TemporaryDirectory() as folder:
             result = subprocess.run([binary], env=env, cwd=folder, capture_output=True,
                                     text=True, timeout=10)
@@ -328,6 +335,7 @@ def without_a_display(binary):
             expect_equal(len(lines), 1, f"{what}: lines on stderr {lines}")
             expect_equal(all(name in result.stderr for name in ("DISPLAY", "WAYLAND_DISPLAY")),
                          True, f"{what}: the message names DISPLAY and WAYLAND_DISPLAY")
+            expect_equal(words in result.stderr, True, f"{what}: the message says {words!r}")
             expect_equal(os.listdir(folder), [], f"{what}: files left behind")
             print(f"{what}: status {result.returncode}: {result.stderr.strip()}")
 
