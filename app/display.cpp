@@ -25,8 +25,6 @@ struct HeldMessage {
 QtMessageHandler qtHandler = nullptr;
 std::vector<HeldMessage> held;
 
-QString translationsFromProgram;
-
 // The line said when no display opens, in the user's language: with no application
 // object to install the translation in, the line is looked up in it directly.
 QString NoDisplayLine() {
@@ -48,7 +46,7 @@ QString NoDisplayLine() {
                                 "or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a "
                                 "running display");
     const std::unique_ptr<QTranslator> words =
-        ProgramWords(QLocale::system().uiLanguages(), TranslationsFolder(translationsFromProgram));
+        ProgramWords(QLocale::system().uiLanguages(), TranslationsFolder());
     QString line = words ? words->translate("rula::Display", source) : QString();
     if (line.isEmpty())
         line = QString::fromLatin1(source);
@@ -67,8 +65,7 @@ void HoldOrEnd(QtMsgType type, const QMessageLogContext& context, const QString&
 
 } // namespace
 
-void HoldMessagesWhileOpeningTheDisplay(const QString& translations) {
-    translationsFromProgram = translations;
+void HoldMessagesWhileOpeningTheDisplay() {
     qtHandler = qInstallMessageHandler(&HoldOrEnd);
 }
 

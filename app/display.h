@@ -6,13 +6,10 @@
 // would have.
 #pragma once
 
-#include <QString>
-
 namespace rula {
 
-// Call right before making the QApplication; `translations` is the folder of the
-// translations relative to the program's (TranslationsFolder).
-void HoldMessagesWhileOpeningTheDisplay(const QString& translations);
+// Call right before making the QApplication.
+void HoldMessagesWhileOpeningTheDisplay();
 // Call right after: lets the held messages out and Qt's own message handling back in.
 void DisplayOpened();
 

@@ -60,8 +60,8 @@ QString QtWordsFile(QString language) {
 
 } // namespace
 
-QString TranslationsFolder(const QString& fromProgram) {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(fromProgram);
+QString TranslationsFolder() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(RULA_TRANSLATIONS));
 }
 
 std::unique_ptr<QTranslator> ProgramWords(const QStringList& languages, const QString& folder,

@@ -14,9 +14,9 @@
 
 namespace rula {
 
-// The folder of the translations, `fromProgram` being its path relative to the program's
-// own folder, where the build tree and an installation both keep it.
-QString TranslationsFolder(const QString& fromProgram);
+// The folder of the translations, beside the program's own folder, where the build tree
+// and an installation both keep it.
+QString TranslationsFolder();
 
 // The program's own translation for the first of `languages` ("de-DE", "pt-BR", "en-US",
 // as QLocale::uiLanguages gives them) that is English, or has rula_<language>.qm in

@@ -20,15 +20,14 @@
 
 int main(int argc, char* argv[]) {
     rula::FontConfigWarmUp fonts;
-    rula::HoldMessagesWhileOpeningTheDisplay(QStringLiteral(RULA_TRANSLATIONS));
+    rula::HoldMessagesWhileOpeningTheDisplay();
     QApplication app(argc, argv);
     rula::DisplayOpened();
     QApplication::setApplicationName(QStringLiteral("Rula"));
     QApplication::setApplicationVersion(QStringLiteral(RULA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(RULA_APP_ID));
     // Before any text is made. The translations lie beside the program's folder.
-    rula::InstallTranslations(QLocale::system().uiLanguages(),
-                              rula::TranslationsFolder(QStringLiteral(RULA_TRANSLATIONS)));
+    rula::InstallTranslations(QLocale::system().uiLanguages(), rula::TranslationsFolder());
     // Closing is the cascade's business: hidden screens must not keep the program alive,
     // and a visible one closing must not end it before the others have closed.
     QApplication::setQuitOnLastWindowClosed(false);

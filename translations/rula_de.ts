@@ -94,7 +94,7 @@
 <context>
     <name>rula::Display</name>
     <message>
-        <location filename="../app/display.cpp" line="+42"/>
+        <location filename="../app/display.cpp" line="+40"/>
         <source>rula: no display is set; start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
         <translation>rula: keine Anzeige festgelegt; starten Sie das Programm von einer Arbeitsfläche aus, oder setzen Sie DISPLAY (X11) oder WAYLAND_DISPLAY (Wayland) auf eine laufende Anzeige</translation>
     </message>

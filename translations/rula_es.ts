@@ -94,7 +94,7 @@
 <context>
     <name>rula::Display</name>
     <message>
-        <location filename="../app/display.cpp" line="+42"/>
+        <location filename="../app/display.cpp" line="+40"/>
         <source>rula: no display is set; start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
         <translation>rula: no hay ninguna pantalla gráfica indicada; inicie el programa desde un escritorio o asigne a DISPLAY (X11) o WAYLAND_DISPLAY (Wayland) una pantalla gráfica en funcionamiento</translation>
     </message>

@@ -94,7 +94,7 @@
 <context>
     <name>rula::Display</name>
     <message>
-        <location filename="../app/display.cpp" line="+42"/>
+        <location filename="../app/display.cpp" line="+40"/>
         <source>rula: no display is set; start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
         <translation>rula&#xa0;: aucun affichage n&apos;est défini&#xa0;; lancez le programme depuis un bureau, ou donnez à DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) un affichage en cours d&apos;exécution</translation>
     </message>

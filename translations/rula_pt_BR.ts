@@ -94,7 +94,7 @@
 <context>
     <name>rula::Display</name>
     <message>
-        <location filename="../app/display.cpp" line="+42"/>
+        <location filename="../app/display.cpp" line="+40"/>
         <source>rula: no display is set; start it from a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a running display</source>
         <translation>rula: nenhuma tela gráfica foi definida; inicie o programa a partir de uma área de trabalho ou defina DISPLAY (X11) ou WAYLAND_DISPLAY (Wayland) com uma tela gráfica em funcionamento</translation>
     </message>
