@@ -65,18 +65,18 @@ QString TranslationsFolder() {
 }
 
 std::unique_ptr<QTranslator> ProgramWords(const QStringList& languages, const QString& folder,
-                                          QString* found) {
-    for (QString language : languages) {
-        language.replace(u'-', u'_');
+                                          QString* language) {
+    for (QString name : languages) {
+        name.replace(u'-', u'_');
         // An unknown name reads as the C locale: English too.
-        const QLocale::Language spoken = QLocale(language).language();
+        const QLocale::Language spoken = QLocale(name).language();
         if (spoken == QLocale::English || spoken == QLocale::C)
             return nullptr;
         // rula_pt_BR.qm, else rula_pt.qm: load() drops the name's last part in turn.
         auto words = std::make_unique<QTranslator>();
-        if (words->load(QLatin1String("rula_") + language, folder)) {
-            if (found)
-                *found = language;
+        if (words->load(QLatin1String("rula_") + name, folder)) {
+            if (language)
+                *language = name;
             return words;
         }
     }
